@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the build, the tests and the screenshots need.
+# Safe to run again: only what is missing is installed.
+set -euo pipefail
+
+packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev libgl1-mesa-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    libjpeg62-turbo-dev
+    fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
+    xvfb xdotool imagemagick poppler-utils x11-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,75 @@
+#include "contacts/saved_postal_codes.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "store/file_io.h"
+#include "store/sjis.h"
+#include "store/team_register.h"
+#include "store/text_ops.h"
+
+namespace {
+
+std::string_view upToBlank(std::string_view text) {
+    std::size_t end = text.find(' ');
+    return text.substr(0, end == std::string_view::npos ? text.size() : end);
+}
+
+}  // namespace
+
+std::string shortAddress(std::string_view city, std::string_view street) {
+    std::string joined(upToBlank(city.substr(0, 20)));
+    joined += upToBlank(street);
+    return sjis::cutToWidth(joined, 30);
+}
+
+bool countSavedCodes(LeagueModel& m, const DataDir& dir) {
+    const std::string path = dir.path(files::kSavedPostalCodes);
+    long size = fileio::fileSize(path);
+    if (size < 0) {
+        m.savedCodeCount = 0;
+        return fileio::createFile(path, "");
+    }
+    m.savedCodeCount = int(size / kSavedCodeRecordLength);
+    return true;
+}
+
+bool mergeTeamRegisterCodes(LeagueModel& m, const DataDir& dir) {
+    const std::string path = dir.path(files::kSavedPostalCodes);
+    auto saved = fileio::readAll(path);
+    if (!saved || !fileio::exists(path)) return false;
+    std::vector<std::string> records;
+    for (std::size_t at = 0; at + kSavedCodeRecordLength <= saved->size(); at += kSavedCodeRecordLength)
+        records.push_back(saved->substr(at, kSavedCodeRecordLength));
+    const std::size_t before = records.size();
+
+    const RecordLayout& team = layouts::get(layouts::Team);
+    if (auto reg = fileio::readAll(dir.path(files::kTeamRegister))) {
+        for (int i = 0; i < kTeamPositions; ++i) {
+            std::size_t base = std::size_t(i) * kTeamRecordLength;
+            if (base + kTeamRecordLength > reg->size()) break;
+            std::string_view rec = std::string_view(*reg).substr(base, kTeamRecordLength);
+            std::string_view code = rec.substr(team.offsets[team_field::PostalCode], 8);
+            if (code[0] == ' ') continue;
+            bool known = std::any_of(records.begin(), records.end(),
+                                     [&](const std::string& r) { return std::string_view(r).substr(0, 8) == code; });
+            if (known) continue;
+            RecordCodec& c = m.savedCodeCodec;
+            c.clearRecord();
+            c.field(0).setRaw(code);
+            c.field(1).assign(shortAddress(rec.substr(team.offsets[team_field::City], 20),
+                                           rec.substr(team.offsets[team_field::Street], 40)));
+            c.packRecord();
+            records.push_back(c.record());
+        }
+    }
+    std::vector<std::string> sorted = records;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const std::string& a, const std::string& b) {
+        return a.compare(0, 8, b, 0, 8) < 0;
+    });
+    m.savedCodeCount = int(sorted.size());
+    if (sorted == records && records.size() == before) return true;
+    std::string bytes;
+    for (auto& r : sorted) bytes += r;
+    return fileio::writeAt(path, 0, bytes);
+}

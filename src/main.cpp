@@ -1,0 +1,24 @@
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <exception>
+
+#include "app/base_ball_form.h"
+#include "app/fonts.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tallyfold"));
+    fonts::installSubstitutions();
+    try {
+        TBaseBall BaseBall(QDir::currentPath());
+        BaseBall.show();
+        BaseBall.activateWindow();
+        app.exec();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(nullptr, QStringLiteral("Tallyfold"), QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        QMessageBox::critical(nullptr, QStringLiteral("Tallyfold"), QString());
+    }
+    return 0;
+}

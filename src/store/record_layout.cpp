@@ -1,0 +1,109 @@
+#include "store/record_layout.h"
+
+#include <array>
+
+#include "store/file_io.h"
+#include "store/text_ops.h"
+
+RecordLayout RecordLayout::build(std::vector<int> widths, bool hasTrailer, int recordLength) {
+    RecordLayout l;
+    l.widths = std::move(widths);
+    l.hasTrailer = hasTrailer;
+    int sum = 0;
+    for (int w : l.widths) {
+        l.offsets.push_back(sum);
+        sum += w;
+    }
+    l.recordLength = recordLength > 0 ? recordLength : sum + (hasTrailer ? 2 : 0);
+    return l;
+}
+
+namespace layouts {
+namespace {
+
+struct LayoutSpec {
+    std::vector<int> widths;
+    bool hasTrailer;
+    int recordLength;
+};
+
+const std::vector<int> kTeamWidths = {16, 13, 13, 13, 8, 8, 20, 40, 40, 40, 400, 20, 367};
+
+std::array<RecordLayout, Count> buildAll() {
+    const LayoutSpec table[Count] = {
+        {kTeamWidths, true, 1000},                                        // Team
+        {kTeamWidths, true, 1000},                                        // Suspended
+        {{20, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 4, 2}, true, 46},  // Result
+        {{3, 3}, true, 8},                                                 // ChangePosition
+        {{8, 30}, true, 40},                                               // SavedPostalCode
+        {{7, 7, 22, 78, 8, 20, 74, 100, 100, 7, 77}, false, 500},          // PostalLine
+    };
+    std::array<RecordLayout, Count> all;
+    for (int k = 0; k < Count; ++k) all[k] = RecordLayout::build(table[k].widths, table[k].hasTrailer, table[k].recordLength);
+    return all;
+}
+
+}  // namespace
+
+const RecordLayout& get(Kind kind) {
+    static const std::array<RecordLayout, Count> all = buildAll();
+    return all[kind];
+}
+
+}  // namespace layouts
+
+void FieldBuffer::assign(std::string_view text, bool rightAlign) { bytes_ = padField(text, rightAlign, width_); }
+
+void FieldBuffer::setRaw(std::string_view bytes) {
+    bytes_.assign(bytes.substr(0, width_));
+    bytes_.resize(width_, ' ');
+}
+
+std::string emptyRecord(const RecordLayout& layout) {
+    std::string r(layout.recordLength, ' ');
+    if (layout.hasTrailer && !r.empty()) r.back() = '\n';
+    return r;
+}
+
+RecordCodec::RecordCodec(const RecordLayout& layout) : layout_(&layout) {
+    for (int w : layout.widths) fields_.emplace_back(w);
+    clearRecord();
+}
+
+void RecordCodec::clearRecord() {
+    record_ = emptyRecord(*layout_);
+    for (auto& f : fields_) f.clear();
+}
+
+void RecordCodec::unpackRecord() {
+    for (int i = 0; i < layout_->fieldCount(); ++i) {
+        fields_[i].setRaw(std::string_view(record_).substr(layout_->offsets[i], layout_->widths[i]));
+    }
+}
+
+void RecordCodec::packRecord() {
+    record_ = emptyRecord(*layout_);
+    for (int i = 0; i < layout_->fieldCount(); ++i) record_.replace(layout_->offsets[i], layout_->widths[i], fields_[i].bytes());
+}
+
+bool RecordCodec::readRecord(const std::string& path, long n) {
+    std::string buf(layout_->recordLength, ' ');
+    std::size_t got = 0;
+    if (n < 1 || !fileio::readAt(path, (n - 1) * layout_->recordLength, buf.data(), buf.size(), &got)) return false;
+    if (got < buf.size()) {
+        std::string blank = emptyRecord(*layout_);
+        buf.replace(got, buf.size() - got, blank, got, buf.size() - got);
+    }
+    record_ = std::move(buf);
+    return true;
+}
+
+bool RecordCodec::writeRecord(const std::string& path, long n) const {
+    if (n < 1) return false;
+    return fileio::writeAt(path, (n - 1) * layout_->recordLength, record_);
+}
+
+long RecordCodec::countRecords(const std::string& path) const {
+    long size = fileio::fileSize(path);
+    return size < 0 ? 0 : size / layout_->recordLength;
+}

@@ -1,0 +1,98 @@
+#pragma once
+// Fixed-width records: a layout is a list of field widths, prefix-summed into offsets.
+// Every record but the postal dictionary line ends with a blank and a line feed.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct RecordLayout {
+    std::vector<int> widths;
+    std::vector<int> offsets;
+    int recordLength = 0;
+    bool hasTrailer = true;  // a blank and a line feed after the last field
+
+    int fieldCount() const { return static_cast<int>(widths.size()); }
+    static RecordLayout build(std::vector<int> widths, bool hasTrailer, int recordLength = 0);
+};
+
+// The six layouts of the data files, built once from one table.
+namespace layouts {
+enum Kind { Team, Suspended, Result, ChangePosition, SavedPostalCode, PostalLine, Count };
+const RecordLayout& get(Kind kind);
+}  // namespace layouts
+
+// Field numbers of the team record (Data/Info.001 and Data/Kyuubu.001).
+namespace team_field {
+enum : int {
+    Representative = 0,
+    Mobile,
+    Telephone,
+    Fax,
+    PostalCode,
+    Prefecture,
+    City,
+    Street,
+    Building,
+    Mail,
+    Remarks,
+    TeamName,
+    Reserved
+};
+}
+
+// Field numbers of the result record (Data/Seiseki.001).
+namespace result_field {
+enum : int { TeamName = 0, FirstResult = 1, Wins = 11, Losses, Draws, Points, WinRate, Rank };
+}
+
+// One text buffer of exactly its field's width.
+class FieldBuffer {
+public:
+    explicit FieldBuffer(int width = 0) : width_(width), bytes_(width, ' ') {}
+    int width() const { return width_; }
+    const std::string& bytes() const { return bytes_; }
+    // Takes text padded (or cut) to the width; a cut never splits a double-byte character.
+    void assign(std::string_view text, bool rightAlign = false);
+    // Takes exactly width bytes as they lie in a record, whatever they are.
+    void setRaw(std::string_view bytes);
+    void clear() { bytes_.assign(width_, ' '); }
+    bool isEmpty() const { return width_ == 0 || bytes_[0] == ' '; }
+
+private:
+    int width_;
+    std::string bytes_;
+};
+
+// A record buffer and the field buffers of one layout, with the record operations.
+class RecordCodec {
+public:
+    explicit RecordCodec(const RecordLayout& layout);
+
+    const RecordLayout& layout() const { return *layout_; }
+    std::string& record() { return record_; }
+    const std::string& record() const { return record_; }
+    FieldBuffer& field(int i) { return fields_.at(i); }
+    const FieldBuffer& field(int i) const { return fields_.at(i); }
+
+    void clearRecord();   // record and fields all blanks, trailer in place
+    void unpackRecord();  // record bytes into the field buffers
+    void packRecord();    // field buffers into the record bytes
+
+    // Record n (1-based) of the file into the record buffer. A record that lies partly or
+    // wholly past the end reads as blanks for what is missing. False when the file cannot
+    // be opened; the buffer then keeps what it held.
+    bool readRecord(const std::string& path, long n);
+    // The record buffer as record n (1-based); never creates the file.
+    bool writeRecord(const std::string& path, long n) const;
+    // Whole records in the file (0 when it cannot be opened).
+    long countRecords(const std::string& path) const;
+
+private:
+    const RecordLayout* layout_;
+    std::string record_;
+    std::vector<FieldBuffer> fields_;
+};
+
+// An empty record of the layout: blanks, then the trailer.
+std::string emptyRecord(const RecordLayout& layout);

@@ -1,0 +1,138 @@
+#include "store/settings_files.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "store/file_io.h"
+#include "store/text_ops.h"
+
+namespace {
+
+constexpr int kCreatedSettingsLength = 1000;
+
+// Reads width bytes at offset 0 over what buf holds, or creates the file with createBytes.
+bool loadFixed(const std::string& path, std::string& buf, std::size_t width, std::string_view createBytes) {
+    std::string bytes(width, ' ');
+    std::size_t got = 0;
+    if (fileio::readAt(path, 0, bytes.data(), width, &got)) {
+        buf.replace(0, got, bytes, 0, got);
+        return true;
+    }
+    return fileio::createFile(path, createBytes);
+}
+
+std::string changePositionRecord(int target, int source) {
+    return formatNumber(target, 3) + formatNumber(source, 3) + " \n";
+}
+
+std::string sortKey(std::string_view record) {
+    std::string key(record.substr(0, 3));
+    std::replace(key.begin(), key.end(), ' ', '0');
+    return key;
+}
+
+}  // namespace
+
+bool loadUserName(LeagueModel& m, const DataDir& dir) {
+    m.userName.assign(kUserNameWidth, ' ');
+    return loadFixed(dir.path(files::kUserName), m.userName, kUserNameWidth, std::string(kUserNameWidth, ' '));
+}
+
+bool saveUserName(const LeagueModel& m, const DataDir& dir) {
+    return fileio::writeAt(dir.path(files::kUserName), 0, padField(m.userName, false, kUserNameWidth));
+}
+
+bool loadGroups(LeagueModel& m, const DataDir& dir) {
+    m.groupBlock.assign(kGroupBlockWidth, ' ');
+    return loadFixed(dir.path(files::kGroups), m.groupBlock, kGroupBlockWidth,
+                     std::string(kCreatedSettingsLength, ' '));
+}
+
+bool saveGroups(const LeagueModel& m, const DataDir& dir) {
+    std::string block = m.groupBlock;
+    block.resize(kGroupBlockWidth, ' ');
+    return fileio::writeAt(dir.path(files::kGroups), 0, block);
+}
+
+bool loadTeamMax(LeagueModel& m, const DataDir& dir) {
+    m.teamMax.fill(0);
+    const std::string path = dir.path(files::kTeamMax);
+    std::string bytes(2 * kGroups, ' ');
+    std::size_t got = 0;
+    bool opened = fileio::readAt(path, 0, bytes.data(), bytes.size(), &got);
+    if (opened) {
+        for (int s = 0; s < kGroups; ++s) {
+            if (m.registeredTeams[s] == 0) continue;
+            long v = std::size_t(2 * s + 2) <= got ? parseLong(std::string_view(bytes).substr(2 * s, 2)) : 0;
+            m.teamMax[s] = v <= 0 || v < m.registeredTeams[s] ? m.registeredTeams[s] : int(v);
+        }
+        return true;
+    }
+    bool created = fileio::createFile(path, std::string(kCreatedSettingsLength, ' '));
+    for (int s = 0; s < kGroups; ++s)
+        if (m.teamMax[s] == 0 || m.teamMax[s] < m.registeredTeams[s]) m.teamMax[s] = m.registeredTeams[s];
+    return created;
+}
+
+bool loadChangePositions(LeagueModel& m, const DataDir& dir) {
+    for (int i = 0; i < kChangePositions; ++i) {
+        m.ChangePositionMap[i] = i + 1;
+        m.BasePositionMap[i] = i + 1;
+    }
+    auto bytes = fileio::readAll(dir.path(files::kChangePositions));
+    if (!bytes) return false;
+    RecordCodec& c = m.changePositionCodec;
+    for (std::size_t at = 0; at + kChangePositionRecordLength <= bytes->size(); at += kChangePositionRecordLength) {
+        c.record() = bytes->substr(at, kChangePositionRecordLength);
+        c.unpackRecord();
+        long target = parseLong(c.field(0).bytes());
+        long source = parseLong(c.field(1).bytes());
+        // A damaged record must not reach outside the map.
+        if (target < 1 || target > kChangePositions || source < 0 || source > kChangePositions) continue;
+        m.ChangePositionMap[target - 1] = int(source);
+    }
+    return true;
+}
+
+bool readChangePosition(LeagueModel& m, const DataDir& dir, int i) {
+    return m.changePositionCodec.readRecord(dir.path(files::kChangePositions), i);
+}
+
+bool writeChangeOverRule(LeagueModel& m, const DataDir& dir, int target, int source) {
+    const std::string path = dir.path(files::kChangePositions);
+    const std::string record = changePositionRecord(target, source);
+    auto bytes = fileio::readAll(path);
+    if (!bytes || !fileio::exists(path)) return fileio::createFile(path, record);
+    std::size_t count = bytes->size() / kChangePositionRecordLength;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (parseLong(std::string_view(*bytes).substr(i * kChangePositionRecordLength, 3)) == target) {
+            RecordCodec& c = m.changePositionCodec;
+            c.record() = bytes->substr(i * kChangePositionRecordLength, kChangePositionRecordLength);
+            c.unpackRecord();
+            c.field(1).assign(formatNumber(source, 3), true);
+            c.packRecord();
+            return fileio::writeAt(path, long(i) * kChangePositionRecordLength, c.record());
+        }
+    }
+    return fileio::writeAt(path, long(count) * kChangePositionRecordLength, record);
+}
+
+bool sortChangePositions(const DataDir& dir) {
+    const std::string path = dir.path(files::kChangePositions);
+    auto bytes = fileio::readAll(path);
+    if (!bytes) return false;
+    std::size_t n = bytes->size() / kChangePositionRecordLength;
+    if (n <= 1) return true;
+    std::vector<std::string> records;
+    for (std::size_t i = 0; i < n; ++i) records.push_back(bytes->substr(i * kChangePositionRecordLength, kChangePositionRecordLength));
+    // The exchange sort of the older program is stable for equal keys only by accident;
+    // a stable sort keeps records with the same target in their file order, so the rule
+    // that wins at start-up stays the same.
+    std::stable_sort(records.begin(), records.end(),
+                     [](const std::string& a, const std::string& b) { return sortKey(a) < sortKey(b); });
+    std::string sorted;
+    for (auto& r : records) sorted += r;
+    if (sorted == bytes->substr(0, sorted.size())) return true;
+    return fileio::writeAt(path, 0, sorted);
+}

@@ -1,0 +1,58 @@
+#include "store/text_ops.h"
+
+#include <cstdio>
+
+#include "store/sjis.h"
+
+std::string fillSpaces(std::size_t n) { return std::string(n, ' '); }
+
+std::string padField(std::string_view text, bool rightAlign, std::size_t width) {
+    std::string out = fillSpaces(width);
+    if (!rightAlign) {
+        std::size_t n = sjis::boundaryAtOrBefore(text, width);
+        out.replace(0, n, text.substr(0, n));
+        return out;
+    }
+    std::size_t end = text.size();
+    while (end > 0 && (text[end - 1] == ' ' || text[end - 1] == '\0')) --end;
+    std::string_view body = text.substr(0, end);
+    // Drop whole characters from the front until the rest fits.
+    std::size_t start = 0;
+    while (body.size() - start > width) {
+        start += sjis::isLeadByte(static_cast<unsigned char>(body[start])) && start + 1 < body.size() ? 2 : 1;
+    }
+    std::string_view kept = body.substr(start);
+    out.replace(width - kept.size(), kept.size(), kept);
+    return out;
+}
+
+std::string trimField(std::string_view text) {
+    auto blank = [](char c) { return c == ' ' || c == '\0' || c == '\n' || c == '\r'; };
+    std::size_t b = 0, e = text.size();
+    while (b < e && blank(text[b])) ++b;
+    while (e > b && blank(text[e - 1])) --e;
+    return std::string(text.substr(b, e - b));
+}
+
+long parseLong(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (value > 100000000L) break;  // fields are at most a few digits; stop long before overflow
+        value = value * 10 + (text[i] - '0');
+    }
+    return negative ? -value : value;
+}
+
+std::string formatNumber(long value, std::size_t width) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%*ld", static_cast<int>(width), value);
+    return padField(buf, true, width);
+}
+
+std::string formatCount(long value, std::size_t width) {
+    return value == 0 ? fillSpaces(width) : formatNumber(value, width);
+}

@@ -1,0 +1,45 @@
+#include "support/form_fixture.h"
+
+#include <QTest>
+
+void FormTest::SetUp() {
+    setClockForTesting(today_);
+    prepareFiles();
+    startForm();
+}
+
+void FormTest::TearDown() {
+    closeForm();
+    setClockForTesting(std::nullopt);
+}
+
+void FormTest::startForm() {
+    setClockForTesting(today_);
+    form_ = std::make_unique<TBaseBall>(QString::fromStdString(folder_.root()));
+    form_->show();
+    form_->activateWindow();
+    QApplication::setActiveWindow(form_.get());
+    QApplication::processEvents();
+}
+
+void FormTest::closeForm() {
+    if (!form_) return;
+    form_->close();
+    form_.reset();
+    QApplication::processEvents();
+}
+
+QString FormTest::focusName() const {
+    QWidget* w = QApplication::focusWidget();
+    return w ? w->objectName() : QString();
+}
+
+void FormTest::key(int qtKey, Qt::KeyboardModifiers mods) {
+    QTest::keyClick(form_->windowHandle(), Qt::Key(qtKey), mods);
+    QApplication::processEvents();
+}
+
+void FormTest::click(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+    QApplication::processEvents();
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Starts the real main form in a fresh working folder on the offscreen platform, lets a
+// test drive it with keys and clicks the way a user would, and closes it afterwards.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+#include "app/base_ball_form.h"
+#include "store/calendar.h"
+#include "support/temp_folder.h"
+
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Lays files first (override), then starts the form.
+    virtual void prepareFiles() {}
+    void startForm();
+    void closeForm();
+
+    template <typename T = QWidget>
+    T* child(const QString& name) const {
+        return form_->findChild<T*>(name);
+    }
+    QString focusName() const;
+    void key(int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier);
+    void click(QWidget* w);
+
+    TempFolder folder_;
+    std::unique_ptr<TBaseBall> form_;
+    LocalDateTime today_{2026, 12, 8, 10, 0, 0};
+};
