@@ -7,7 +7,7 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 out="$(realpath -m "${1:-screenshot.png}")"
 work="${2:-$(mktemp -d)}"
 wait_s="${3:-2}"
-bin="$here/build/src/tallyfold"
+bin="${TALLYFOLD_BIN:-$here/build/src/tallyfold}"
 [ -x "$bin" ] || { echo "build first: ./test.sh or cmake --build build" >&2; exit 1; }
 
 display=":$((90 + RANDOM % 9))"

@@ -8,7 +8,12 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "app/focus_table.h"
 #include "app/fonts.h"
+#include "app/form_layout.h"
+#include "app/form_services.h"
+#include "app/help_area.h"
+#include "app/timed_messages.h"
 #include "app/overlay_panels.h"
 #include "form/click_label.h"
 #include "form/field_edit.h"
@@ -17,10 +22,8 @@
 #include "store/calendar.h"
 #include "store/league_session.h"
 
-namespace {
-constexpr int kFormWidth = 1000;
-constexpr int kFormHeight = 700;
-}  // namespace
+using form_layout::kFormHeight;
+using form_layout::kFormWidth;
 
 QString TBaseBall::caption() { return QStringLiteral("Scorvane　Ver 10.11.23"); }
 
@@ -30,7 +33,8 @@ TBaseBall::TBaseBall(const QString& workDir, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       model_(std::make_unique<LeagueModel>()),
-      dir_(workDir.toStdString()) {
+      dir_(workDir.toStdString()),
+      focus_(std::make_unique<FocusTable>(*model_)) {
     setObjectName("BaseBall");
     buildForm();
     FormCreate();
@@ -60,13 +64,12 @@ void TBaseBall::buildForm() {
 
     notice_ = new QLabel(this);
     notice_->setObjectName("Label_StartupNotice");
-    notice_->setGeometry(10, 676, 700, 18);
+    notice_->setGeometry(10, form_layout::kMaker.y(), 700, 18);
     QPalette np = notice_->palette();
     np.setColor(QPalette::WindowText, form_colors::kRed);
     notice_->setPalette(np);
 
-    maker_ = new ClickLabel(this, "Label_Marrowdyne", QStringLiteral("Programed By Marrowdyne"),
-                            QRect(kFormWidth - 170, kFormHeight - 22, 160, 18));
+    maker_ = new ClickLabel(this, "Label_Marrowdyne", QStringLiteral("Programed By Marrowdyne"), form_layout::kMaker);
     maker_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     maker_->setCursor(Qt::PointingHandCursor);
     maker_->setTextColor(form_colors::kGray);
@@ -82,6 +85,14 @@ void TBaseBall::buildForm() {
         t->setInterval(100);
         t->stop();
     }
+
+    help_ = new HelpArea(this, *model_);
+    messages_ = new TimedMessages(this, *focus_, timerErrMsg_, timerNotDelete_);
+    services_.reset(new FormServices{*model_, dir_, *focus_, *help_, *messages_});
+    services_->showCounts = [this] { header_->showCounts(); };
+
+    focus_->add(1000, header_->yearEdit());
+    focus_->add(1005, header_->userNameEdit());
 }
 
 void TBaseBall::FormCreate() {
@@ -107,6 +118,7 @@ void TBaseBall::FormCreate() {
     else if (!r.allFilesReady)
         notice_->setText(QStringLiteral("■データファイルの一部を作成できません。入力が保存されない場合があります■"));
 
+    help_->showInitialHint();
     header_->colourCaptionsByToday();
     refreshScreens();
     header_->yearEdit()->setFocus();

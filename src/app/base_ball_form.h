@@ -11,6 +11,10 @@ class QLabel;
 class QTimer;
 class HeaderLine;
 class ClickLabel;
+class FocusTable;
+class HelpArea;
+class TimedMessages;
+struct FormServices;
 
 class TBaseBall : public QWidget {
     Q_OBJECT
@@ -23,6 +27,7 @@ public:
     const DataDir& dataDir() const { return dir_; }
     bool startupFilesReady() const { return filesReady_; }
 
+    FormServices& services() { return *services_; }
     QTimer* errorMessageTimer() const { return timerErrMsg_; }
     QTimer* notDeleteTimer() const { return timerNotDelete_; }
 
@@ -43,6 +48,10 @@ private:
 
     std::unique_ptr<LeagueModel> model_;
     DataDir dir_;
+    std::unique_ptr<FocusTable> focus_;
+    std::unique_ptr<FormServices> services_;
+    HelpArea* help_ = nullptr;
+    TimedMessages* messages_ = nullptr;
     bool filesReady_ = false;
     bool closed_ = false;
     HeaderLine* header_ = nullptr;
