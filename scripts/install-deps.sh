@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libjpeg62-turbo-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
-    xvfb xdotool imagemagick poppler-utils x11-utils
+    xvfb xdotool imagemagick poppler-utils x11-utils openbox
 )
 
 missing=()
