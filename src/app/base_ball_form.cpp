@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "app/command_panel.h"
 #include "app/focus_table.h"
 #include "app/fonts.h"
 #include "app/form_layout.h"
@@ -18,6 +19,8 @@
 #include "form/click_label.h"
 #include "form/field_edit.h"
 #include "form/form_colors.h"
+#include "standings/ui/group_letters.h"
+#include "standings/ui/group_table.h"
 #include "standings/ui/header_line.h"
 #include "store/calendar.h"
 #include "store/league_session.h"
@@ -86,13 +89,25 @@ void TBaseBall::buildForm() {
         t->stop();
     }
 
-    help_ = new HelpArea(this, *model_);
+    help_ = new HelpArea(this, *model_, *focus_);
     messages_ = new TimedMessages(this, *focus_, timerErrMsg_, timerNotDelete_);
     services_.reset(new FormServices{*model_, dir_, *focus_, *help_, *messages_});
     services_->showCounts = [this] { header_->showCounts(); };
+    groupTable_ = new GroupTable(this, *services_);
+    groupTable_->lower();  // a base area: every overlay panel lies above it
+    groupLetters_ = new GroupLetters(this, *model_);
+    services_->showGroup = [this] {
+        groupLetters_->showGroupLetters();
+        groupTable_->ShowGroup();
+    };
+    services_->showHeader = [this] { header_->refresh(); };
 
     focus_->add(1000, header_->yearEdit());
     focus_->add(1005, header_->userNameEdit());
+    wireHeaderFields();
+
+    command_ = new CommandPanel(this, *services_);
+    services_->toggleCommandPanel = [this] { command_->toggleCommandPanel(); };
 }
 
 void TBaseBall::FormCreate() {
@@ -124,7 +139,27 @@ void TBaseBall::FormCreate() {
     header_->yearEdit()->setFocus();
 }
 
-void TBaseBall::refreshScreens() { header_->refresh(); }
+void TBaseBall::refreshScreens() {
+    header_->refresh();
+    services_->showGroup();
+}
+
+// The year and club-name fields are refused while a panel is open; otherwise they take
+// their focus number. ESC in either opens the command panel.
+void TBaseBall::wireHeaderFields() {
+    for (FieldEdit* f : {header_->yearEdit(), header_->userNameEdit()}) {
+        connect(f, &FieldEdit::entered, this, [this, f] {
+            if (services_->refuseWhilePanelOpen()) return;
+            help_->clearManualHint();
+            model_->focusCode = focus_->codeOf(f);
+        });
+        connect(f, &FieldEdit::keyDown, this, [this, f](int key, Qt::KeyboardModifiers) {
+            if (key != Qt::Key_Escape) return;
+            f->setKeyHandled();
+            services_->toggleCommandPanel();
+        });
+    }
+}
 
 bool TBaseBall::FormCloseQuery() {
     if (closed_) return true;

@@ -10,6 +10,9 @@
 class QLabel;
 class QTimer;
 class HeaderLine;
+class GroupTable;
+class GroupLetters;
+class CommandPanel;
 class ClickLabel;
 class FocusTable;
 class HelpArea;
@@ -45,6 +48,7 @@ private:
     bool FormCloseQuery();
     void buildForm();
     void refreshScreens();
+    void wireHeaderFields();
 
     std::unique_ptr<LeagueModel> model_;
     DataDir dir_;
@@ -55,6 +59,9 @@ private:
     bool filesReady_ = false;
     bool closed_ = false;
     HeaderLine* header_ = nullptr;
+    GroupTable* groupTable_ = nullptr;
+    GroupLetters* groupLetters_ = nullptr;
+    CommandPanel* command_ = nullptr;
     QLabel* dateLabel_ = nullptr;
     QLabel* notice_ = nullptr;
     ClickLabel* maker_ = nullptr;

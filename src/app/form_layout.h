@@ -15,7 +15,7 @@ inline const QRect kTeamList(130, 40, 172, 300);      // group letters, then the
 inline const QRect kGroupTable(306, 40, 460, 360);    // Panel_SingleGame
 inline const QRect kDetails(130, 408, 636, 226);      // the selected team's details
 inline const QRect kHelpMemo(772, 40, 222, 560);      // Memo1
-inline const QRect kManualHint(772, 602, 222, 18);    // Label_Manual
+inline const QRect kManualHint(772, 602, 222, 34);    // Label_Manual, two lines at most
 inline const QRect kHelpLines(4, 640, 820, 36);       // Label_HelpMsg_01 and _02
 inline const QRect kMaker(830, 678, 164, 18);         // Label_Marrowdyne
 inline const QPoint kCommandPanel(4, 36);

@@ -22,8 +22,12 @@ struct FormServices {
     std::function<void()> showGroup = [] {};
     // Shows the counts of the header line again (teams of the shown term, suspended teams).
     std::function<void()> showCounts = [] {};
+    // Shows the whole header line again: the year field, the term marks, the club name, the counts.
+    std::function<void()> showHeader = [] {};
     // Opens the command panel, or closes it when it is open.
     std::function<void()> toggleCommandPanel = [] {};
+    // Opens the change-over screen that will create the given term; empty until it exists.
+    std::function<void(int year, int half)> openChangeOver = nullptr;
 
     // The guard every entry handler of an ordinary field runs first: while a panel is open
     // the entry is refused with the timed message, and the caller returns at once.

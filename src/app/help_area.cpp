@@ -1,8 +1,10 @@
 #include "app/help_area.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 
+#include "app/focus_table.h"
 #include "app/form_layout.h"
 #include "app/help_text.h"
 
@@ -11,7 +13,7 @@ const QString kHintRead = QStringLiteral("説明文内でクリックし↑↓�
 const QString kHintBusy = QStringLiteral("入力中の項目では説明文を読めません");
 }  // namespace
 
-HelpArea::HelpArea(QWidget* form, LeagueModel& model) : QObject(form), m_(model) {
+HelpArea::HelpArea(QWidget* form, LeagueModel& model, FocusTable& focus) : QObject(form), m_(model), focus_(focus) {
     using namespace form_layout;
     line1_ = new QLabel(form);
     line1_->setObjectName("Label_HelpMsg_01");
@@ -32,10 +34,28 @@ HelpArea::HelpArea(QWidget* form, LeagueModel& model) : QObject(form), m_(model)
     memo_->setReadOnly(true);
     memo_->setPlainText(help_text::operatingInstructions());
     memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Reached by the mouse only; once clicked, ↑ ↓ scroll the text.
+    memo_->setFocusPolicy(Qt::ClickFocus);
+    memo_->viewport()->installEventFilter(this);
+    focus_.add(2820, memo_);
 
     manual_ = new QLabel(form);
     manual_->setObjectName("Label_Manual");
     manual_->setGeometry(kManualHint);
+    manual_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    manual_->setWordWrap(true);  // the reading hint is wider than the memo
+}
+
+bool HelpArea::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == memo_->viewport() && e->type() == QEvent::MouseButtonRelease) Memo1Click();
+    return QObject::eventFilter(watched, e);
+}
+
+void HelpArea::Memo1Click() {
+    if (m_.panelOpen || m_.sidePanelOpen)
+        focus_.restoreFocus();
+    else
+        m_.focusCode = 2820;
 }
 
 void HelpArea::setHelp(const QString& a, const QString& b) {

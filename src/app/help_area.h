@@ -10,11 +10,13 @@
 class QLabel;
 class QPlainTextEdit;
 class QWidget;
+class FocusTable;
 
 class HelpArea : public QObject {
     Q_OBJECT
 public:
-    HelpArea(QWidget* form, LeagueModel& model);
+    // Registers the memo as focus number 2820.
+    HelpArea(QWidget* form, LeagueModel& model, FocusTable& focus);
 
     void setHelp(const QString& line1, const QString& line2);
     QString line1() const;
@@ -29,8 +31,15 @@ public:
 
     QPlainTextEdit* memo() const { return memo_; }
 
+    // A click into the memo: it may not take the focus from an open panel.
+    void Memo1Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
     LeagueModel& m_;
+    FocusTable& focus_;
     QLabel* line1_;
     QLabel* line2_;
     QPlainTextEdit* memo_;

@@ -1,0 +1,219 @@
+#include "app/command_panel.h"
+
+#include <QFrame>
+#include <QWidget>
+#include <utility>
+
+#include "app/fonts.h"
+#include "app/form_layout.h"
+#include "app/form_services.h"
+#include "form/click_label.h"
+#include "form/form_colors.h"
+#include "form/framed_shape.h"
+#include "form/hidden_key_box.h"
+#include "store/term_deletion.h"
+
+using namespace form_colors;
+
+namespace {
+
+constexpr int kDeleteRow = 3;
+constexpr int kRowTop = 12;
+constexpr int kRowPitch = 30;
+constexpr int kRowHeight = 26;
+constexpr int kRowLeft = 10;
+constexpr int kRowWidth = 276;
+
+// clang-format off
+const char* const kCaptions[CommandPanel::kRows] = {
+    "F1 勝敗表印刷",
+    "F2 次節ｸﾞﾙｰﾌﾟ所属ﾁｰﾑ更新",
+    "F3 チーム一覧印刷",
+    "F4 平成**年 前期 成績削除",
+    "F5 ",
+    "F6 ",
+    "F7 ",
+    "F8 MarrowdyneのHPに接続",
+    "F9 コマンドパネルを閉じる",
+};
+// clang-format on
+
+// The row each function key chooses. F7 has none.
+const std::pair<int, int> kKeyRows[] = {
+    {Qt::Key_F1, 0}, {Qt::Key_F2, 1}, {Qt::Key_F3, 2}, {Qt::Key_F4, 3},
+    {Qt::Key_F5, 4}, {Qt::Key_F6, 5}, {Qt::Key_F8, 7}, {Qt::Key_F9, 8},
+};
+
+int rowOfKey(int key) {
+    for (auto [k, row] : kKeyRows)
+        if (k == key) return row;
+    return -1;
+}
+
+QString twoDigits(int n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+// F5, F6 and F8 only move the highlight; the others run their row as well.
+bool keyRunsRow(int row) {
+    return row <= kDeleteRow || row == CommandPanel::kCloseRow;
+}
+
+}  // namespace
+
+CommandPanel::CommandPanel(QWidget* form, FormServices& services)
+    : QObject(form), s_(services), panel_(form->findChild<QFrame*>("Panel_Command")) {
+    panel_->resize(kRowLeft * 2 + kRowWidth, kRowTop * 2 + kRowPitch * (kRows - 1) + kRowHeight);
+    QFont f(fonts::kGothic);
+    f.setPixelSize(15);
+    for (int row = 0; row < kRows; ++row) {
+        const QString nn = twoDigits(row + 1);
+        const QRect frame(kRowLeft, kRowTop + kRowPitch * row, kRowWidth, kRowHeight);
+        shapes_[row] = new FramedShape(panel_, "Shape_CommandName_" + nn, frame, kSilver, kWhite);
+        captions_[row] = new ClickLabel(panel_, "Label_CommandName_" + nn, QString::fromUtf8(kCaptions[row]),
+                                        frame.adjusted(8, 2, -2, -2));
+        captions_[row]->setFont(f);
+        captions_[row]->setTextColor(kGray);
+        connect(captions_[row], &ClickLabel::clicked, this, [this, row] { Label_CommandNameClick(row); });
+    }
+
+    keyBox_ = new HiddenKeyBox(panel_, "Edit_CommandChoose");
+    connect(keyBox_, &FieldEdit::entered, this, &CommandPanel::Edit_CommandChooseEnter);
+    connect(keyBox_, &FieldEdit::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
+        keyBox_->setKeyHandled();
+        Edit_CommandChooseKeyDown(key);
+    });
+    s_.focus.add(9010, keyBox_);
+}
+
+bool CommandPanel::isOpen() const {
+    return panel_->isVisible();
+}
+
+void CommandPanel::toggleCommandPanel() {
+    LeagueModel& m = s_.model;
+    if (panel_->isVisible()) {
+        m.focusCode = m.commandReturnFocus;
+        m.panelOpen = 0;
+        // Take the focus out before hiding, or Qt would hand it to some other field.
+        if (keyBox_->hasFocus()) keyBox_->clearFocus();
+        panel_->hide();
+        s_.focus.restoreFocus();
+        return;
+    }
+    m.commandReturnFocus = m.focusCode;
+    showCaptions();
+    panel_->move(form_layout::kCommandPanel);
+    panel_->raise();
+    panel_->show();
+    m.panelOpen = 1;
+    m.selectedCommand = kCloseRow;
+    highlightCommand();
+    keyBox_->setFocus(Qt::OtherFocusReason);
+}
+
+void CommandPanel::highlightCommand() {
+    for (int row = 0; row < kRows; ++row) {
+        const bool on = row == s_.model.selectedCommand;
+        shapes_[row]->setPenColor(on ? kRed : kSilver);
+        captions_[row]->setTextColor(on ? kBlack : kGray);
+    }
+}
+
+void CommandPanel::Edit_CommandChooseEnter() {
+    s_.help.setManualHint();
+    s_.model.focusCode = 9010;
+    s_.help.setHelp(
+        QStringLiteral("↑↓キーでコマンドを選択し[Enter]キーを押してください．[F1]-[F9]キーでも選択できます．"),
+        QStringLiteral("[ESC]キーでコマンドを選択せずコマンドパネルを閉じます．"));
+}
+
+void CommandPanel::Edit_CommandChooseKeyDown(int key) {
+    int& selected = s_.model.selectedCommand;
+    switch (key) {
+        case Qt::Key_Escape:
+            toggleCommandPanel();
+            return;
+        case Qt::Key_Up:
+            selected = selected <= 0 ? kRows - 1 : selected - 1;
+            highlightCommand();
+            return;
+        case Qt::Key_Down:
+            selected = selected >= kRows - 1 ? 0 : selected + 1;
+            highlightCommand();
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            runCommand(selected);
+            return;
+        default:
+            break;
+    }
+    const int row = rowOfKey(key);
+    if (row < 0) return;
+    selected = row;
+    highlightCommand();
+    if (keyRunsRow(row)) runCommand(row);
+}
+
+void CommandPanel::Label_CommandNameClick(int row) {
+    if (row >= 4 && row <= 7) return;
+    if (s_.model.sidePanelOpen && row != kDeleteRow) return;
+    s_.model.selectedCommand = row;
+    highlightCommand();
+    runCommand(row);
+}
+
+void CommandPanel::runCommand(int row) {
+    const bool haveTeams = s_.model.termTeamCount > 0;
+    switch (row) {
+        case 0:
+            if (!printStandings) return;
+            printStandings();
+            closeIfOpen();
+            return;
+        case 1:
+            if (haveTeams && startChangeOver) startChangeOver();
+            return;
+        case 2:
+            if (!haveTeams || !printTeamList) return;
+            printTeamList();
+            closeIfOpen();
+            return;
+        case kDeleteRow:
+            deleteNewestTerm();
+            return;
+        case kCloseRow:
+            toggleCommandPanel();
+            return;
+        default:
+            return;
+    }
+}
+
+void CommandPanel::deleteNewestTerm() {
+    switch (deleteNewestTermOnce(s_.model, s_.dir)) {
+        case TermDeletion::NotOffered:
+        case TermDeletion::Failed:
+            return;
+        case TermDeletion::AlreadyDone:
+            s_.messages.showNotDeleteMessage();
+            return;
+        case TermDeletion::Deleted:
+            showCaptions();
+            s_.showHeader();
+            s_.showGroup();
+            closeIfOpen();
+            return;
+    }
+}
+
+void CommandPanel::closeIfOpen() {
+    if (panel_->isVisible()) toggleCommandPanel();
+}
+
+void CommandPanel::showCaptions() {
+    const std::string& caption = s_.model.deleteCommandCaption;
+    captions_[kDeleteRow]->setText(caption.empty() ? QString::fromUtf8(kCaptions[kDeleteRow])
+                                                   : QString::fromStdString(caption));
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The command panel: nine function-key commands over the main screen, opened and closed
+// with ESC. One row is highlighted; ↑ ↓ move the highlight, Enter runs it, and F1–F9 or a
+// click on a caption choose and run a row at once.
+
+#include <QObject>
+#include <array>
+#include <functional>
+
+class QFrame;
+class QWidget;
+class ClickLabel;
+class FramedShape;
+class HiddenKeyBox;
+struct FormServices;
+
+class CommandPanel : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kRows = 9;
+    static constexpr int kCloseRow = 8;
+
+    CommandPanel(QWidget* form, FormServices& services);
+
+    // Commands carried out by other areas; a command left unset does nothing. The panel
+    // closes itself after either printout; the change-over screen closes it when it is done.
+    std::function<void()> printStandings;
+    std::function<void()> startChangeOver;
+    std::function<void()> printTeamList;
+
+    void toggleCommandPanel();
+    void highlightCommand();
+    bool isOpen() const;
+
+    void Edit_CommandChooseEnter();
+    void Edit_CommandChooseKeyDown(int key);
+    void Label_CommandNameClick(int row);
+
+private:
+    void runCommand(int row);
+    void deleteNewestTerm();
+    void closeIfOpen();
+    void showCaptions();
+
+    FormServices& s_;
+    QFrame* panel_;
+    HiddenKeyBox* keyBox_;
+    std::array<FramedShape*, kRows> shapes_{};
+    std::array<ClickLabel*, kRows> captions_{};
+};

@@ -1,0 +1,388 @@
+#include "standings/ui/group_table.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "app/fonts.h"
+#include "app/form_layout.h"
+#include "app/form_services.h"
+#include "form/click_label.h"
+#include "form/field_edit.h"
+#include "form/form_colors.h"
+#include "form/framed_shape.h"
+#include "form/sjis_text.h"
+#include "standings/standings.h"
+#include "store/results_file.h"
+#include "store/sjis.h"
+#include "store/text_ops.h"
+
+using namespace form_colors;
+
+namespace {
+
+// Panel coordinates of the table's parts.
+constexpr int kCell = 22;  // result squares are kCell × kCell
+constexpr int kRowNameX = 2, kRowNameWidth = 122;
+constexpr int kGridX = 126;  // left of column 1
+constexpr int kHeadingY = 22, kHeadingCharHeight = 13;
+constexpr int kHeadingChars = 8;
+constexpr int kGridY = kHeadingY + kHeadingChars * kHeadingCharHeight + 2;  // top of row 1
+constexpr int kCountX = kGridX + kTeamsPerGroup * kCell + 2;
+constexpr int kCountWidth = 20;
+constexpr int kRankX = kCountX + 4 * kCountWidth + 2, kRankWidth = 26;
+constexpr int kCaptionY = kGridY - 40, kCaptionHeight = 19;
+
+const QColor kPanelColour = fromFormColor(15794175);    // 255,255,240
+const QColor kCountColour = fromFormColor(15138815);    // 255,255,230
+const QColor kCaptionColour = fromFormColor(12189695);  // 255,255,185
+
+const QString kMarks[] = {QStringLiteral("　"), QStringLiteral("○"), QStringLiteral("×"), QStringLiteral("△")};
+
+const QString kGridHelp1 = QStringLiteral("マウスでクリックすると[○][×][△][  ]が順番に表示されます．");
+const QString kGridHelp2 = QStringLiteral("[○]は勝、[×]は負、[△]は引き分けです．");
+
+// The diagonal squares and wins frames of rows 3..10 keep the names the pointer help lists them by.
+const char* const kDiagonalNames[kTeamsPerGroup] = {nullptr,    nullptr,    "Shape59",  "Shape75",  "Shape91",
+                                                    "Shape107", "Shape123", "Shape139", "Shape155", "Shape171"};
+const char* const kWinsFrameNames[kTeamsPerGroup] = {nullptr,    nullptr,    "Shape67",  "Shape82",  "Shape97",
+                                                     "Shape112", "Shape127", "Shape142", "Shape157", "Shape172"};
+
+QString twoDigits(const char* prefix, int n) {
+    return QString::asprintf("%s%02d", prefix, n);
+}
+
+QRect cellRect(int i, int j) {
+    return QRect(kGridX + kCell * (j - 1), kGridY + kCell * (i - 1), kCell, kCell);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& r, Qt::Alignment align) {
+    auto* l = new QLabel(parent);
+    if (!name.isEmpty()) l->setObjectName(name);
+    l->setGeometry(r);
+    l->setAlignment(align);
+    return l;
+}
+
+void fill(QWidget* w, const QColor& background, const QColor& text = kBlack) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, background);
+    p.setColor(QPalette::WindowText, text);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+// The first eight characters of a name for the heading written downwards. A double-byte
+// character takes one place; half-width bytes go two to a place, but a place never holds
+// half of a double-byte character.
+std::array<std::string, kHeadingChars> headingCharacters(std::string_view name) {
+    std::array<std::string, kHeadingChars> out;
+    std::size_t at = 0;
+    for (int k = 0; k < kHeadingChars && at < name.size(); ++k) {
+        auto lead = [&](std::size_t p) { return sjis::isLeadByte(static_cast<unsigned char>(name[p])); };
+        std::size_t take = 1;
+        if (lead(at))
+            take = at + 1 < name.size() ? 2 : 1;
+        else if (at + 1 < name.size() && !lead(at + 1))
+            take = 2;
+        out[k] = std::string(name.substr(at, take));
+        at += take;
+    }
+    return out;
+}
+
+int codeOfStoredByte(char c) {
+    return c >= '1' && c <= '3' ? c - '0' : NoResult;
+}
+
+}  // namespace
+
+GroupTable::GroupTable(QWidget* form, FormServices& services) : QFrame(form), s_(services), m_(services.model) {
+    setObjectName("Panel_SingleGame");
+    setGeometry(form_layout::kGroupTable);
+    fill(this, kPanelColour);
+    setMouseTracking(true);
+    for (auto& n : names_) n = fillSpaces(20);
+
+    junCal_ = new QCheckBox(QStringLiteral("順位計算しない"), this);
+    junCal_->setObjectName("CheckBox_JunCal");
+    junCal_->setGeometry(4, 2, 130, 18);
+    junCal_->installEventFilter(this);
+    s_.focus.add(3110, junCal_);
+
+    buildHeadings();
+    buildRows();
+    // Qt drops a pointer move over a widget that does not track the pointer, so the controls the
+    // help tells apart track it; they ignore the move and it reaches the panel's one hit test.
+    for (const QSet<QWidget*>* set : {&resultCells_, &surroundings_})
+        for (QWidget* w : *set) w->setMouseTracking(true);
+}
+
+void GroupTable::buildHeadings() {
+    for (int c = 1; c <= kTeamsPerGroup; ++c) {
+        for (int k = 1; k <= kHeadingChars; ++k) {
+            QLabel* l = makeLabel(
+                this, twoDigits("Label_Retu_TeamName", c) + twoDigits("_", k),
+                QRect(kGridX + kCell * (c - 1), kHeadingY + kHeadingCharHeight * (k - 1), kCell, kHeadingCharHeight),
+                Qt::AlignCenter);
+            fill(l, kGridGrey);
+            columnChars_[c - 1][k - 1] = l;
+            if (k >= 5) surroundings_.insert(l);
+        }
+    }
+
+    auto caption = [&](const QString& text, int x, int y, int width) {
+        QLabel* l = makeLabel(this, QString(), QRect(x, y, width, kCaptionHeight), Qt::AlignCenter);
+        l->setText(text);
+        fill(l, kCaptionColour, kGray);
+    };
+    const int upper = kCaptionY, lower = kCaptionY + kCaptionHeight + 1;
+    caption(QStringLiteral("成   績"), kCountX, upper, 3 * kCountWidth);
+    caption(QStringLiteral("勝"), kCountX, lower, kCountWidth);
+    caption(QStringLiteral("敗"), kCountX + kCountWidth, lower, kCountWidth);
+    caption(QStringLiteral("分"), kCountX + 2 * kCountWidth, lower, kCountWidth);
+    caption(QStringLiteral("勝"), kCountX + 3 * kCountWidth, upper, kCountWidth);
+    caption(QStringLiteral("点"), kCountX + 3 * kCountWidth, lower, kCountWidth);
+    caption(QStringLiteral("順"), kRankX, upper, kRankWidth);
+    caption(QStringLiteral("位"), kRankX, lower, kRankWidth);
+}
+
+void GroupTable::buildRows() {
+    QFont mincho(fonts::kMincho);
+    mincho.setPixelSize(15);
+    QFont names = font();
+    names.setPixelSize(12);
+
+    for (int i = 1; i <= kTeamsPerGroup; ++i) {
+        const int y = kGridY + kCell * (i - 1);
+        auto* nameBox = new FramedShape(this, twoDigits("Shape_GyouTeamName_", i),
+                                        QRect(kRowNameX, y, kRowNameWidth, kCell), kSilver, kGridGrey);
+        QLabel* name =
+            makeLabel(this, twoDigits("Label_GyouTeamName_", i),
+                      QRect(kRowNameX + 3, y + 1, kRowNameWidth - 4, kCell - 2), Qt::AlignLeft | Qt::AlignVCenter);
+        name->setFont(names);
+        rowNames_[i - 1] = name;
+        surroundings_.insert(name);
+        if (i >= 4) surroundings_.insert(nameBox);
+
+        for (int j = 1; j <= kTeamsPerGroup; ++j) {
+            if (i == j) {
+                auto* diagonal = new FramedShape(this, kDiagonalNames[i - 1] ? kDiagonalNames[i - 1] : "",
+                                                 cellRect(i, j), kSilver, kGridGrey);
+                if (i >= 3) surroundings_.insert(diagonal);
+                continue;
+            }
+            new FramedShape(this, QString(), cellRect(i, j), kSilver, kWhite);
+            auto* cell = new ClickLabel(this, QStringLiteral("Label_Sel_%1_%2").arg(i).arg(j), QString(),
+                                        cellRect(i, j).adjusted(1, 1, -1, -1));
+            cell->setFont(mincho);
+            cell->setAlignment(Qt::AlignCenter);
+            cell->setBackgroundColor(kWhite);
+            connect(cell, &ClickLabel::clicked, this, [this, i, j] { Label_SelClick(i, j); });
+            cells_[i - 1][j - 1] = cell;
+            resultCells_.insert(cell);
+        }
+        buildCountCells(i, y);
+    }
+}
+
+void GroupTable::buildCountCells(int i, int y) {
+    const struct {
+        const char* prefix;
+        std::array<QLabel*, kTeamsPerGroup>* labels;
+    } columns[] = {
+        {"Label_Win_", &wins_}, {"Label_Lose_", &losses_}, {"Label_Equal_", &draws_}, {"Label_Score_", &points_}};
+    for (int c = 0; c < 4; ++c) {
+        const QRect r(kCountX + c * kCountWidth, y, kCountWidth, kCell);
+        auto* frame = new FramedShape(this, c == 0 && kWinsFrameNames[i - 1] ? kWinsFrameNames[i - 1] : "", r, kSilver,
+                                      kCountColour);
+        QLabel* l = makeLabel(this, twoDigits(columns[c].prefix, i), r.adjusted(1, 1, -3, -1),
+                              Qt::AlignRight | Qt::AlignVCenter);
+        (*columns[c].labels)[i - 1] = l;
+        if (c == 0) {
+            surroundings_.insert(l);
+            if (i >= 3) surroundings_.insert(frame);
+        }
+    }
+
+    const QRect r(kRankX, y, kRankWidth, kCell);
+    rankFrames_[i - 1] = new FramedShape(this, twoDigits("Shape_Jun_", i), r, kSilver, kWhite);
+    FieldEdit* rank = new FieldEdit(this, twoDigits("Edit_Jun_", i), r.adjusted(2, 2, -2, -2), 2);
+    rank->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    rank->setAttribute(Qt::WA_InputMethodEnabled, false);
+    connect(rank, &FieldEdit::entered, this, [this, i] { Edit_JunEnter(i); });
+    connect(rank, &FieldEdit::exited, this, [this, i] { Edit_JunExit(i); });
+    connect(rank, &FieldEdit::keyDown, this, [this, i](int key, Qt::KeyboardModifiers) { Edit_JunKeyDown(i, key); });
+    ranks_[i - 1] = rank;
+    s_.focus.add(3010 + 10 * (i - 1), rank);
+}
+
+void GroupTable::ShowGroup() {
+    const int kept = m_.currentRecordNo;
+    for (int row = kTeamsPerGroup; row >= 1; --row) {
+        m_.currentRecordNo = (m_.currentGroup - 1) * kTeamsPerGroup + row;
+        readResultRecord(m_, s_.dir);
+        ShowGroupRow(row);
+    }
+    m_.currentRecordNo = kept;
+    emit groupShown();
+}
+
+void GroupTable::ShowGroupRow(int row) {
+    const RecordCodec& rec = m_.resultCodec;
+    const std::string& name = rec.field(result_field::TeamName).bytes();
+    names_[row - 1] = name;
+    rowNames_[row - 1]->setText(fromSjis(trimField(name)));
+
+    const auto heading = headingCharacters(name);
+    for (int k = 0; k < kHeadingChars; ++k) {
+        QString ch = fromSjis(heading[k]);
+        if (ch == QStringLiteral("ー") || ch == QStringLiteral("－")) ch = QStringLiteral("｜");
+        columnChars_[row - 1][k]->setText(ch);
+    }
+
+    // A byte this program never writes shows, and counts, as no result; the own cell is empty.
+    for (int j = 1; j <= kTeamsPerGroup; ++j) {
+        const int code =
+            j == row ? NoResult : codeOfStoredByte(rec.field(result_field::FirstResult + j - 1).bytes()[0]);
+        m_.table.results[row - 1][j - 1] = code;
+        if (j != row) showMark(row, j, true);
+    }
+
+    const bool hasTeam = name[0] != ' ';
+    auto count = [&](int field) {
+        const std::string& f = rec.field(field).bytes();
+        return fromSjis(hasTeam && parseLong(f) == 0 && (field == result_field::Wins || field == result_field::Losses)
+                            ? std::string(" 0")
+                            : f);
+    };
+    wins_[row - 1]->setText(count(result_field::Wins));
+    losses_[row - 1]->setText(count(result_field::Losses));
+    draws_[row - 1]->setText(count(result_field::Draws));
+    points_[row - 1]->setText(count(result_field::Points));
+    ranks_[row - 1]->setText(fromSjis(rec.field(result_field::Rank).bytes()));
+}
+
+void GroupTable::showMark(int i, int j, bool fromFile) {
+    const int code = m_.table.results[i - 1][j - 1];
+    // A click clears a cell to an empty caption; a group read from the file shows "　".
+    cells_[i - 1][j - 1]->setText(code == NoResult && !fromFile ? QString() : kMarks[code]);
+}
+
+void GroupTable::Label_SelClick(int i, int j) {
+    if (i == j || i < 1 || j < 1 || i > kTeamsPerGroup || j > kTeamsPerGroup) return;
+    s_.help.setManualHint();
+    static constexpr int kOpposite[] = {NoResult, Loss, Win, Draw};
+    int& code = m_.table.results[i - 1][j - 1];
+    code = (code + 1) % 4;
+    m_.table.results[j - 1][i - 1] = kOpposite[code];
+    showMark(i, j, false);
+    showMark(j, i, false);
+    RecomputeStandings();
+}
+
+void GroupTable::RecomputeStandings() {
+    TeamRows teams{};
+    for (int r = 0; r < kTeamsPerGroup; ++r) teams[r] = names_[r][0] != ' ';
+    ::RecomputeStandings(m_, s_.dir, teams, ranksKeptByHand());
+    showStandings();
+}
+
+void GroupTable::showStandings() {
+    const bool keepRanks = ranksKeptByHand();
+    for (int r = 0; r < kTeamsPerGroup; ++r) {
+        const TeamStanding& st = m_.table.standings[r];
+        // A team always shows its wins and losses, " 0" included; an empty row only once it has some.
+        const bool showBoth = names_[r][0] != ' ' || st.wins + st.losses > 0;
+        wins_[r]->setText(showBoth ? fromSjis(formatNumber(st.wins, 2)) : QString());
+        losses_[r]->setText(showBoth ? fromSjis(formatNumber(st.losses, 2)) : QString());
+        draws_[r]->setText(fromSjis(formatCount(st.draws, 2)));
+        points_[r]->setText(fromSjis(formatCount(st.points, 2)));
+        if (!keepRanks) ranks_[r]->setText(fromSjis(formatCount(st.rank, 2)));
+    }
+}
+
+bool GroupTable::ranksKeptByHand() const {
+    return junCal_->isChecked();
+}
+
+void GroupTable::Edit_JunEnter(int nn) {
+    if (s_.refuseWhilePanelOpen()) return;
+    s_.help.setManualHint();
+    if (!junCal_->isChecked()) junCal_->setChecked(true);
+    m_.focusCode = 3010 + 10 * (nn - 1);
+    FieldEdit* e = ranks_[nn - 1];
+    e->setText(fromSjis(trimField(toSjis(e->text()))));
+    rankFrames_[nn - 1]->setPenColor(kRed);
+    editingRank_ = nn;
+}
+
+void GroupTable::storeRank(int nn) {
+    FieldEdit* e = ranks_[nn - 1];
+    const long value = parseLong(toSjis(e->text()));
+    const int rank = value >= 1 && value <= kTeamsPerGroup ? int(value) : 0;
+    e->setText(fromSjis(formatCount(rank, 2)));
+    // A rank typed into a row without a team is shown but not stored.
+    if (names_[nn - 1][0] != ' ') writeRank(m_, s_.dir, nn - 1, rank);
+}
+
+void GroupTable::Edit_JunExit(int nn) {
+    // A refused entry did not start an edit, so there is nothing to store.
+    if (editingRank_ != nn) return;
+    storeRank(nn);
+    rankFrames_[nn - 1]->setPenColor(kSilver);
+    editingRank_ = 0;
+}
+
+void GroupTable::Edit_JunKeyDown(int nn, int key) {
+    FieldEdit* e = ranks_[nn - 1];
+    switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Down:
+            e->setKeyHandled();
+            if (editingRank_ == nn) storeRank(nn);
+            ranks_[nn % kTeamsPerGroup]->setFocus(Qt::OtherFocusReason);
+            break;
+        case Qt::Key_Up:
+            e->setKeyHandled();
+            ranks_[(nn + kTeamsPerGroup - 2) % kTeamsPerGroup]->setFocus(Qt::OtherFocusReason);
+            break;
+        case Qt::Key_Escape:
+            e->setKeyHandled();
+            s_.toggleCommandPanel();
+            break;
+        default:
+            break;
+    }
+}
+
+void GroupTable::CheckBox_JunCalEnter() {
+    if (s_.refuseWhilePanelOpen()) return;
+    s_.help.setManualHint();
+    m_.focusCode = 3110;
+}
+
+bool GroupTable::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == junCal_ && e->type() == QEvent::FocusIn) CheckBox_JunCalEnter();
+    return QFrame::eventFilter(watched, e);
+}
+
+void GroupTable::mouseMoveEvent(QMouseEvent* e) {
+    pointerMovedTo(e->position().toPoint());
+    QFrame::mouseMoveEvent(e);
+}
+
+void GroupTable::pointerMovedTo(const QPoint& pos) {
+    QWidget* under = childAt(pos);
+    if (resultCells_.contains(under)) {
+        if (m_.gridHelpShown == 1) return;
+        m_.gridHelpShown = 1;
+        s_.help.setHelp(kGridHelp1, kGridHelp2);
+    } else if (surroundings_.contains(under)) {
+        if (m_.gridHelpShown == 0) return;
+        m_.gridHelpShown = 0;
+        s_.help.setHelp(QString(), QString());
+    }
+}

@@ -1,0 +1,82 @@
+#pragma once
+// The cross table of the shown group (Panel_SingleGame): team names as rows and, written
+// downwards, as columns; the result of every pairing, clicked in; wins, losses, draws,
+// points and rank of each team; the box that keeps hand-made ranks.
+
+#include <QFrame>
+#include <QSet>
+#include <array>
+#include <string>
+
+#include "store/league_model.h"
+
+class QCheckBox;
+class QLabel;
+class ClickLabel;
+class FieldEdit;
+class FramedShape;
+struct FormServices;
+
+class GroupTable : public QFrame {
+    Q_OBJECT
+public:
+    GroupTable(QWidget* form, FormServices& services);
+
+    // Loads the whole table of currentGroup in termSlotIndex from the results file.
+    // It shows what is stored and computes nothing.
+    void ShowGroup();
+    // Row and column `row` (1..10) from the result record read last.
+    void ShowGroupRow(int row);
+
+    // A click on the cell of row team i against column team j (1..10, i != j).
+    void Label_SelClick(int i, int j);
+    // Counts, rate and (unless kept by hand) ranks from the results, shown and stored.
+    void RecomputeStandings();
+
+    // Rank field NN (1..10).
+    void Edit_JunEnter(int nn);
+    void Edit_JunExit(int nn);
+    void Edit_JunKeyDown(int nn, int key);
+    void CheckBox_JunCalEnter();
+
+    bool ranksKeptByHand() const;
+    // The stored 20-byte name of row 1..10, as ShowGroup read it.
+    const std::string& teamName(int row) const { return names_.at(row - 1); }
+
+    // Pointer moved to pos (panel coordinates): the grid help appears on a result cell and
+    // goes on the controls around the cells.
+    void pointerMovedTo(const QPoint& pos);
+
+signals:
+    // Every row has been read: the team list shows the names and marks the selected team.
+    void groupShown();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void buildHeadings();
+    void buildRows();
+    void buildCountCells(int row, int y);
+    void showMark(int i, int j, bool fromFile);
+    void showStandings();
+    void storeRank(int nn);
+
+    FormServices& s_;
+    LeagueModel& m_;
+    std::array<std::string, kTeamsPerGroup> names_;
+    int editingRank_ = 0;  // rank field being edited (1..10), 0 when none
+
+    QCheckBox* junCal_ = nullptr;
+    std::array<QLabel*, kTeamsPerGroup> rowNames_{};
+    std::array<std::array<QLabel*, 8>, kTeamsPerGroup> columnChars_{};
+    std::array<std::array<ClickLabel*, kTeamsPerGroup>, kTeamsPerGroup> cells_{};
+    std::array<QLabel*, kTeamsPerGroup> wins_{}, losses_{}, draws_{}, points_{};
+    std::array<FieldEdit*, kTeamsPerGroup> ranks_{};
+    std::array<FramedShape*, kTeamsPerGroup> rankFrames_{};
+
+    // What the pointer help tells apart: the result cells and the controls around them.
+    QSet<QWidget*> resultCells_;
+    QSet<QWidget*> surroundings_;
+};

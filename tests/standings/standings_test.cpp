@@ -1,0 +1,104 @@
+// RecomputeStandings: the counts it works out and the exact bytes it leaves in the results file.
+
+#include "standings/standings.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "store/results_file.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+std::string name20(const std::string& ascii) {
+    return ascii + std::string(20 - ascii.size(), ' ');
+}
+
+// A whole 46-byte record: results left-aligned in 10, each count right-aligned in 2.
+std::string rec(const std::string& team, const std::string& results, const char* wins, const char* losses,
+                const char* draws, const char* points, const char* rate, const char* rank) {
+    std::string r = name20(team) + results + std::string(10 - results.size(), ' ');
+    for (const char* count : {wins, losses, draws, points}) r += std::string(2 - std::strlen(count), ' ') + count;
+    return r + rate + std::string(2 - std::strlen(rank), ' ') + rank + " \n";
+}
+
+class Standings : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Header and two blocks, so that the second term and the second group can be checked.
+        std::string file = "220" + std::string(28, ' ') + "\n";
+        for (int n = 0; n < 2 * kTeamPositions; ++n) file += std::string(45, ' ') + "\n";
+        folder_.write(files::kResults, file);
+    }
+    void name(int row, const std::string& text) {
+        folder_.write(files::kResults, patched(row, 0, name20(text)));
+        teams_[row - 1] = true;
+    }
+    std::string patched(int row, int offset, const std::string& bytes) {
+        std::string file = folder_.read(files::kResults);
+        file.replace(resultRecordOffset(m_.termSlotIndex, (m_.currentGroup - 1) * 10 + row) + offset, bytes.size(),
+                     bytes);
+        return file;
+    }
+    void beat(int a, int b) {
+        m_.table.results[a - 1][b - 1] = Win;
+        m_.table.results[b - 1][a - 1] = Loss;
+    }
+    std::string record(int row) {
+        return folder_.read(files::kResults)
+            .substr(resultRecordOffset(m_.termSlotIndex, (m_.currentGroup - 1) * 10 + row), 46);
+    }
+
+    TempFolder folder_;
+    LeagueModel m_;
+    TeamRows teams_{};
+};
+
+TEST_F(Standings, EveryRowIsStoredAsItsTwentyFourCharacters) {
+    m_.currentGroup = 2;
+    m_.termSlotIndex = 1;
+    for (int row = 1; row <= 4; ++row) name(row, "T" + std::to_string(row));
+    const std::string before = folder_.read(files::kResults);
+    for (auto [a, b] : {std::pair{1, 2}, {1, 3}, {4, 1}, {2, 3}, {4, 2}}) beat(a, b);
+    m_.table.results[2][3] = m_.table.results[3][2] = Draw;
+
+    ASSERT_TRUE(RecomputeStandings(m_, folder_.dir(), teams_, false));
+
+    EXPECT_EQ(m_.table.standings[3].points, 5);
+    EXPECT_DOUBLE_EQ(m_.table.winRate[0], 2.0 / 3.0);
+    EXPECT_EQ(record(1), rec("T1", " 112", "2", "1", "", "4", "0.66", "2"));  // 2/3 is cut, not rounded
+    EXPECT_EQ(record(2), rec("T2", "2 12", "1", "2", "", "2", "0.33", "3"));
+    EXPECT_EQ(record(3), rec("T3", "22 3", "", "2", "1", "1", "0.00", "4"));
+    EXPECT_EQ(record(4), rec("T4", "113", "2", "", "1", "5", "1.00", "1"));  // only wins: 1.00
+    for (int row = 5; row <= 10; ++row) EXPECT_EQ(record(row), std::string(45, ' ') + "\n");
+
+    // Nothing outside the shown group's rows 21..44 of each record changed.
+    std::string after = folder_.read(files::kResults);
+    for (int row = 1; row <= 10; ++row) {
+        const long at = resultRecordOffset(1, 10 + row) + 20;
+        after.replace(at, 24, before, at, 24);
+    }
+    EXPECT_EQ(after, before);
+}
+
+TEST_F(Standings, AnEmptyRowInsideTheGroupTakesNoRank) {
+    // Row 2 was cleared; rows 1 and 3 still hold teams and both are ranked.
+    name(1, "A");
+    name(3, "C");
+    beat(3, 1);
+    ASSERT_TRUE(RecomputeStandings(m_, folder_.dir(), teams_, false));
+    EXPECT_EQ(record(1).substr(42, 2), " 2");
+    EXPECT_EQ(record(2).substr(42, 2), "  ");
+    EXPECT_EQ(record(3).substr(42, 2), " 1");
+}
+
+TEST_F(Standings, AMissingResultsFileIsReportedAndNotCreated) {
+    TempFolder empty;
+    beat(1, 2);
+    EXPECT_FALSE(RecomputeStandings(m_, empty.dir(), teams_, false));
+    EXPECT_FALSE(empty.exists(files::kResults));
+    EXPECT_EQ(m_.table.standings[0].wins, 1);
+}
+
+}  // namespace
