@@ -25,6 +25,10 @@ if command -v openbox >/dev/null; then openbox >/dev/null 2>&1 & fi
 app=$!
 sleep "$wait_s"
 wid="$(xdotool search --name 'Scorvane' | head -n 1 || true)"
+if [ -n "$wid" ] && [ $# -gt 0 ]; then
+    xdotool windowactivate --sync "$wid" 2>/dev/null || xdotool windowfocus --sync "$wid" 2>/dev/null || true
+    sleep 0.3
+fi
 for k in "$@"; do
     xdotool key --clearmodifiers "$k"
     sleep 0.3

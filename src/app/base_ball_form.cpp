@@ -63,8 +63,6 @@ void TBaseBall::buildForm() {
     dateLabel_->setObjectName("DateLabel");
     dateLabel_->setGeometry(-400, -40, 300, 20);
 
-    header_ = new HeaderLine(this, *model_);
-
     notice_ = new QLabel(this);
     notice_->setObjectName("Label_StartupNotice");
     notice_->setGeometry(10, form_layout::kMaker.y(), 700, 18);
@@ -92,6 +90,7 @@ void TBaseBall::buildForm() {
     help_ = new HelpArea(this, *model_, *focus_);
     messages_ = new TimedMessages(this, *focus_, timerErrMsg_, timerNotDelete_);
     services_.reset(new FormServices{*model_, dir_, *focus_, *help_, *messages_});
+    header_ = new HeaderLine(this, *services_);
     services_->showCounts = [this] { header_->showCounts(); };
     groupTable_ = new GroupTable(this, *services_);
     groupTable_->lower();  // a base area: every overlay panel lies above it
@@ -101,10 +100,6 @@ void TBaseBall::buildForm() {
         groupTable_->ShowGroup();
     };
     services_->showHeader = [this] { header_->refresh(); };
-
-    focus_->add(1000, header_->yearEdit());
-    focus_->add(1005, header_->userNameEdit());
-    wireHeaderFields();
 
     command_ = new CommandPanel(this, *services_);
     services_->toggleCommandPanel = [this] { command_->toggleCommandPanel(); };
@@ -144,27 +139,11 @@ void TBaseBall::refreshScreens() {
     services_->showGroup();
 }
 
-// The year and club-name fields are refused while a panel is open; otherwise they take
-// their focus number. ESC in either opens the command panel.
-void TBaseBall::wireHeaderFields() {
-    for (FieldEdit* f : {header_->yearEdit(), header_->userNameEdit()}) {
-        connect(f, &FieldEdit::entered, this, [this, f] {
-            if (services_->refuseWhilePanelOpen()) return;
-            help_->clearManualHint();
-            model_->focusCode = focus_->codeOf(f);
-        });
-        connect(f, &FieldEdit::keyDown, this, [this, f](int key, Qt::KeyboardModifiers) {
-            if (key != Qt::Key_Escape) return;
-            f->setKeyHandled();
-            services_->toggleCommandPanel();
-        });
-    }
-}
-
 bool TBaseBall::FormCloseQuery() {
     if (closed_) return true;
     closed_ = true;
     // The club name as typed last reaches the model before it is saved.
+    header_->confirmUserNameIfEdited();
     return closeLeague(*model_, dir_);
 }
 

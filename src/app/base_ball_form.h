@@ -48,7 +48,6 @@ private:
     bool FormCloseQuery();
     void buildForm();
     void refreshScreens();
-    void wireHeaderFields();
 
     std::unique_ptr<LeagueModel> model_;
     DataDir dir_;

@@ -52,6 +52,8 @@ QString rowName(const char* prefix, int row) {
 
 class CommandPanelTest : public FormTest {
 protected:
+    // One stored term, so that leaving the year field shows it instead of the first-use panel.
+    void prepareFiles() override { folder_.write("Data/Seiseki.001", resultsFile({"381"}, {})); }
     CommandPanel* panel() const { return form_->findChild<CommandPanel*>(); }
     QWidget* commandPanel() const { return child("Panel_Command"); }
     LeagueModel& model() const { return form_->model(); }

@@ -12,6 +12,12 @@ namespace {
 
 class PanelGuardTest : public FormTest {
 protected:
+    // One stored term, so that leaving the year field shows it instead of the first-use panel.
+    void prepareFiles() override {
+        std::string results = "381" + std::string(28, ' ') + "\n";
+        for (int i = 0; i < 200; ++i) results += std::string(45, ' ') + "\n";
+        folder_.write(files::kResults, results);
+    }
     QWidget* commandPanel() const { return child("Panel_Command"); }
     LeagueModel& model() const { return form_->model(); }
     QString manualHint() const { return child<QLabel>("Label_Manual")->text(); }

@@ -2,12 +2,17 @@
 
 #include <QLabel>
 
+#include "app/form_services.h"
 #include "form/click_label.h"
 #include "form/field_edit.h"
 #include "form/form_colors.h"
 #include "form/framed_shape.h"
 #include "form/sjis_text.h"
+#include "standings/term_choice.h"
+#include "standings/ui/term_panels.h"
 #include "store/calendar.h"
+#include "store/results_file.h"
+#include "store/settings_files.h"
 #include "store/text_ops.h"
 
 using namespace form_colors;
@@ -15,31 +20,38 @@ using namespace form_colors;
 namespace {
 constexpr int kTop = 8;
 constexpr int kHeight = 22;
+constexpr int kYearCode = 1000;
+constexpr int kUserNameCode = 1005;
+constexpr int kFirstClassCode = 1010;
 
-QLabel* caption(QWidget* parent, const QString& text, int x, int width) {
+QLabel* caption(QWidget* parent, const QString& text, int x, int width, int px) {
     auto* l = new QLabel(text, parent);
     l->setGeometry(x, kTop, width, kHeight);
     l->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    QFont f = l->font();
+    f.setPixelSize(px);
+    l->setFont(f);
     return l;
+}
+
+bool confirmsField(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Down;
 }
 }  // namespace
 
-HeaderLine::HeaderLine(QWidget* form, LeagueModel& model) : QObject(form), m_(model) {
+HeaderLine::HeaderLine(QWidget* form, FormServices& services) : QObject(form), s_(services) {
     QFont big = form->font();
     big.setPixelSize(15);
 
-    caption(form, QStringLiteral("平成"), 10, 32)->setFont(big);
+    caption(form, QStringLiteral("平成"), 10, 32, 15);
     yearFrame_ = new FramedShape(form, "Shape_Year", QRect(42, kTop - 2, 30, kHeight + 4), kSilver, kWhite);
     yearEdit_ = new FieldEdit(form, "Edit_Year", QRect(45, kTop, 24, kHeight), 2);
     yearEdit_->setFont(big);
     yearEdit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     yearEdit_->setAttribute(Qt::WA_InputMethodEnabled, false);
-    caption(form, QStringLiteral("年度"), 76, 32)->setFont(big);
-    gregorianYear_ = caption(form, QString(), 108, 40);
+    caption(form, QStringLiteral("年度"), 76, 32, 15);
+    gregorianYear_ = caption(form, QString(), 108, 40, 11);
     gregorianYear_->setObjectName("Label_GregorianYear");
-    QFont small = form->font();
-    small.setPixelSize(11);
-    gregorianYear_->setFont(small);
     QPalette gp = gregorianYear_->palette();
     gp.setColor(QPalette::WindowText, kGray);
     gregorianYear_->setPalette(gp);
@@ -51,46 +63,180 @@ HeaderLine::HeaderLine(QWidget* form, LeagueModel& model) : QObject(form), m_(mo
     for (ClickLabel* l : {zenki_, kouki_}) {
         l->setFont(big);
         l->setAlignment(Qt::AlignCenter);
+        l->setCursor(Qt::PointingHandCursor);
     }
 
-    caption(form, QStringLiteral("クラブ名"), 262, 60)->setFont(big);
+    caption(form, QStringLiteral("クラブ名"), 262, 60, 15);
     userNameFrame_ = new FramedShape(form, "Shape_UserName", QRect(326, kTop - 2, 300, kHeight + 4), kSilver, kWhite);
     userNameEdit_ = new FieldEdit(form, "Edit_UserName", QRect(329, kTop, 294, kHeight), kUserNameWidth);
     userNameEdit_->setFont(big);
 
-    caption(form, QStringLiteral("全"), 650, 16)->setFont(big);
-    teamCount_ = caption(form, QString(), 666, 30);
+    caption(form, QStringLiteral("全"), 650, 16, 15);
+    teamCount_ = caption(form, QString(), 666, 30, 15);
     teamCount_->setObjectName("Label_TeamDs");
-    caption(form, QStringLiteral("チーム　休会"), 698, 96)->setFont(big);
-    suspendedCount_ = caption(form, QString(), 794, 30);
+    caption(form, QStringLiteral("チーム　休会"), 698, 96, 15);
+    suspendedCount_ = caption(form, QString(), 794, 30, 15);
     suspendedCount_->setObjectName("Label_KyuusiDs");
-    caption(form, QStringLiteral("チーム"), 826, 50)->setFont(big);
-    for (QLabel* l : {teamCount_, suspendedCount_}) {
-        l->setFont(big);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
+    caption(form, QStringLiteral("チーム"), 826, 50, 15);
+    for (QLabel* l : {teamCount_, suspendedCount_}) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    s_.focus.add(kYearCode, yearEdit_);
+    s_.focus.add(kUserNameCode, userNameEdit_);
+    connect(zenki_, &ClickLabel::clicked, this, &HeaderLine::Label_ZenkiClick);
+    connect(kouki_, &ClickLabel::clicked, this, &HeaderLine::Label_KoukiClick);
+    connect(yearEdit_, &FieldEdit::entered, this, &HeaderLine::Edit_YearEnter);
+    connect(yearEdit_, &FieldEdit::exited, this, &HeaderLine::Edit_YearExit);
+    connect(yearEdit_, &FieldEdit::keyDown, this, [this](int key, Qt::KeyboardModifiers) { Edit_YearKeyDown(key); });
+    connect(yearEdit_, &QLineEdit::textChanged, this, [this] { showGregorianYear(); });
+    connect(yearEdit_, &QLineEdit::textEdited, this, [this] { yearConfirmedByKey_ = false; });
+    connect(userNameEdit_, &FieldEdit::entered, this, &HeaderLine::Edit_UserNameEnter);
+    connect(userNameEdit_, &FieldEdit::exited, this, &HeaderLine::Edit_UserNameExit);
+    connect(userNameEdit_, &FieldEdit::keyDown, this,
+            [this](int key, Qt::KeyboardModifiers) { Edit_UserNameKeyDown(key); });
+
+    panels_ = new TermPanels(form, s_, *this);
 }
 
 void HeaderLine::refresh() {
-    yearEdit_->setText(QString::fromStdString(m_.yearFieldText));
-    int year = int(parseLong(m_.yearFieldText));
-    gregorianYear_->setText(year > 0 ? QStringLiteral("(%1)").arg(gregorianYear(year)) : QString());
-    userNameEdit_->setText(fromSjis(trimField(m_.userName)));
+    yearEdit_->setText(QString::fromStdString(s_.model.yearFieldText));
+    userNameEdit_->setText(fromSjis(trimField(s_.model.userName)));
     showTermFrames();
     showCounts();
 }
 
+void HeaderLine::showGregorianYear() {
+    int year = int(parseLong(yearEdit_->text().toStdString()));
+    gregorianYear_->setText(year > 0 ? QStringLiteral("(%1)").arg(gregorianYear(year)) : QString());
+}
+
 void HeaderLine::colourCaptionsByToday() {
-    zenki_->setTextColor(m_.todayHalf == 0 ? kBlack : kGray);
-    kouki_->setTextColor(m_.todayHalf == 1 ? kBlack : kGray);
+    zenki_->setTextColor(s_.model.todayHalf == 0 ? kBlack : kGray);
+    kouki_->setTextColor(s_.model.todayHalf == 1 ? kBlack : kGray);
 }
 
 void HeaderLine::showTermFrames() {
-    zenkiFrame_->setPenColor(m_.termHalf == 0 ? kRed : kSilver);
-    koukiFrame_->setPenColor(m_.termHalf == 1 ? kRed : kSilver);
+    zenkiFrame_->setPenColor(s_.model.termHalf == 0 ? kRed : kSilver);
+    koukiFrame_->setPenColor(s_.model.termHalf == 1 ? kRed : kSilver);
 }
 
 void HeaderLine::showCounts() {
-    teamCount_->setText(QString::number(m_.termTeamCount));
-    suspendedCount_->setText(QString::number(m_.suspendedCount));
+    teamCount_->setText(QString::number(s_.model.termTeamCount));
+    suspendedCount_->setText(QString::number(s_.model.suspendedCount));
+}
+
+// The half changes only in the marks; the shown term follows when the year is confirmed.
+void HeaderLine::chooseHalf(int half) {
+    if (s_.model.panelOpen || s_.model.sidePanelOpen) return;
+    if (s_.model.termHalf != half) {
+        s_.model.termHalf = half;
+        showTermFrames();
+    }
+    yearEdit_->setFocus();
+}
+
+void HeaderLine::Label_ZenkiClick() {
+    chooseHalf(0);
+}
+void HeaderLine::Label_KoukiClick() {
+    chooseHalf(1);
+}
+
+void HeaderLine::Edit_YearEnter() {
+    if (s_.refuseWhilePanelOpen()) return;
+    s_.help.clearManualHint();
+    s_.model.focusCode = kYearCode;
+    yearConfirmedByKey_ = false;
+    yearEdit_->setText(QString::fromStdString(yearTextOnEntry(s_.model, yearEdit_->text().toStdString())));
+    yearEdit_->selectAll();
+    yearFrame_->setPenColor(kRed);
+    s_.help.setHelp(QStringLiteral("表示する節の年度（平成）を入力し[Enter]キーを押してください．"
+                                   "前期・後期は文字をクリックして選びます．"),
+                    QStringLiteral("入力できるのは今年度と前年度です．[ESC]キーでコマンドパネルを開きます．"));
+}
+
+void HeaderLine::Edit_YearExit() {
+    yearFrame_->setPenColor(kSilver);
+    if (s_.model.panelOpen || s_.model.sidePanelOpen || yearConfirmedByKey_) return;
+    // Leaving without a key confirms only when the field was really entered.
+    if (s_.model.focusCode != kYearCode) return;
+    confirmYear(false);
+}
+
+void HeaderLine::Edit_YearKeyDown(int key) {
+    if (key == Qt::Key_Escape) {
+        yearEdit_->setKeyHandled();
+        s_.toggleCommandPanel();
+    } else if (confirmsField(key)) {
+        yearEdit_->setKeyHandled();
+        yearConfirmedByKey_ = true;
+        confirmYear(true);
+    }
+}
+
+// A year confirmed by a key moves on to the club name; one confirmed by leaving the field
+// leaves the focus where the user put it.
+void HeaderLine::confirmYear(bool byKey) {
+    LeagueModel& m = s_.model;
+    const YearChoice c = ::confirmYear(m, yearEdit_->text().toStdString());
+    yearEdit_->setText(QString::fromStdString(c.fieldText));
+    if (!c.accepted) return;
+    switch (findTerm(m, s_.dir, c.key)) {
+        case TermLookup::Found:
+            countTermTeams(m, s_.dir);
+            showCounts();
+            s_.showGroup();
+            if (byKey) {
+                m.focusCode = kUserNameCode;
+                s_.focus.restoreFocus();
+            }
+            break;
+        case TermLookup::NoTermStored:
+            panels_->ShowFirstUsePanel();
+            break;
+        case TermLookup::NotFound:
+            panels_->ShowNewTermPanel();
+            break;
+    }
+}
+
+void HeaderLine::Edit_UserNameEnter() {
+    if (s_.refuseWhilePanelOpen()) return;
+    s_.help.clearManualHint();
+    s_.model.focusCode = kUserNameCode;
+    userNameEntered_ = true;
+    userNameEdit_->setText(userNameEdit_->text().trimmed());
+    userNameFrame_->setPenColor(kRed);
+    s_.help.setHelp(QStringLiteral("クラブ名（すべての級・部を運営する団体の名前）を全角20文字以内で入力し"
+                                   "[Enter]キーを押してください．"),
+                    QStringLiteral("[Enter]キーで[級]の入力に移ります．[ESC]キーでコマンドパネルを開きます．"));
+}
+
+void HeaderLine::Edit_UserNameExit() {
+    if (!userNameEntered_) return;
+    confirmUserName();
+    userNameFrame_->setPenColor(kSilver);
+}
+
+void HeaderLine::Edit_UserNameKeyDown(int key) {
+    if (key == Qt::Key_Escape) {
+        userNameEdit_->setKeyHandled();
+        s_.toggleCommandPanel();
+    } else if (confirmsField(key)) {
+        userNameEdit_->setKeyHandled();
+        confirmUserName();
+        s_.model.focusCode = kFirstClassCode;
+        s_.focus.restoreFocus();
+    }
+}
+
+void HeaderLine::confirmUserName() {
+    LeagueModel& m = s_.model;
+    m.userName = padField(toSjis(userNameEdit_->text()), false, kUserNameWidth);
+    userNameEdit_->setText(fromSjis(trimField(m.userName)));
+    // Kept at once, so a crash or a power cut does not lose it; saved again at close.
+    saveUserName(m, s_.dir);
+}
+
+void HeaderLine::confirmUserNameIfEdited() {
+    if (userNameEntered_ && userNameEdit_->hasFocus()) confirmUserName();
 }

@@ -1,20 +1,21 @@
 #pragma once
 // The header line: "平成" year "年度", the term marks, "クラブ名" and the team counts.
+// Confirming a year shows that term, or opens the first-use or new-term panel.
 
 #include <QObject>
-
-#include "store/league_model.h"
 
 class QWidget;
 class QLabel;
 class ClickLabel;
 class FieldEdit;
 class FramedShape;
+class TermPanels;
+struct FormServices;
 
 class HeaderLine : public QObject {
     Q_OBJECT
 public:
-    HeaderLine(QWidget* form, LeagueModel& model);
+    HeaderLine(QWidget* form, FormServices& services);
 
     // Shows the model's year field, term marks, club name and counts.
     void refresh();
@@ -22,12 +23,29 @@ public:
     void colourCaptionsByToday();
     void showTermFrames();
     void showCounts();
+    // Stores the club name if its field holds an unconfirmed edit (before closing).
+    void confirmUserNameIfEdited();
 
     FieldEdit* yearEdit() const { return yearEdit_; }
     FieldEdit* userNameEdit() const { return userNameEdit_; }
+    TermPanels* termPanels() const { return panels_; }
+
+    void Label_ZenkiClick();
+    void Label_KoukiClick();
+    void Edit_YearEnter();
+    void Edit_YearExit();
+    void Edit_YearKeyDown(int key);
+    void Edit_UserNameEnter();
+    void Edit_UserNameExit();
+    void Edit_UserNameKeyDown(int key);
 
 private:
-    LeagueModel& m_;
+    void chooseHalf(int half);
+    void confirmYear(bool byKey);
+    void confirmUserName();
+    void showGregorianYear();
+
+    FormServices& s_;
     FieldEdit* yearEdit_;
     FieldEdit* userNameEdit_;
     QLabel* gregorianYear_;
@@ -39,4 +57,7 @@ private:
     FramedShape* userNameFrame_;
     QLabel* teamCount_;
     QLabel* suspendedCount_;
+    TermPanels* panels_ = nullptr;
+    bool yearConfirmedByKey_ = false;
+    bool userNameEntered_ = false;
 };

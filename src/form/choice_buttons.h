@@ -1,0 +1,43 @@
+#pragma once
+// The F-key choices of an overlay panel: a key label ("F1") and its caption on a frame.
+// The selected choice has a red frame and a white fill, the others a grey frame and a
+// silver fill. A click on the key label or on the caption chooses it.
+
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <vector>
+
+class QWidget;
+class ClickLabel;
+class FramedShape;
+
+class ChoiceButtons : public QObject {
+    Q_OBJECT
+public:
+    struct Choice {
+        QString keyName;      // objectName of the key label
+        QString keyText;      // "F1"
+        QString captionName;  // objectName of the caption label
+        QString caption;      // "O.K."
+        QRect geometry;       // the frame; key label on the left, caption beside it
+    };
+
+    ChoiceButtons(QWidget* panel, const std::vector<Choice>& choices);
+
+    void select(int index);
+    int selected() const { return selected_; }
+    // ← and → move the selection between the choices.
+    void selectPrevious();
+    void selectNext();
+    int count() const { return int(frames_.size()); }
+
+signals:
+    void chosen(int index);
+
+private:
+    std::vector<FramedShape*> frames_;
+    std::vector<ClickLabel*> keys_;
+    std::vector<ClickLabel*> captions_;
+    int selected_ = 0;
+};

@@ -1,0 +1,52 @@
+#include "standings/term_choice.h"
+
+#include <cstdio>
+
+#include "store/file_io.h"
+#include "store/results_file.h"
+#include "store/text_ops.h"
+
+std::string yearTextOnEntry(const LeagueModel& m, std::string_view typed) {
+    std::string text = trimField(typed);
+    long v = parseLong(text);
+    if (v > m.latestYear + 1 || v < m.latestYear - 5) return formatNumber(m.todayHeiseiYear, 2);
+    return text;
+}
+
+YearChoice confirmYear(const LeagueModel& m, std::string_view typed) {
+    YearChoice c;
+    long v = parseLong(trimField(typed));
+    if (v + 1988 != m.todayYear && v + 1988 != m.todayYear - 1) {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%-2d", m.todayHeiseiYear);
+        c.fieldText = buf;
+        return c;
+    }
+    c.accepted = true;
+    c.fieldText = formatNumber(v, 2);
+    c.key = makeTermKey(int(v), m.termHalf);
+    return c;
+}
+
+int firstTermYear(const LeagueModel& m, int panelYear) {
+    return panelYear < m.todayHeiseiYear - 2 ? m.todayHeiseiYear : panelYear;
+}
+
+TermName newestStoredTerm(const DataDir& dir) {
+    char slot[3] = {' ', ' ', ' '};
+    fileio::readAt(dir.path(files::kResults), 0, slot, sizeof slot);
+    TermName t;
+    if (slot[0] == ' ' && slot[1] == ' ') return t;
+    t.year = int(parseLong(std::string_view(slot, 2)));
+    t.half = slot[2] == '1' ? 1 : 0;
+    return t;
+}
+
+TermName termAfter(const TermName& t) {
+    if (t.half == 0) return {t.year, 1};
+    return {t.year + 1, 0};
+}
+
+const char* halfCaption(int half) {
+    return half == 1 ? "後期" : "前期";
+}

@@ -1,0 +1,284 @@
+#include "standings/ui/term_panels.h"
+
+#include <QFrame>
+#include <QLabel>
+
+#include "app/form_services.h"
+#include "form/choice_buttons.h"
+#include "form/click_label.h"
+#include "form/field_edit.h"
+#include "form/form_colors.h"
+#include "form/hidden_key_box.h"
+#include "standings/ui/header_line.h"
+#include "store/results_file.h"
+#include "store/text_ops.h"
+
+namespace {
+
+constexpr int kFirstUseKeyCode = 9030;
+constexpr int kNewTermKeyCode = 9040;
+constexpr int kLineHeight = 20;
+
+QLabel* text(QWidget* panel, const QString& t, int x, int y, int w = 440, int px = 14) {
+    auto* l = new QLabel(t, panel);
+    l->setGeometry(x, y, w, kLineHeight);
+    QFont f = l->font();
+    f.setPixelSize(px);
+    l->setFont(f);
+    return l;
+}
+
+QString half(int h) {
+    return QString::fromUtf8(halfCaption(h));
+}
+
+}  // namespace
+
+TermPanels::TermPanels(QWidget* form, FormServices& services, HeaderLine& header)
+    : QObject(form), s_(services), header_(header) {
+    buildFirstUsePanel(form);
+    buildNewTermPanel(form);
+}
+
+void TermPanels::buildFirstUsePanel(QWidget* form) {
+    firstUse_ = form->findChild<QFrame*>("Panel_NotData");
+    QFrame* p = firstUse_;
+    p->setGeometry(240, 120, 520, 420);
+    QLabel* title = text(p, QStringLiteral("初めてのご利用"), 20, 14, 300, 18);
+    QFont tf = title->font();
+    tf.setBold(true);
+    title->setFont(tf);
+    int y = 46;
+    for (const char* line : {"初めてのご利用になります。グループ名や", "チーム名、チーム情報などを入力して、成績",
+                             "を付ける準備をしてください。"}) {
+        text(p, QString::fromUtf8(line), 30, y);
+        y += 22;
+    }
+    y += 8;
+    for (const char* line : {"●登録可能グループ数　20 グループ", "●登録可能チーム数　200 チーム",
+                             "　　各グループ 最大 10チーム", "●成績保存年数  5年　（10節）"}) {
+        text(p, QString::fromUtf8(line), 40, y);
+        y += 22;
+    }
+    y += 6;
+    text(p, QStringLiteral("前期：4月～9月　後期：10月～翌3月"), 40, y);
+    y += 32;
+    QLabel* heisei = text(p, QStringLiteral("平成"), 0, 0, 40, 16);
+    firstUseYear_ = text(p, QString(), 0, 0, 30, 16);
+    firstUseYear_->setObjectName("Label_Panel_NotDataYear");
+    QLabel* nen = text(p, QStringLiteral("年"), 0, 0, 20, 16);
+    firstUseHalf_ = new ClickLabel(p, "Label_Panel_NotDataZenkiKouki", half(0), QRect(0, 0, 40, kLineHeight));
+    QFont hf = firstUseHalf_->font();
+    hf.setPixelSize(16);
+    hf.setUnderline(true);
+    firstUseHalf_->setFont(hf);
+    firstUseHalf_->setTextColor(form_colors::kRed);
+    firstUseHalf_->setCursor(Qt::PointingHandCursor);
+    QLabel* rest = text(p, QStringLiteral("から成績を入力することになります。"), 0, 0, 300, 16);
+    firstUseLine_ = {{heisei, firstUseYear_, nen, firstUseHalf_, rest}, QPoint(30, y)};
+    firstUseLine_.reflow();
+    connect(firstUseHalf_, &ClickLabel::clicked, this, &TermPanels::Label_Panel_NotDataZenkiKoukiClick);
+    y += 34;
+    for (const char* line : {"年度が違っていれば F9 を押してください", "前期・後期の修正は前期・後期の文字部分",
+                             "でクリックして変更して下さい。"}) {
+        text(p, QString::fromUtf8(line), 30, y);
+        y += 22;
+    }
+    firstUseChoices_ = new ChoiceButtons(
+        p, {{"Label134", "F1", "Label138", "O.K.", QRect(60, 370, 160, 30)},
+            {"Label197", "F9", "Label198", QStringLiteral("年度を修正する"), QRect(280, 370, 180, 30)}});
+    connect(firstUseChoices_, &ChoiceButtons::chosen, this, [this](int i) { ConfirmFirstTerm(i == 0); });
+
+    firstUseKey_ = new HiddenKeyBox(p, "Edit_Panel_NotDataCommand");
+    s_.focus.add(kFirstUseKeyCode, firstUseKey_);
+    connect(firstUseKey_, &FieldEdit::entered, this, [this] { s_.model.focusCode = kFirstUseKeyCode; });
+    connect(firstUseKey_, &FieldEdit::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
+        firstUseKey_->setKeyHandled();
+        Edit_Panel_NotDataCommandKeyDown(key);
+    });
+}
+
+void TermPanels::buildNewTermPanel(QWidget* form) {
+    newTerm_ = form->findChild<QFrame*>("Panel_NewData");
+    QFrame* p = newTerm_;
+    p->setGeometry(240, 140, 520, 360);
+    QLabel* title = text(p, QStringLiteral("新しい節の成績です"), 20, 14, 300, 18);
+    QFont tf = title->font();
+    tf.setBold(true);
+    title->setFont(tf);
+    int y = 50;
+    for (const char* line : {"新しい節の成績を入力されようとしています", "が、まだチームの入れ替えができていません。",
+                             "F1 キーでチームの入替の画面に切り替わりま", "す。入力された年が間違いないかどうか確認",
+                             "して間違いないようでしたら  F1 キーを押し", "てください。"}) {
+        text(p, QString::fromUtf8(line), 30, y);
+        y += 22;
+    }
+    y += 12;
+    text(p, QStringLiteral("登録済みの最後の成績は"), 30, y);
+    y += 24;
+    newestYear_ = text(p, QString(), 0, 0, 30, 16);
+    newestYear_->setObjectName("Label_Panel_NewDataLastYear");
+    newestHalf_ = text(p, QString(), 0, 0, 40, 16);
+    newestHalf_->setObjectName("Label_Panel_NewDataLastHalf");
+    newestLine_ = {
+        {text(p, QStringLiteral("平成"), 0, 0, 40, 16), newestYear_, text(p, QStringLiteral("年"), 0, 0, 20, 16),
+         newestHalf_, text(p, QStringLiteral("ですので、次の成績は"), 0, 0, 200, 14)},
+        QPoint(50, y)};
+    y += 26;
+    nextYear_ = text(p, QString(), 0, 0, 30, 16);
+    nextYear_->setObjectName("Label_Panel_NewDataNextYear");
+    nextHalf_ = text(p, QString(), 0, 0, 40, 16);
+    nextHalf_->setObjectName("Label_Panel_NewDataNextHalf");
+    for (QLabel* l : {nextYear_, nextHalf_}) {
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, form_colors::kRed);
+        l->setPalette(pal);
+    }
+    nextLine_ = {{text(p, QStringLiteral("平成"), 0, 0, 40, 16), nextYear_, text(p, QStringLiteral("年"), 0, 0, 20, 16),
+                  nextHalf_, text(p, QStringLiteral("となります。"), 0, 0, 200, 14)},
+                 QPoint(50, y)};
+    newTermChoices_ = new ChoiceButtons(
+        p, {{"Label165", "F1", "Label191", QStringLiteral("チームの入替をする"), QRect(40, 310, 210, 30)},
+            {"Label194", "F9", "Label196", QStringLiteral("年度を修正する"), QRect(280, 310, 190, 30)}});
+    connect(newTermChoices_, &ChoiceButtons::chosen, this, [this](int i) { AnswerNewTermPanel(i == 0); });
+
+    newTermKey_ = new HiddenKeyBox(p, "Edit_Panel_NewDataCommand");
+    s_.focus.add(kNewTermKeyCode, newTermKey_);
+    connect(newTermKey_, &FieldEdit::entered, this, [this] { s_.model.focusCode = kNewTermKeyCode; });
+    connect(newTermKey_, &FieldEdit::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
+        newTermKey_->setKeyHandled();
+        Edit_Panel_NewDataCommandKeyDown(key);
+    });
+}
+
+void LabelLine::reflow() {
+    int x = origin.x();
+    for (QLabel* l : labels) {
+        l->adjustSize();
+        l->move(x, origin.y());
+        x += l->width() + 2;
+    }
+}
+
+void TermPanels::ShowFirstUsePanel() {
+    LeagueModel& m = s_.model;
+    firstUseYear_->setText(header_.yearEdit()->text().trimmed());
+    firstUseHalf_->setText(half(m.termHalf));
+    firstUseLine_.reflow();
+    m.panelOpen = 1;
+    firstUseChoices_->select(0);
+    firstUse_->raise();
+    firstUse_->show();
+    m.focusCode = kFirstUseKeyCode;
+    firstUseKey_->setFocus();
+}
+
+void TermPanels::Edit_Panel_NotDataCommandKeyDown(int key) {
+    switch (key) {
+        case Qt::Key_F1:
+            ConfirmFirstTerm(true);
+            break;
+        case Qt::Key_F9:
+            ConfirmFirstTerm(false);
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            ConfirmFirstTerm(firstUseChoices_->selected() == 0);
+            break;
+        case Qt::Key_Left:
+            firstUseChoices_->selectPrevious();
+            break;
+        case Qt::Key_Right:
+            firstUseChoices_->selectNext();
+            break;
+        default:
+            break;
+    }
+}
+
+void TermPanels::Label_Panel_NotDataZenkiKoukiClick() {
+    LeagueModel& m = s_.model;
+    m.termHalf = m.termHalf == 1 ? 0 : 1;
+    firstUseHalf_->setText(half(m.termHalf));
+    firstUseLine_.reflow();
+    header_.showTermFrames();
+    firstUseKey_->setFocus();
+}
+
+void TermPanels::ConfirmFirstTerm(bool ok) {
+    LeagueModel& m = s_.model;
+    firstUse_->hide();
+    m.panelOpen = 0;
+    if (!ok) {
+        m.focusCode = 1000;
+        s_.focus.restoreFocus();
+        return;
+    }
+    m.termSlotIndex = 0;
+    m.termHalf = firstUseHalf_->text() == half(0) ? 0 : 1;
+    int year = firstTermYear(m, int(parseLong(firstUseYear_->text().toStdString())));
+    setNewestKey(s_.dir, makeTermKey(year, m.termHalf));
+    readTermSlots(m, s_.dir);
+    countTermTeams(m, s_.dir);
+    header_.refresh();
+    s_.showGroup();
+    m.focusCode = 1005;
+    s_.focus.restoreFocus();
+}
+
+void TermPanels::ShowNewTermPanel() {
+    LeagueModel& m = s_.model;
+    m.commandReturnFocus = m.focusCode;
+    m.panelOpen = 1;
+    const TermName newest = newestStoredTerm(s_.dir);
+    offered_ = termAfter(newest);
+    newestYear_->setText(QString::fromStdString(formatNumber(newest.year, 2)));
+    newestHalf_->setText(half(newest.half));
+    nextYear_->setText(QString::fromStdString(formatNumber(offered_.year, 2)));
+    nextHalf_->setText(half(offered_.half));
+    newestLine_.reflow();
+    nextLine_.reflow();
+    newTermChoices_->select(0);
+    newTerm_->raise();
+    newTerm_->show();
+    m.focusCode = kNewTermKeyCode;
+    newTermKey_->setFocus();
+}
+
+void TermPanels::Edit_Panel_NewDataCommandKeyDown(int key) {
+    switch (key) {
+        case Qt::Key_F1:
+            AnswerNewTermPanel(true);
+            break;
+        case Qt::Key_F9:
+            AnswerNewTermPanel(false);
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            AnswerNewTermPanel(newTermChoices_->selected() == 0);
+            break;
+        case Qt::Key_Left:
+            newTermChoices_->selectPrevious();
+            break;
+        case Qt::Key_Right:
+            newTermChoices_->selectNext();
+            break;
+        default:
+            break;
+    }
+}
+
+void TermPanels::AnswerNewTermPanel(bool ok) {
+    LeagueModel& m = s_.model;
+    newTerm_->hide();
+    if (ok && s_.openChangeOver) {
+        m.termSlotIndex = 0;
+        s_.openChangeOver(offered_.year, offered_.half);
+        return;
+    }
+    // Without the change-over screen the first choice answers like the second.
+    m.panelOpen = 0;
+    s_.messages.cancelPanelOpenMessage();
+    m.focusCode = 1000;
+    s_.focus.restoreFocus();
+}

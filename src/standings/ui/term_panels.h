@@ -1,0 +1,68 @@
+#pragma once
+// The two panels of choosing a term: the first-use panel (no term stored yet) that
+// registers the first term, and the new-term panel that leads into the change-over.
+
+#include <QObject>
+#include <QPoint>
+#include <vector>
+
+#include "standings/term_choice.h"
+
+class QFrame;
+class QLabel;
+class QWidget;
+class ClickLabel;
+class ChoiceButtons;
+class HiddenKeyBox;
+class HeaderLine;
+struct FormServices;
+
+// Labels placed one after another on a line, each as wide as its text.
+struct LabelLine {
+    std::vector<QLabel*> labels;
+    QPoint origin;
+    void reflow();
+};
+
+class TermPanels : public QObject {
+    Q_OBJECT
+public:
+    TermPanels(QWidget* form, FormServices& services, HeaderLine& header);
+
+    void ShowFirstUsePanel();
+    void ConfirmFirstTerm(bool ok);
+    void ShowNewTermPanel();
+    void AnswerNewTermPanel(bool ok);
+
+    // The term the new-term panel offers (what the change-over will create).
+    TermName offeredTerm() const { return offered_; }
+
+    HiddenKeyBox* firstUseKeyBox() const { return firstUseKey_; }
+    HiddenKeyBox* newTermKeyBox() const { return newTermKey_; }
+
+private:
+    void buildFirstUsePanel(QWidget* form);
+    void buildNewTermPanel(QWidget* form);
+    void Edit_Panel_NotDataCommandKeyDown(int key);
+    void Edit_Panel_NewDataCommandKeyDown(int key);
+    void Label_Panel_NotDataZenkiKoukiClick();
+
+    FormServices& s_;
+    HeaderLine& header_;
+    QFrame* firstUse_ = nullptr;
+    QFrame* newTerm_ = nullptr;
+    HiddenKeyBox* firstUseKey_ = nullptr;
+    HiddenKeyBox* newTermKey_ = nullptr;
+    ChoiceButtons* firstUseChoices_ = nullptr;
+    ChoiceButtons* newTermChoices_ = nullptr;
+    QLabel* firstUseYear_ = nullptr;
+    ClickLabel* firstUseHalf_ = nullptr;
+    QLabel* newestYear_ = nullptr;
+    QLabel* newestHalf_ = nullptr;
+    QLabel* nextYear_ = nullptr;
+    QLabel* nextHalf_ = nullptr;
+    LabelLine firstUseLine_;  // "平成" year "年" half "から…"
+    LabelLine newestLine_;
+    LabelLine nextLine_;
+    TermName offered_;
+};
