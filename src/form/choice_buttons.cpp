@@ -26,6 +26,7 @@ ChoiceButtons::ChoiceButtons(QWidget* panel, const std::vector<Choice>& choices)
                 emit chosen(i);
             });
         }
+        fKeys_.push_back(Qt::Key_F1 + c.keyText.mid(1).toInt() - 1);
         frames_.push_back(frame);
         keys_.push_back(key);
         captions_.push_back(caption);
@@ -52,4 +53,27 @@ void ChoiceButtons::selectPrevious() {
 }
 void ChoiceButtons::selectNext() {
     select(selected_ == count() - 1 ? 0 : selected_ + 1);
+}
+
+bool ChoiceButtons::handleKey(int qtKey) {
+    for (int i = 0; i < count(); ++i) {
+        if (fKeys_[i] != qtKey) continue;
+        select(i);
+        emit chosen(i);
+        return true;
+    }
+    switch (qtKey) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            emit chosen(selected_);
+            return true;
+        case Qt::Key_Left:
+            selectPrevious();
+            return true;
+        case Qt::Key_Right:
+            selectNext();
+            return true;
+        default:
+            return false;
+    }
 }

@@ -31,6 +31,9 @@ public:
     void selectPrevious();
     void selectNext();
     int count() const { return int(frames_.size()); }
+    // The keys of a panel's hidden key box: a choice's F-key chooses it, Enter chooses the
+    // selected one, ← and → move the selection. False for any other key.
+    bool handleKey(int qtKey);
 
 signals:
     void chosen(int index);
@@ -39,5 +42,6 @@ private:
     std::vector<FramedShape*> frames_;
     std::vector<ClickLabel*> keys_;
     std::vector<ClickLabel*> captions_;
+    std::vector<int> fKeys_;
     int selected_ = 0;
 };

@@ -94,7 +94,7 @@ void TermPanels::buildFirstUsePanel(QWidget* form) {
     connect(firstUseKey_, &FieldEdit::entered, this, [this] { s_.model.focusCode = kFirstUseKeyCode; });
     connect(firstUseKey_, &FieldEdit::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
         firstUseKey_->setKeyHandled();
-        Edit_Panel_NotDataCommandKeyDown(key);
+        firstUseChoices_->handleKey(key);
     });
 }
 
@@ -147,7 +147,7 @@ void TermPanels::buildNewTermPanel(QWidget* form) {
     connect(newTermKey_, &FieldEdit::entered, this, [this] { s_.model.focusCode = kNewTermKeyCode; });
     connect(newTermKey_, &FieldEdit::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
         newTermKey_->setKeyHandled();
-        Edit_Panel_NewDataCommandKeyDown(key);
+        newTermChoices_->handleKey(key);
     });
 }
 
@@ -160,40 +160,22 @@ void LabelLine::reflow() {
     }
 }
 
+// Both panels open on their first choice with the focus in their key box.
+void TermPanels::openPanel(QFrame* panel, ChoiceButtons* choices, HiddenKeyBox* keyBox, int code) {
+    s_.model.panelOpen = 1;
+    choices->select(0);
+    panel->raise();
+    panel->show();
+    s_.model.focusCode = code;
+    keyBox->setFocus();
+}
+
 void TermPanels::ShowFirstUsePanel() {
     LeagueModel& m = s_.model;
     firstUseYear_->setText(header_.yearEdit()->text().trimmed());
     firstUseHalf_->setText(half(m.termHalf));
     firstUseLine_.reflow();
-    m.panelOpen = 1;
-    firstUseChoices_->select(0);
-    firstUse_->raise();
-    firstUse_->show();
-    m.focusCode = kFirstUseKeyCode;
-    firstUseKey_->setFocus();
-}
-
-void TermPanels::Edit_Panel_NotDataCommandKeyDown(int key) {
-    switch (key) {
-        case Qt::Key_F1:
-            ConfirmFirstTerm(true);
-            break;
-        case Qt::Key_F9:
-            ConfirmFirstTerm(false);
-            break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            ConfirmFirstTerm(firstUseChoices_->selected() == 0);
-            break;
-        case Qt::Key_Left:
-            firstUseChoices_->selectPrevious();
-            break;
-        case Qt::Key_Right:
-            firstUseChoices_->selectNext();
-            break;
-        default:
-            break;
-    }
+    openPanel(firstUse_, firstUseChoices_, firstUseKey_, kFirstUseKeyCode);
 }
 
 void TermPanels::Label_Panel_NotDataZenkiKoukiClick() {
@@ -227,9 +209,6 @@ void TermPanels::ConfirmFirstTerm(bool ok) {
 }
 
 void TermPanels::ShowNewTermPanel() {
-    LeagueModel& m = s_.model;
-    m.commandReturnFocus = m.focusCode;
-    m.panelOpen = 1;
     const TermName newest = newestStoredTerm(s_.dir);
     offered_ = termAfter(newest);
     newestYear_->setText(QString::fromStdString(formatNumber(newest.year, 2)));
@@ -238,34 +217,7 @@ void TermPanels::ShowNewTermPanel() {
     nextHalf_->setText(half(offered_.half));
     newestLine_.reflow();
     nextLine_.reflow();
-    newTermChoices_->select(0);
-    newTerm_->raise();
-    newTerm_->show();
-    m.focusCode = kNewTermKeyCode;
-    newTermKey_->setFocus();
-}
-
-void TermPanels::Edit_Panel_NewDataCommandKeyDown(int key) {
-    switch (key) {
-        case Qt::Key_F1:
-            AnswerNewTermPanel(true);
-            break;
-        case Qt::Key_F9:
-            AnswerNewTermPanel(false);
-            break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            AnswerNewTermPanel(newTermChoices_->selected() == 0);
-            break;
-        case Qt::Key_Left:
-            newTermChoices_->selectPrevious();
-            break;
-        case Qt::Key_Right:
-            newTermChoices_->selectNext();
-            break;
-        default:
-            break;
-    }
+    openPanel(newTerm_, newTermChoices_, newTermKey_, kNewTermKeyCode);
 }
 
 void TermPanels::AnswerNewTermPanel(bool ok) {

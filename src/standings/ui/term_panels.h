@@ -43,8 +43,7 @@ public:
 private:
     void buildFirstUsePanel(QWidget* form);
     void buildNewTermPanel(QWidget* form);
-    void Edit_Panel_NotDataCommandKeyDown(int key);
-    void Edit_Panel_NewDataCommandKeyDown(int key);
+    void openPanel(QFrame* panel, ChoiceButtons* choices, HiddenKeyBox* keyBox, int code);
     void Label_Panel_NotDataZenkiKoukiClick();
 
     FormServices& s_;
