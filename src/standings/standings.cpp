@@ -9,18 +9,14 @@ namespace {
 // their own order, so that a row left empty in the middle of a group takes no rank and no
 // team loses its rank. Without such a gap this is simply the first N rows.
 //
-// registeredTeams (M) counts the team register's occupied records of the group and can
-// disagree with the names shown. Only the first M of the team rows take part in the
-// settled-team step; the others keep their head-to-head rank into the group-order step.
-// When M is larger than the number of teams, rows without a team take part in nothing.
-GroupRanks rankTeams(const ResultsTable& t, const TeamRows& teams, int registered) {
+// Every team shown takes part in every step, the settled-team step included. The count of
+// teams with a representative on record is not used for it: that count follows the contact
+// details typed so far and is only taken at start-up, and a rank must depend on neither.
+GroupRanks rankTeams(const ResultsTable& t, const TeamRows& teams) {
     std::array<int, kTeamsPerGroup> order{};  // position in the ranking -> row
-    int n = 0, m = 0;
+    int n = 0;
     for (int row = 0; row < kTeamsPerGroup; ++row)
-        if (teams[row]) {
-            if (row < registered) ++m;
-            order[n++] = row;
-        }
+        if (teams[row]) order[n++] = row;
     int next = n;
     for (int row = 0; row < kTeamsPerGroup; ++row)
         if (!teams[row]) order[next++] = row;
@@ -28,7 +24,7 @@ GroupRanks rankTeams(const ResultsTable& t, const TeamRows& teams, int registere
     GroupResults moved{};
     for (int a = 0; a < kTeamsPerGroup; ++a)
         for (int b = 0; b < kTeamsPerGroup; ++b) moved[a][b] = t.results[order[a]][order[b]];
-    GroupRanks ranked = rankGroup(moved, n, m);
+    GroupRanks ranked = rankGroup(moved, n, n);
 
     GroupRanks byRow{};
     for (int a = 0; a < kTeamsPerGroup; ++a) byRow[order[a]] = ranked[a];
@@ -69,7 +65,7 @@ bool RecomputeStandings(LeagueModel& m, const DataDir& dir, const TeamRows& team
     ResultsTable& t = m.table;
     tallyStandings(t);
     if (!keepManualRanks) {
-        t.rankWork = rankTeams(t, teams, m.registeredTeams[m.currentGroup - 1]);
+        t.rankWork = rankTeams(t, teams);
         for (int row = 0; row < kTeamsPerGroup; ++row) t.standings[row].rank = t.rankWork[row];
     }
     return writeGroupResults(m, dir, keepManualRanks);

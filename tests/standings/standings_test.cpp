@@ -101,4 +101,21 @@ TEST_F(Standings, AMissingResultsFileIsReportedAndNotCreated) {
     EXPECT_EQ(m_.table.standings[0].wins, 1);
 }
 
+TEST_F(Standings, RanksDoNotDependOnWhichTeamsHaveContactDetails) {
+    // The six-team example that only the settled-team step decides: T3 beat the leader T4.
+    for (int row = 1; row <= 6; ++row) name(row, "T" + std::to_string(row));
+    beat(1, 2), beat(1, 6), beat(3, 1), beat(4, 1);
+    beat(2, 3), beat(2, 6), beat(4, 2);
+    beat(3, 4), beat(5, 3);
+    beat(4, 5), beat(4, 6);
+    beat(5, 6);
+    for (int registered : {0, 3, 6}) {
+        m_.registeredTeams[0] = registered;
+        RecomputeStandings(m_, folder_.dir(), teams_, false);
+        const int expected[6] = {4, 5, 3, 1, 2, 6};
+        for (int row = 0; row < 6; ++row)
+            EXPECT_EQ(m_.table.standings[row].rank, expected[row]) << "row " << row + 1 << ", " << registered;
+    }
+}
+
 }  // namespace
