@@ -19,6 +19,8 @@
 #include "form/click_label.h"
 #include "form/field_edit.h"
 #include "form/form_colors.h"
+#include "league/ui/group_list.h"
+#include "league/ui/team_list.h"
 #include "standings/ui/group_letters.h"
 #include "standings/ui/group_table.h"
 #include "standings/ui/header_line.h"
@@ -100,6 +102,16 @@ void TBaseBall::buildForm() {
         groupTable_->ShowGroup();
     };
     services_->showHeader = [this] { header_->refresh(); };
+    groupList_ = new GroupList(this, *services_);
+    teamList_ = new TeamList(this, *services_);
+    // ShowGroup's part in the two lists: the names of the shown group, the selected group.
+    connect(groupTable_, &GroupTable::groupShown, this, [this] {
+        std::array<std::string, kTeamsPerGroup> names;
+        for (int row = 1; row <= kTeamsPerGroup; ++row) names[row - 1] = groupTable_->teamName(row);
+        teamList_->showNames(names);
+        groupList_->showGroups();
+    });
+    connect(groupList_, &GroupList::lettersChanged, groupLetters_, &GroupLetters::showGroupLetters);
 
     command_ = new CommandPanel(this, *services_);
     services_->toggleCommandPanel = [this] { command_->toggleCommandPanel(); };

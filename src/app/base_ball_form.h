@@ -12,6 +12,8 @@ class QTimer;
 class HeaderLine;
 class GroupTable;
 class GroupLetters;
+class GroupList;
+class TeamList;
 class CommandPanel;
 class ClickLabel;
 class FocusTable;
@@ -60,6 +62,8 @@ private:
     HeaderLine* header_ = nullptr;
     GroupTable* groupTable_ = nullptr;
     GroupLetters* groupLetters_ = nullptr;
+    GroupList* groupList_ = nullptr;
+    TeamList* teamList_ = nullptr;
     CommandPanel* command_ = nullptr;
     QLabel* dateLabel_ = nullptr;
     QLabel* notice_ = nullptr;

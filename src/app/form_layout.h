@@ -11,7 +11,7 @@ inline constexpr int kFormHeight = 700;
 
 inline const QRect kHeaderLine(0, 0, 1000, 36);
 inline const QRect kGroupList(4, 40, 122, 560);       // class and division letters of the 20 groups
-inline const QRect kTeamList(130, 40, 172, 300);      // group letters, then the ten team names
+inline const QRect kTeamList(130, 40, 172, 368);      // group letters, the ten team names, their captions
 inline const QRect kGroupTable(306, 40, 460, 360);    // Panel_SingleGame
 inline const QRect kDetails(130, 408, 636, 226);      // the selected team's details
 inline const QRect kHelpMemo(772, 40, 222, 560);      // Memo1

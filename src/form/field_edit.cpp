@@ -4,12 +4,22 @@
 
 #include "store/sjis.h"
 
+namespace {
+
+int sjisBytes(const QString& s) {
+    return int(sjis::fromUnicode(s.toStdString()).size());
+}
+
+}  // namespace
+
 FieldEdit::FieldEdit(QWidget* parent, const QString& name, const QRect& geometry, int maxBytes) : QLineEdit(parent) {
     setObjectName(name);
     setGeometry(geometry);
     setFrame(false);
     setMaxBytes(maxBytes);
-    connect(this, &QLineEdit::textEdited, this, [this] { enforceByteLimit(); });
+    // textEdited comes before textChanged, so lastText_ still holds the text before the edit.
+    connect(this, &QLineEdit::textEdited, this, &FieldEdit::checkEdit);
+    connect(this, &QLineEdit::textChanged, this, [this] { lastText_ = text(); });
 }
 
 void FieldEdit::setMaxBytes(int n) {
@@ -24,6 +34,40 @@ void FieldEdit::enforceByteLimit() {
     int cursor = cursorPosition();
     setText(QString::fromStdString(sjis::toUnicode(sjis::cutToWidth(bytes, maxBytes_))));
     setCursorPosition(std::min(cursor, int(text().size())));
+}
+
+void FieldEdit::checkEdit(const QString& edited) {
+    const QString before = lastText_;
+    // The edit replaced the middle of the old text: find the unchanged head and tail.
+    qsizetype head = 0;
+    while (head < before.size() && head < edited.size() && before[head] == edited[head]) ++head;
+    if (head > 0 && before[head - 1].isHighSurrogate()) --head;
+    qsizetype tail = 0;
+    while (tail < before.size() - head && tail < edited.size() - head &&
+           before[before.size() - 1 - tail] == edited[edited.size() - 1 - tail])
+        ++tail;
+    if (tail > 0 && before[before.size() - tail].isLowSurrogate()) --tail;
+    const QString inserted = edited.mid(head, edited.size() - head - tail);
+
+    // A character the data files cannot hold is refused rather than stored as something else.
+    QString kept = sjis::encodable(inserted.toStdString()) ? inserted : QString();
+    if (maxBytes_ > 0) {
+        int room = maxBytes_ - sjisBytes(before.left(head)) - sjisBytes(before.right(tail));
+        qsizetype n = 0;
+        while (n < kept.size()) {
+            const qsizetype len = kept[n].isHighSurrogate() && n + 1 < kept.size() ? 2 : 1;
+            const int bytes = sjisBytes(kept.mid(n, len));
+            if (bytes > room) break;
+            room -= bytes;
+            n += len;
+        }
+        kept.truncate(n);
+    }
+    if (kept == inserted) return;
+    const bool modified = isModified();
+    setText(before.left(head) + kept + before.right(tail));
+    setCursorPosition(int(head + kept.size()));
+    setModified(modified);
 }
 
 void FieldEdit::focusInEvent(QFocusEvent* e) {
@@ -56,5 +100,4 @@ void FieldEdit::keyPressEvent(QKeyEvent* e) {
         return;
     }
     QLineEdit::keyPressEvent(e);
-    enforceByteLimit();
 }

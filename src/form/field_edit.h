@@ -9,8 +9,8 @@ class FieldEdit : public QLineEdit {
 public:
     FieldEdit(QWidget* parent, const QString& name, const QRect& geometry, int maxBytes = 0);
 
-    // The longest text in Shift-JIS bytes (0 = no limit). Typed or pasted text beyond it
-    // is cut at a character boundary.
+    // The longest text in Shift-JIS bytes (0 = no limit). Typed or pasted text that does
+    // not fit is cut at a character boundary; what was there before stays as it was.
     void setMaxBytes(int n);
     int maxBytes() const { return maxBytes_; }
 
@@ -30,7 +30,10 @@ protected:
 
 private:
     void enforceByteLimit();
+    // Every edit by the user (keys, paste, input method) passes here before it is kept.
+    void checkEdit(const QString& edited);
 
     int maxBytes_ = 0;
     bool keyHandled_ = false;
+    QString lastText_;  // the text before the edit being checked
 };

@@ -12,6 +12,7 @@ inline const QColor kRed = fromFormColor(255);
 inline const QColor kSilver = fromFormColor(12632256);  // 192,192,192
 inline const QColor kGray(128, 128, 128);
 inline const QColor kLime(0, 255, 0);
+inline const QColor kBlue(0, 0, 255);
 inline const QColor kBlack(0, 0, 0);
 inline const QColor kWhite(255, 255, 255);
 inline const QColor kFormBackground(245, 245, 245);

@@ -10,8 +10,8 @@ namespace {
 
 // Runs iconv over the whole input; on a character it cannot convert it skips
 // skipBytes of input and emits the replacement instead.
-std::string convert(const char* to, const char* from, std::string_view in, std::string_view replacement,
-                    bool utf8Input) {
+std::string convert(const char* to, const char* from, std::string_view in, std::string_view replacement, bool utf8Input,
+                    std::size_t* failures = nullptr) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) return std::string();
     std::string out;
@@ -37,6 +37,7 @@ std::string convert(const char* to, const char* from, std::string_view in, std::
         src += skip;
         srcLeft -= skip;
         out.append(replacement);
+        if (failures) ++*failures;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
     iconv_close(cd);
@@ -69,5 +70,11 @@ std::string toUnicode(std::string_view cp932) {
 }
 
 std::string fromUnicode(std::string_view utf8) { return convert("CP932", "UTF-8", utf8, "?", true); }
+
+bool encodable(std::string_view utf8) {
+    std::size_t failures = 0;
+    convert("CP932", "UTF-8", utf8, "", true, &failures);
+    return failures == 0;
+}
 
 }  // namespace sjis

@@ -23,4 +23,7 @@ std::string toUnicode(std::string_view cp932);
 // UTF-8 to CP932 bytes. A character CP932 cannot hold comes out as '?'.
 std::string fromUnicode(std::string_view utf8);
 
+// True when every character of the UTF-8 text has a CP932 form.
+bool encodable(std::string_view utf8);
+
 }  // namespace sjis

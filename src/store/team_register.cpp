@@ -1,5 +1,6 @@
 #include "store/team_register.h"
 
+#include <utility>
 #include <vector>
 
 #include "store/file_io.h"
@@ -27,6 +28,12 @@ std::string_view teamNameOf(const std::string& reg, int index) {
     return std::string_view(reg).substr(std::size_t(index) * kTeamRecordLength +
                                             layouts::get(layouts::Team).offsets[team_field::TeamName],
                                         20);
+}
+
+std::string repeatRecordBytes(const std::string& record, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += record;
+    return out;
 }
 
 std::string readRecordBytes(const std::string& path, long offset, std::size_t length, const std::string& blank) {
@@ -115,18 +122,40 @@ int findOrAllocateTeam(LeagueModel& m, const DataDir& dir, std::string_view name
 bool swapTeams(const LeagueModel& m, const DataDir& dir, int a, int b) {
     const std::string reg = dir.path(files::kTeamRegister);
     const std::string res = dir.path(files::kResults);
+    if (a < 1 || b < 1 || a > kTeamPositions || b > kTeamPositions || a == b) return false;
+    if (!fileio::exists(reg) || !fileio::exists(res)) return false;
     const std::string blankResult = emptyRecord(layouts::get(layouts::Result));
     std::string ta = readRecordBytes(reg, long(a - 1) * kTeamRecordLength, kTeamRecordLength, emptyTeam());
     std::string tb = readRecordBytes(reg, long(b - 1) * kTeamRecordLength, kTeamRecordLength, emptyTeam());
-    std::string ra = readRecordBytes(res, resultRecordOffset(m.termSlotIndex, a), kResultRecordLength, blankResult);
-    std::string rb = readRecordBytes(res, resultRecordOffset(m.termSlotIndex, b), kResultRecordLength, blankResult);
+
     bool ok = true;
-    if (fileio::exists(reg)) {
-        ok &= fileio::writeAt(reg, long(a - 1) * kTeamRecordLength, tb);
-        ok &= fileio::writeAt(reg, long(b - 1) * kTeamRecordLength, ta);
+    const int group = slotOfPosition(a);
+    if (group == slotOfPosition(b)) {
+        // Within a group every record holds one result byte per row. The two rows trade
+        // places in all ten records too, so that each pairing keeps its result.
+        const int first = positionNumber(group, 0);
+        std::string rows = repeatRecordBytes(blankResult, kTeamsPerGroup);
+        std::size_t got = 0;
+        fileio::readAt(res, resultRecordOffset(m.termSlotIndex, first), rows.data(), rows.size(), &got);
+        const int ra = rowOfPosition(a), rb = rowOfPosition(b);
+        std::string recA = rows.substr(std::size_t(ra) * kResultRecordLength, kResultRecordLength);
+        rows.replace(std::size_t(ra) * kResultRecordLength, kResultRecordLength, rows,
+                     std::size_t(rb) * kResultRecordLength, kResultRecordLength);
+        rows.replace(std::size_t(rb) * kResultRecordLength, kResultRecordLength, recA);
+        const std::size_t firstResult = layouts::get(layouts::Result).offsets[result_field::FirstResult];
+        for (int r = 0; r < kTeamsPerGroup; ++r) {
+            const std::size_t at = std::size_t(r) * kResultRecordLength + firstResult;
+            std::swap(rows[at + ra], rows[at + rb]);
+        }
+        ok &= fileio::writeAt(res, resultRecordOffset(m.termSlotIndex, first), rows);
+    } else {
+        std::string ra = readRecordBytes(res, resultRecordOffset(m.termSlotIndex, a), kResultRecordLength, blankResult);
+        std::string rb = readRecordBytes(res, resultRecordOffset(m.termSlotIndex, b), kResultRecordLength, blankResult);
+        ok &= fileio::writeAt(res, resultRecordOffset(m.termSlotIndex, a), rb);
+        ok &= fileio::writeAt(res, resultRecordOffset(m.termSlotIndex, b), ra);
     }
-    ok &= fileio::writeAt(res, resultRecordOffset(m.termSlotIndex, a), rb);
-    ok &= fileio::writeAt(res, resultRecordOffset(m.termSlotIndex, b), ra);
+    ok &= fileio::writeAt(reg, long(a - 1) * kTeamRecordLength, tb);
+    ok &= fileio::writeAt(reg, long(b - 1) * kTeamRecordLength, ta);
     return ok;
 }
 

@@ -30,5 +30,8 @@ int findOrAllocateTeam(LeagueModel& m, const DataDir& dir, std::string_view name
 
 // Exchange records a and b, or move record from to record to (leaving from blank), in the
 // team register together with the same records of the shown term of the results file.
+// When a and b are rows of one group, swapTeams also exchanges the two rows' result bytes
+// in every record of that group, so that no result ends up against the wrong team. It
+// changes nothing unless both files can be opened.
 bool swapTeams(const LeagueModel& m, const DataDir& dir, int a, int b);
 bool moveTeam(const LeagueModel& m, const DataDir& dir, int fromNo, int toNo);

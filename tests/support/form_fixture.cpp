@@ -1,5 +1,6 @@
 #include "support/form_fixture.h"
 
+#include <QInputMethodEvent>
 #include <QTest>
 
 void FormTest::SetUp() {
@@ -41,5 +42,12 @@ void FormTest::key(int qtKey, Qt::KeyboardModifiers mods) {
 
 void FormTest::click(QWidget* w) {
     QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+    QApplication::processEvents();
+}
+
+void FormTest::typeText(const QString& text) {
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(QApplication::focusWidget(), &commit);
     QApplication::processEvents();
 }

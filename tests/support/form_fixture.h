@@ -30,6 +30,8 @@ protected:
     QString focusName() const;
     void key(int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier);
     void click(QWidget* w);
+    // Text committed into the focused field the way an input method hands it over.
+    void typeText(const QString& text);
 
     TempFolder folder_;
     std::unique_ptr<TBaseBall> form_;

@@ -20,6 +20,7 @@ GroupLetters::GroupLetters(QWidget* form, const LeagueModel& model) : QObject(fo
         p.setColor(QPalette::Window, form_colors::kWhite);
         l->setPalette(p);
         l->setAutoFillBackground(true);
+        l->lower();  // beneath the overlay panels, like every area of the main screen
         return l;
     };
     kyuu_ = letter("Label_ChooseKyuu", 4);

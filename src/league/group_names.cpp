@@ -1,0 +1,16 @@
+#include "league/group_names.h"
+
+#include "store/settings_files.h"
+
+char groupLetterFromText(std::string_view sjisText) {
+    return sjisText.empty() ? ' ' : sjisText[0];
+}
+
+bool storeGroupLetter(LeagueModel& m, const DataDir& dir, int slot, GroupColumn column, char letter) {
+    if (slot < 0 || slot >= kGroups) return false;
+    m.groupBlock.resize(kGroupBlockWidth, ' ');
+    char& stored = m.groupBlock[2 * slot + (column == GroupColumn::Class ? 0 : 1)];
+    if (stored == letter) return true;
+    stored = letter;
+    return saveGroups(m, dir);
+}

@@ -1,0 +1,253 @@
+#include "league/ui/group_list.h"
+
+#include <QLabel>
+#include <algorithm>
+#include <utility>
+
+#include "app/form_layout.h"
+#include "app/form_services.h"
+#include "form/field_edit.h"
+#include "form/form_colors.h"
+#include "form/framed_shape.h"
+#include "form/sjis_text.h"
+
+using namespace form_colors;
+
+namespace {
+
+// Form coordinates of row 1; each row lies kPitch lower.
+constexpr int kPitch = 26;
+constexpr int kBoxTop = 68, kClassLeft = 10, kDivisionLeft = 34, kBox = 22;
+constexpr int kSelectionLeft = 6, kSelectionTop = 66, kSelectionWidth = 52;
+constexpr int kMarkerLeft = 60, kMarkerTop = 68, kMarkerWidth = 16;
+
+constexpr int kYearCode = 1000;
+constexpr int kFirstTeamCode = 1410;
+
+int focusCodeOf(GroupColumn c, int n) {
+    return (c == GroupColumn::Class ? 1010 : 1210) + 10 * (n - 1);
+}
+
+int wrapped(int n) {
+    return (n + kGroups - 1) % kGroups + 1;
+}
+
+// Form coordinates into the list's own.
+QRect place(int x, int y, int w, int h) {
+    return QRect(x - form_layout::kGroupList.x(), y - form_layout::kGroupList.y(), w, h);
+}
+
+const QString kClassHelp1 = QStringLiteral(
+    "↑↓キーで[級]の位置を決め、半角文字（アルファベットまたは数字）1文字で入力し[Enter]キーを押してください．");
+const QString kClassHelp2 =
+    QStringLiteral("[部]の入力に移ります．上位ほど強い[級部]となります．[ESC]キーでコマンドパネルが開きます．");
+const QString kDivisionHelp1 = QStringLiteral(
+    "[部]を半角文字（アルファベットまたは数字）1文字で入力し[Enter]キーを押してください．選択級部の[チーム名]"
+    "の入力に移ります．");
+const QString kDivisionHelp2 = QStringLiteral(
+    "[Home]キーで[級]にもどります．[ESC]キーでコマンドパネルを開きます．↑↓キーで[級部]の入力行を変えることができ"
+    "ます．");
+
+}  // namespace
+
+GroupList::GroupList(QWidget* form, FormServices& services) : QWidget(form), s_(services), m_(services.model) {
+    setObjectName("GroupList");
+    setGeometry(form_layout::kGroupList);
+
+    QFont big = form->font();
+    big.setPixelSize(14);
+    for (auto [text, x] : {std::pair{"級", kClassLeft}, std::pair{"部", kDivisionLeft}}) {
+        auto* caption = new QLabel(QString::fromUtf8(text), this);
+        caption->setGeometry(place(x, kSelectionTop - 20, kBox, 18));
+        caption->setAlignment(Qt::AlignCenter);
+        caption->setFont(big);
+    }
+
+    // Drawn first so that the letter boxes lie above it; clicks go through to them.
+    selection_ = new FramedShape(this, "Shape_KyuuBu", QRect(), kBlue);
+    selection_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    marker_ = new QLabel(QStringLiteral("◀"), this);
+    marker_->setObjectName("Image_KyuuBu");
+    marker_->setAlignment(Qt::AlignCenter);
+    QPalette mp = marker_->palette();
+    mp.setColor(QPalette::WindowText, kBlue);
+    marker_->setPalette(mp);
+
+    buildColumn(GroupColumn::Class);
+    buildColumn(GroupColumn::Division);
+    lower();  // a base area: every overlay panel lies above it
+}
+
+void GroupList::buildColumn(GroupColumn c) {
+    const bool isClass = c == GroupColumn::Class;
+    QFont f = font();
+    f.setPixelSize(14);
+    for (int n = 1; n <= kGroups; ++n) {
+        const QRect r = place(isClass ? kClassLeft : kDivisionLeft, kBoxTop + kPitch * (n - 1), kBox, kBox);
+        const QString index = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+        auto* frame = new FramedShape(this, (isClass ? "Shape_Kyuu_" : "Shape_Bu_") + index, r, kSilver, kWhite);
+        auto* edit = new FieldEdit(this, (isClass ? "Edit_Kyuu_" : "Edit_Bu_") + index, r.adjusted(3, 3, -3, -3), 1);
+        edit->setFont(f);
+        edit->setAlignment(Qt::AlignCenter);
+        edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+        column(c).frames[n - 1] = frame;
+        column(c).edits[n - 1] = edit;
+        s_.focus.add(focusCodeOf(c, n), edit);
+        if (isClass) {
+            connect(edit, &FieldEdit::entered, this, [this, n] { Edit_KyuuEnter(n); });
+            connect(edit, &FieldEdit::exited, this, [this, n] { Edit_KyuuExit(n); });
+            connect(edit, &FieldEdit::keyDown, this,
+                    [this, n](int key, Qt::KeyboardModifiers) { Edit_KyuuKeyDown(n, key); });
+        } else {
+            connect(edit, &FieldEdit::entered, this, [this, n] { Edit_BuEnter(n); });
+            connect(edit, &FieldEdit::exited, this, [this, n] { Edit_BuExit(n); });
+            connect(edit, &FieldEdit::keyDown, this,
+                    [this, n](int key, Qt::KeyboardModifiers) { Edit_BuKeyDown(n, key); });
+        }
+    }
+}
+
+char GroupList::storedLetter(GroupColumn c, int n) const {
+    return c == GroupColumn::Class ? m_.classLetter(n - 1) : m_.divisionLetter(n - 1);
+}
+
+void GroupList::showLetter(GroupColumn c, int n) {
+    const char letter = storedLetter(c, n);
+    // An unset letter is a blank and shows as an empty box.
+    column(c).edits[n - 1]->setText(letter == ' ' ? QString() : fromSjis(std::string(1, letter)));
+}
+
+void GroupList::showGroups() {
+    for (GroupColumn c : {GroupColumn::Class, GroupColumn::Division})
+        for (int n = 1; n <= kGroups; ++n)
+            if (!isEditing(c, n)) showLetter(c, n);
+    const int n = std::clamp(m_.currentGroup, 1, kGroups);
+    selection_->setGeometry(place(kSelectionLeft, kSelectionTop + kPitch * (n - 1), kSelectionWidth, kPitch));
+    marker_->setGeometry(place(kMarkerLeft, kMarkerTop + kPitch * (n - 1), kMarkerWidth, kBox));
+}
+
+void GroupList::enterBox(GroupColumn c, int n) {
+    if (s_.refuseWhilePanelOpen()) return;
+    s_.help.setManualHint();
+    m_.focusCode = focusCodeOf(c, n);
+    if (n != m_.currentGroup) {
+        m_.currentGroup = n;
+        m_.currentRecordNo = positionNumber(n - 1, 0);
+        m_.selectedRow = 0;
+        s_.showGroup();
+    }
+    showLetter(c, n);
+    editingColumn_ = c;
+    editingRow_ = n;
+    FieldEdit* e = column(c).edits[n - 1];
+    shown_ = e->text();
+    e->selectAll();  // a letter typed after moving in by key replaces the old one
+    column(c).frames[n - 1]->setPenColor(kRed);
+    if (c == GroupColumn::Class)
+        s_.help.setHelp(kClassHelp1, kClassHelp2);
+    else
+        s_.help.setHelp(kDivisionHelp1, kDivisionHelp2);
+}
+
+void GroupList::storeLetter(GroupColumn c, int n) {
+    // Only a box whose entry was accepted stores; a refused one is left as it was.
+    if (!isEditing(c, n)) return;
+    FieldEdit* e = column(c).edits[n - 1];
+    // A letter left as it was shown keeps its byte, even one that has no character to show.
+    const char letter = e->text() == shown_ ? storedLetter(c, n) : groupLetterFromText(toSjis(e->text()));
+    storeGroupLetter(m_, s_.dir, n - 1, c, letter);
+    showLetter(c, n);
+    shown_ = e->text();
+    if (n == m_.currentGroup) emit lettersChanged();
+}
+
+void GroupList::exitBox(GroupColumn c, int n) {
+    if (!isEditing(c, n)) {
+        showLetter(c, n);  // whatever was typed into a refused box is not kept
+        return;
+    }
+    storeLetter(c, n);
+    editingRow_ = 0;
+    column(c).frames[n - 1]->setPenColor(kSilver);
+}
+
+void GroupList::focusField(int code) {
+    if (QWidget* w = s_.focus.field(code)) w->setFocus(Qt::OtherFocusReason);
+}
+
+void GroupList::Edit_KyuuEnter(int n) {
+    enterBox(GroupColumn::Class, n);
+}
+void GroupList::Edit_KyuuExit(int n) {
+    exitBox(GroupColumn::Class, n);
+}
+void GroupList::Edit_BuEnter(int n) {
+    enterBox(GroupColumn::Division, n);
+}
+void GroupList::Edit_BuExit(int n) {
+    exitBox(GroupColumn::Division, n);
+}
+
+void GroupList::Edit_KyuuKeyDown(int n, int key) {
+    constexpr GroupColumn c = GroupColumn::Class;
+    FieldEdit* e = class_.edits[n - 1];
+    switch (key) {
+        case Qt::Key_Escape:
+            e->setKeyHandled();
+            s_.toggleCommandPanel();
+            break;
+        case Qt::Key_Home:
+            e->setKeyHandled();
+            focusField(n == 1 ? kYearCode : focusCodeOf(GroupColumn::Division, n - 1));
+            break;
+        case Qt::Key_Up:
+            e->setKeyHandled();
+            focusField(n == 1 ? kYearCode : focusCodeOf(c, n - 1));
+            break;
+        case Qt::Key_Down:
+            e->setKeyHandled();
+            storeLetter(c, n);
+            focusField(focusCodeOf(c, wrapped(n + 1)));
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            e->setKeyHandled();
+            storeLetter(c, n);
+            focusField(focusCodeOf(GroupColumn::Division, n));
+            break;
+        default:
+            break;
+    }
+}
+
+void GroupList::Edit_BuKeyDown(int n, int key) {
+    constexpr GroupColumn c = GroupColumn::Division;
+    FieldEdit* e = division_.edits[n - 1];
+    switch (key) {
+        case Qt::Key_Escape:
+            e->setKeyHandled();
+            s_.toggleCommandPanel();
+            break;
+        case Qt::Key_Home:
+            e->setKeyHandled();
+            focusField(focusCodeOf(GroupColumn::Class, n));
+            break;
+        case Qt::Key_Up:
+            e->setKeyHandled();
+            focusField(n == 1 ? kYearCode : focusCodeOf(c, n - 1));
+            break;
+        case Qt::Key_Down:
+            e->setKeyHandled();
+            storeLetter(c, n);
+            focusField(focusCodeOf(c, wrapped(n + 1)));
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            e->setKeyHandled();
+            storeLetter(c, n);
+            focusField(kFirstTeamCode);
+            break;
+        default:
+            break;
+    }
+}

@@ -1,0 +1,241 @@
+#include "league/ui/team_list.h"
+
+#include <QLabel>
+#include <utility>
+
+#include "app/form_layout.h"
+#include "app/form_services.h"
+#include "form/field_edit.h"
+#include "form/form_colors.h"
+#include "form/framed_shape.h"
+#include "form/sjis_text.h"
+#include "league/team_moves.h"
+#include "league/team_names.h"
+#include "store/text_ops.h"
+
+using namespace form_colors;
+
+namespace {
+
+// Form coordinates of the name rows.
+constexpr int kLeft = 132, kTop = 66, kPitch = 21, kWidth = 152;
+constexpr int kCaptionTop = kTop + kTeamsPerGroup * kPitch + 2;
+
+constexpr int kFirstCode = 1410;
+constexpr int kDetailsCode = 1520;  // the representative's name of the team's details
+
+int focusCodeOf(int n) {
+    return kFirstCode + 10 * (n - 1);
+}
+
+QRect place(int x, int y, int w, int h) {
+    return QRect(x - form_layout::kTeamList.x(), y - form_layout::kTeamList.y(), w, h);
+}
+
+const QString kHelp1 = QStringLiteral(
+    "チーム名を全角10文字以内で入力します．上位ほど強いチームです．入力後[Enter]キーで詳細情報の入力に変わります．");
+const QString kHelp2 =
+    QStringLiteral("↑↓キーで[チーム名]の入力行を変えることができます．[ESC]キーでコマンドパネルを開きます．");
+
+// clang-format off
+const char* const kExplanation[] = {
+    "半角文字は縦書きにしたとき",
+    "正しく表示できません",
+    "左で選択した級・部のチーム",
+    "が表示されます。ひとつの級",
+    "部で10チームまで登録可",
+    "チームを↑↓で選択しEnter",
+    "キーで詳細情報を入力できま",
+    "す。",
+};
+// clang-format on
+
+struct KeyCaption {
+    const char* key;
+    const char* caption;
+    int x, line;
+};
+const KeyCaption kKeys[] = {
+    {"F2", "上へ移動", kLeft, 0},  {"F4", "下へ移動", kLeft + 82, 0}, {"F6", "退会", kLeft, 1},
+    {"F7", "休会", kLeft + 54, 1}, {"F8", "復帰", kLeft + 108, 1},
+};
+
+}  // namespace
+
+TeamList::TeamList(QWidget* form, FormServices& services) : QWidget(form), s_(services), m_(services.model) {
+    setObjectName("TeamList");
+    setGeometry(form_layout::kTeamList);
+    for (auto& n : stored_) n = fillSpaces(kTeamNameWidth);
+    buildCaptions();
+    buildRows();
+    lower();  // a base area: every overlay panel lies above it
+}
+
+void TeamList::buildCaptions() {
+    auto caption = [this](const QString& text, const QRect& r, int pixels, Qt::Alignment align = Qt::AlignLeft) {
+        auto* l = new QLabel(text, this);
+        l->setGeometry(r);
+        l->setAlignment(align | Qt::AlignVCenter);
+        QFont f = font();
+        f.setPixelSize(pixels);
+        l->setFont(f);
+        return l;
+    };
+    caption(QStringLiteral("参加チーム名"), place(190, 44, 110, 20), 13);
+    caption(QStringLiteral("↑全角以外使用不可↑"), place(kLeft, kCaptionTop, kWidth, 12), 11, Qt::AlignHCenter);
+    int y = kCaptionTop + 13;
+    for (const char* line : kExplanation) {
+        caption(QString::fromUtf8(line), place(kLeft, y, 170, 11), 10);
+        y += 11;
+    }
+    y += 1;
+    for (const KeyCaption& k : kKeys) {
+        const int top = y + 14 * k.line;
+        auto* frame = new FramedShape(this, QString(), place(k.x, top, 20, 13), kSilver, kWhite);
+        QLabel* key = caption(QString::fromUtf8(k.key), frame->geometry(), 10, Qt::AlignHCenter);
+        key->raise();
+        caption(QString::fromUtf8(k.caption), place(k.x + 22, top, 56, 13), 10);
+    }
+}
+
+void TeamList::buildRows() {
+    QFont f = font();
+    f.setPixelSize(13);
+    for (int n = 1; n <= kTeamsPerGroup; ++n) {
+        const QString index = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+        const QRect r = place(kLeft, kTop + kPitch * (n - 1), kWidth, kPitch);
+        frames_[n - 1] = new FramedShape(this, "Shape_TeamName_" + index, r, kSilver, kWhite);
+        auto* edit = new FieldEdit(this, "Edit_TeamName_" + index, r.adjusted(3, 3, -3, -3), kTeamNameWidth);
+        edit->setFont(f);
+        edits_[n - 1] = edit;
+        s_.focus.add(focusCodeOf(n), edit);
+        connect(edit, &FieldEdit::entered, this, [this, n] { Edit_TeamNameEnter(n); });
+        connect(edit, &FieldEdit::exited, this, [this, n] { Edit_TeamNameExit(n); });
+        connect(edit, &FieldEdit::keyDown, this,
+                [this, n](int key, Qt::KeyboardModifiers) { Edit_TeamNameKeyDown(n, key); });
+        // A name changed after [Enter] wrote it is written again when the box is left.
+        connect(edit, &QLineEdit::textEdited, this, [this, n] {
+            if (editingRow_ == n) m_.enterCommitted = 0;
+        });
+    }
+}
+
+void TeamList::showNames(const std::array<std::string, kTeamsPerGroup>& names) {
+    stored_ = names;
+    registerShownTeams(m_, s_.dir, names);
+    for (int r = 0; r < kTeamsPerGroup; ++r) edits_[r]->setText(fromSjis(trimField(names[r])));
+    if (editingRow_ != 0) shown_ = edits_[editingRow_ - 1]->text();
+    markSelectedTeam();
+}
+
+void TeamList::markSelectedTeam() {
+    const int selected = rowOfPosition(m_.currentRecordNo);
+    for (int r = 0; r < kTeamsPerGroup; ++r)
+        if (frames_[r]->penColor() != kLime) frames_[r]->setPenColor(r == selected ? kRed : kSilver);
+}
+
+bool TeamList::nameIsFilled(int n) const {
+    const QString text = edits_[n - 1]->text();
+    return !text.isEmpty() && !text.startsWith(QLatin1Char(' '));
+}
+
+void TeamList::focusField(int code) {
+    if (QWidget* w = s_.focus.field(code)) w->setFocus(Qt::OtherFocusReason);
+}
+
+void TeamList::Edit_TeamNameEnter(int n) {
+    m_.selectedRow = n - 1;
+    if (s_.refuseWhilePanelOpen()) return;
+    s_.help.setManualHint();
+    m_.focusCode = focusCodeOf(n);
+    m_.enterCommitted = 0;
+    const bool otherTeam = m_.currentRecordNo != positionNumber(m_.currentGroup - 1, n - 1);
+    selectTeam(m_, s_.dir, n - 1);
+    if (showDetails) showDetails();
+    if (otherTeam) s_.showGroup();
+    editingRow_ = n;
+    edits_[n - 1]->setText(fromSjis(trimField(stored_[n - 1])));
+    shown_ = edits_[n - 1]->text();
+    edits_[n - 1]->selectAll();  // typing after moving in by key replaces the name
+    if (frames_[n - 1]->penColor() != kLime) frames_[n - 1]->setPenColor(kRed);
+    s_.help.setHelp(kHelp1, kHelp2);
+}
+
+void TeamList::writeName(int n) {
+    if (editingRow_ != n) return;
+    const QString text = edits_[n - 1]->text();
+    // A name left as it was shown keeps its bytes as stored.
+    const std::string field = text == shown_ ? stored_[n - 1] : teamNameField(toSjis(text));
+    storeTeamName(m_, s_.dir, n - 1, field);
+    s_.showCounts();
+    s_.showGroup();
+    // A new or changed name has its own register record, where its details belong.
+    selectTeam(m_, s_.dir, n - 1);
+}
+
+void TeamList::Edit_TeamNameExit(int n) {
+    if (editingRow_ != n) {
+        edits_[n - 1]->setText(fromSjis(trimField(stored_[n - 1])));  // a refused box keeps nothing typed
+        return;
+    }
+    if (!m_.enterCommitted) writeName(n);
+    editingRow_ = 0;
+    if (frames_[n - 1]->penColor() != kLime) frames_[n - 1]->setPenColor(kSilver);
+}
+
+void TeamList::moveTeam(int n, bool up) {
+    if (editingRow_ != n) return;
+    if (up ? n == 1 : n == kTeamsPerGroup) return;
+    // A name typed but not yet written goes with its team rather than being lost.
+    if (edits_[n - 1]->text() != shown_) writeName(n);
+    const bool moved = up ? moveTeamUp(m_, s_.dir, n - 1) : moveTeamDown(m_, s_.dir, n - 1);
+    if (!moved) return;
+    selectTeam(m_, s_.dir, n - 1);
+    s_.showGroup();
+    if (showDetails) showDetails();
+}
+
+void TeamList::Edit_TeamNameKeyDown(int n, int key) {
+    FieldEdit* e = edits_[n - 1];
+    switch (key) {
+        case Qt::Key_Escape:
+            e->setKeyHandled();
+            s_.toggleCommandPanel();
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Down: {
+            e->setKeyHandled();
+            writeName(n);
+            m_.enterCommitted = 1;
+            const int next = key == Qt::Key_Up ? (n == 1 ? kTeamsPerGroup : n - 1) : n % kTeamsPerGroup + 1;
+            focusField(focusCodeOf(next));
+            break;
+        }
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            e->setKeyHandled();
+            writeName(n);
+            m_.enterCommitted = 1;
+            if (showDetails) showDetails();
+            focusField(kDetailsCode);
+            break;
+        case Qt::Key_F2:
+        case Qt::Key_F4:
+            e->setKeyHandled();
+            moveTeam(n, key == Qt::Key_F2);
+            break;
+        case Qt::Key_F6:
+        case Qt::Key_F7: {
+            e->setKeyHandled();
+            auto& open = key == Qt::Key_F6 ? openWithdrawal : openSuspension;
+            if (editingRow_ == n && nameIsFilled(n) && open) open(n);
+            break;
+        }
+        case Qt::Key_F8:
+            e->setKeyHandled();
+            if (editingRow_ == n && m_.suspendedCount > 0 && openReturn) openReturn(n);
+            break;
+        default:
+            break;
+    }
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The ten team names of the selected group beside the group list, strongest team first,
+// with the captions that explain them. A name is written when its box is confirmed or left;
+// F2 and F4 move a team one row up or down.
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "store/league_model.h"
+
+class FieldEdit;
+class FramedShape;
+struct FormServices;
+
+class TeamList : public QWidget {
+    Q_OBJECT
+public:
+    TeamList(QWidget* form, FormServices& services);
+
+    // The names of the shown group as stored (20 bytes each); every shown team gets its team
+    // register record, and the selected team's frame turns red.
+    void showNames(const std::array<std::string, kTeamsPerGroup>& names);
+    // The frame of the current team red, the others silver; lime frames keep their colour.
+    void markSelectedTeam();
+
+    // Row n (1..10).
+    void Edit_TeamNameEnter(int n);
+    void Edit_TeamNameExit(int n);
+    void Edit_TeamNameKeyDown(int n, int key);
+
+    // Set by the areas that act on a team; each is left empty until that area exists.
+    // The withdrawal (F6), suspension (F7) and return (F8) panels, for row n.
+    std::function<void(int n)> openWithdrawal;
+    std::function<void(int n)> openSuspension;
+    std::function<void(int n)> openReturn;
+    // The details of detailRecordNo, after the current team changed or its name was written.
+    std::function<void()> showDetails;
+
+private:
+    void buildCaptions();
+    void buildRows();
+    void writeName(int n);
+    void moveTeam(int n, bool up);
+    void focusField(int code);
+    bool nameIsFilled(int n) const;
+
+    FormServices& s_;
+    LeagueModel& m_;
+    std::array<FieldEdit*, kTeamsPerGroup> edits_{};
+    std::array<FramedShape*, kTeamsPerGroup> frames_{};
+    std::array<std::string, kTeamsPerGroup> stored_;
+    // The row whose entry was accepted (0: none) and the text its box showed when the name
+    // was last read, so that a name left untouched keeps its stored bytes.
+    int editingRow_ = 0;
+    QString shown_;
+};
