@@ -189,65 +189,46 @@ void GroupList::Edit_BuExit(int n) {
 }
 
 void GroupList::Edit_KyuuKeyDown(int n, int key) {
-    constexpr GroupColumn c = GroupColumn::Class;
-    FieldEdit* e = class_.edits[n - 1];
-    switch (key) {
-        case Qt::Key_Escape:
-            e->setKeyHandled();
-            s_.toggleCommandPanel();
-            break;
-        case Qt::Key_Home:
-            e->setKeyHandled();
-            focusField(n == 1 ? kYearCode : focusCodeOf(GroupColumn::Division, n - 1));
-            break;
-        case Qt::Key_Up:
-            e->setKeyHandled();
-            focusField(n == 1 ? kYearCode : focusCodeOf(c, n - 1));
-            break;
-        case Qt::Key_Down:
-            e->setKeyHandled();
-            storeLetter(c, n);
-            focusField(focusCodeOf(c, wrapped(n + 1)));
-            break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            e->setKeyHandled();
-            storeLetter(c, n);
-            focusField(focusCodeOf(GroupColumn::Division, n));
-            break;
-        default:
-            break;
-    }
+    letterKeyDown(GroupColumn::Class, n, key);
+}
+void GroupList::Edit_BuKeyDown(int n, int key) {
+    letterKeyDown(GroupColumn::Division, n, key);
 }
 
-void GroupList::Edit_BuKeyDown(int n, int key) {
-    constexpr GroupColumn c = GroupColumn::Division;
-    FieldEdit* e = division_.edits[n - 1];
+// The two columns share their keys but for [Home] and [Enter]: in a class box [Home] goes to
+// the division box of the row above and [Enter] to the division box of the same row; in a
+// division box [Home] goes back to the class box and [Enter] on to the first team name.
+void GroupList::letterKeyDown(GroupColumn c, int n, int key) {
+    const bool isClass = c == GroupColumn::Class;
+    int target = 0;
+    bool store = false;
     switch (key) {
         case Qt::Key_Escape:
-            e->setKeyHandled();
+            column(c).edits[n - 1]->setKeyHandled();
             s_.toggleCommandPanel();
-            break;
+            return;
         case Qt::Key_Home:
-            e->setKeyHandled();
-            focusField(focusCodeOf(GroupColumn::Class, n));
+            if (isClass)
+                target = n == 1 ? kYearCode : focusCodeOf(GroupColumn::Division, n - 1);
+            else
+                target = focusCodeOf(GroupColumn::Class, n);
             break;
         case Qt::Key_Up:
-            e->setKeyHandled();
-            focusField(n == 1 ? kYearCode : focusCodeOf(c, n - 1));
+            target = n == 1 ? kYearCode : focusCodeOf(c, n - 1);
             break;
         case Qt::Key_Down:
-            e->setKeyHandled();
-            storeLetter(c, n);
-            focusField(focusCodeOf(c, wrapped(n + 1)));
+            store = true;
+            target = focusCodeOf(c, wrapped(n + 1));
             break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            e->setKeyHandled();
-            storeLetter(c, n);
-            focusField(kFirstTeamCode);
+            store = true;
+            target = isClass ? focusCodeOf(GroupColumn::Division, n) : kFirstTeamCode;
             break;
         default:
-            break;
+            return;
     }
+    column(c).edits[n - 1]->setKeyHandled();
+    if (store) storeLetter(c, n);
+    focusField(target);
 }

@@ -35,6 +35,8 @@ signals:
     void lettersChanged();
 
 private:
+    void letterKeyDown(GroupColumn c, int n, int key);
+
     struct Column {
         std::array<FieldEdit*, kGroups> edits{};
         std::array<FramedShape*, kGroups> frames{};
