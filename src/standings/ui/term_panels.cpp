@@ -32,6 +32,22 @@ QString half(int h) {
     return QString::fromUtf8(halfCaption(h));
 }
 
+void title(QWidget* panel, const QString& t) {
+    QLabel* l = text(panel, t, 20, 14, 300, 18);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+}
+
+// Lines of fixed text one under another; returns the top of the next line.
+int textLines(QWidget* panel, std::initializer_list<const char*> lines, int x, int y) {
+    for (const char* line : lines) {
+        text(panel, QString::fromUtf8(line), x, y);
+        y += 22;
+    }
+    return y;
+}
+
 }  // namespace
 
 TermPanels::TermPanels(QWidget* form, FormServices& services, HeaderLine& header)
@@ -40,26 +56,32 @@ TermPanels::TermPanels(QWidget* form, FormServices& services, HeaderLine& header
     buildNewTermPanel(form);
 }
 
+// The hidden key box of a panel: it takes the panel's focus number and hands its keys to
+// the panel's choices.
+HiddenKeyBox* TermPanels::keyBox(QFrame* panel, const char* name, int code, ChoiceButtons* choices) {
+    auto* box = new HiddenKeyBox(panel, name);
+    s_.focus.add(code, box);
+    connect(box, &FieldEdit::entered, this, [this, code] { s_.model.focusCode = code; });
+    connect(box, &FieldEdit::keyDown, this, [box, choices](int key, Qt::KeyboardModifiers) {
+        box->setKeyHandled();
+        choices->handleKey(key);
+    });
+    return box;
+}
+
 void TermPanels::buildFirstUsePanel(QWidget* form) {
     firstUse_ = form->findChild<QFrame*>("Panel_NotData");
     QFrame* p = firstUse_;
     p->setGeometry(240, 120, 520, 420);
-    QLabel* title = text(p, QStringLiteral("初めてのご利用"), 20, 14, 300, 18);
-    QFont tf = title->font();
-    tf.setBold(true);
-    title->setFont(tf);
-    int y = 46;
-    for (const char* line : {"初めてのご利用になります。グループ名や", "チーム名、チーム情報などを入力して、成績",
-                             "を付ける準備をしてください。"}) {
-        text(p, QString::fromUtf8(line), 30, y);
-        y += 22;
-    }
-    y += 8;
-    for (const char* line : {"●登録可能グループ数　20 グループ", "●登録可能チーム数　200 チーム",
-                             "　　各グループ 最大 10チーム", "●成績保存年数  5年　（10節）"}) {
-        text(p, QString::fromUtf8(line), 40, y);
-        y += 22;
-    }
+    title(p, QStringLiteral("初めてのご利用"));
+    int y = textLines(p,
+                      {"初めてのご利用になります。グループ名や", "チーム名、チーム情報などを入力して、成績",
+                       "を付ける準備をしてください。"},
+                      30, 46);
+    y = textLines(p,
+                  {"●登録可能グループ数　20 グループ", "●登録可能チーム数　200 チーム", "　　各グループ 最大 10チーム",
+                   "●成績保存年数  5年　（10節）"},
+                  40, y + 8);
     y += 6;
     text(p, QStringLiteral("前期：4月～9月　後期：10月～翌3月"), 40, y);
     y += 32;
@@ -89,30 +111,19 @@ void TermPanels::buildFirstUsePanel(QWidget* form) {
             {"Label197", "F9", "Label198", QStringLiteral("年度を修正する"), QRect(280, 370, 180, 30)}});
     connect(firstUseChoices_, &ChoiceButtons::chosen, this, [this](int i) { ConfirmFirstTerm(i == 0); });
 
-    firstUseKey_ = new HiddenKeyBox(p, "Edit_Panel_NotDataCommand");
-    s_.focus.add(kFirstUseKeyCode, firstUseKey_);
-    connect(firstUseKey_, &FieldEdit::entered, this, [this] { s_.model.focusCode = kFirstUseKeyCode; });
-    connect(firstUseKey_, &FieldEdit::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
-        firstUseKey_->setKeyHandled();
-        firstUseChoices_->handleKey(key);
-    });
+    firstUseKey_ = keyBox(p, "Edit_Panel_NotDataCommand", kFirstUseKeyCode, firstUseChoices_);
 }
 
 void TermPanels::buildNewTermPanel(QWidget* form) {
     newTerm_ = form->findChild<QFrame*>("Panel_NewData");
     QFrame* p = newTerm_;
     p->setGeometry(240, 140, 520, 360);
-    QLabel* title = text(p, QStringLiteral("新しい節の成績です"), 20, 14, 300, 18);
-    QFont tf = title->font();
-    tf.setBold(true);
-    title->setFont(tf);
-    int y = 50;
-    for (const char* line : {"新しい節の成績を入力されようとしています", "が、まだチームの入れ替えができていません。",
-                             "F1 キーでチームの入替の画面に切り替わりま", "す。入力された年が間違いないかどうか確認",
-                             "して間違いないようでしたら  F1 キーを押し", "てください。"}) {
-        text(p, QString::fromUtf8(line), 30, y);
-        y += 22;
-    }
+    title(p, QStringLiteral("新しい節の成績です"));
+    int y = textLines(p,
+                      {"新しい節の成績を入力されようとしています", "が、まだチームの入れ替えができていません。",
+                       "F1 キーでチームの入替の画面に切り替わりま", "す。入力された年が間違いないかどうか確認",
+                       "して間違いないようでしたら  F1 キーを押し", "てください。"},
+                      30, 50);
     y += 12;
     text(p, QStringLiteral("登録済みの最後の成績は"), 30, y);
     y += 24;
@@ -142,13 +153,7 @@ void TermPanels::buildNewTermPanel(QWidget* form) {
             {"Label194", "F9", "Label196", QStringLiteral("年度を修正する"), QRect(280, 310, 190, 30)}});
     connect(newTermChoices_, &ChoiceButtons::chosen, this, [this](int i) { AnswerNewTermPanel(i == 0); });
 
-    newTermKey_ = new HiddenKeyBox(p, "Edit_Panel_NewDataCommand");
-    s_.focus.add(kNewTermKeyCode, newTermKey_);
-    connect(newTermKey_, &FieldEdit::entered, this, [this] { s_.model.focusCode = kNewTermKeyCode; });
-    connect(newTermKey_, &FieldEdit::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
-        newTermKey_->setKeyHandled();
-        newTermChoices_->handleKey(key);
-    });
+    newTermKey_ = keyBox(p, "Edit_Panel_NewDataCommand", kNewTermKeyCode, newTermChoices_);
 }
 
 void LabelLine::reflow() {

@@ -43,6 +43,7 @@ public:
 private:
     void buildFirstUsePanel(QWidget* form);
     void buildNewTermPanel(QWidget* form);
+    HiddenKeyBox* keyBox(QFrame* panel, const char* name, int code, ChoiceButtons* choices);
     void openPanel(QFrame* panel, ChoiceButtons* choices, HiddenKeyBox* keyBox, int code);
     void Label_Panel_NotDataZenkiKoukiClick();
 
