@@ -155,6 +155,7 @@ TEST_F(StoredTerms, TheClubNameIsSavedAtOnce) {
     key(Qt::Key_Return);
     const std::string expected = sjis::fromUnicode("関東草野球連盟");
     EXPECT_EQ(folder_.read(files::kUserName), expected + std::string(40 - expected.size(), ' '));
+    EXPECT_EQ(focusName(), "Edit_Kyuu_01");
     // Leaving by the mouse stores it too, trimmed on the way in and padded on the way out.
     club()->setFocus();
     QApplication::processEvents();
