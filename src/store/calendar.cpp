@@ -25,12 +25,13 @@ LocalDateTime currentDateTime() {
     return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
 }
 
-void setClockForTesting(std::optional<LocalDateTime> fixed) { fixedClock() = fixed; }
+void setClockForTesting(std::optional<LocalDateTime> fixed) {
+    fixedClock() = fixed;
+}
 
 std::string formatDateText(const LocalDateTime& t) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%04d/%02d/%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
-                  t.second);
+    std::snprintf(buf, sizeof buf, "%04d/%02d/%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
     return buf;
 }
 

@@ -29,7 +29,9 @@ struct CalendarDate {
 CalendarDate parseDateText(std::string_view text);
 
 // The Gregorian year of a Heisei-numbered year.
-inline int gregorianYear(int heiseiYear) { return heiseiYear + 1988; }
+inline int gregorianYear(int heiseiYear) {
+    return heiseiYear + 1988;
+}
 
 // Sets todayYear/Month/Day and their texts, todayHeiseiYear, the year field (the business
 // year starts in April), termHalf and the half that contains today.

@@ -1,7 +1,8 @@
 #include "store/file_io.h"
 
-#include <cstdio>
 #include <sys/stat.h>
+
+#include <cstdio>
 
 namespace fileio {
 namespace {

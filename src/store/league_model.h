@@ -36,9 +36,15 @@ struct ResultsTable {
 };
 
 // Position number (record number) of row r (0..9) of group slot g (0..19): 1..200.
-inline int positionNumber(int slot, int row) { return slot * kTeamsPerGroup + row + 1; }
-inline int slotOfPosition(int n) { return (n - 1) / kTeamsPerGroup; }
-inline int rowOfPosition(int n) { return (n - 1) % kTeamsPerGroup; }
+inline int positionNumber(int slot, int row) {
+    return slot * kTeamsPerGroup + row + 1;
+}
+inline int slotOfPosition(int n) {
+    return (n - 1) / kTeamsPerGroup;
+}
+inline int rowOfPosition(int n) {
+    return (n - 1) % kTeamsPerGroup;
+}
 
 struct LeagueModel {
     LeagueModel();
@@ -62,9 +68,9 @@ struct LeagueModel {
     int termTeamCount = 0;
     std::array<int, kTeamPositions> termTeamPresent{};
     int deleteAvailable = 0;
-    std::string yearFieldText;          // what the year field shows ("%2d")
-    std::string deleteCommandCaption;   // caption of the fourth command (UTF-8)
-    int todayHalf = 0;                  // the half that contains today (caption colours)
+    std::string yearFieldText;         // what the year field shows ("%2d")
+    std::string deleteCommandCaption;  // caption of the fourth command (UTF-8)
+    int todayHalf = 0;                 // the half that contains today (caption colours)
 
     // Selection.
     int currentGroup = 1;

@@ -31,15 +31,16 @@ const std::vector<int> kTeamWidths = {16, 13, 13, 13, 8, 8, 20, 40, 40, 40, 400,
 
 std::array<RecordLayout, Count> buildAll() {
     const LayoutSpec table[Count] = {
-        {kTeamWidths, true, 1000},                                        // Team
-        {kTeamWidths, true, 1000},                                        // Suspended
+        {kTeamWidths, true, 1000},                                         // Team
+        {kTeamWidths, true, 1000},                                         // Suspended
         {{20, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 4, 2}, true, 46},  // Result
         {{3, 3}, true, 8},                                                 // ChangePosition
         {{8, 30}, true, 40},                                               // SavedPostalCode
         {{7, 7, 22, 78, 8, 20, 74, 100, 100, 7, 77}, false, 500},          // PostalLine
     };
     std::array<RecordLayout, Count> all;
-    for (int k = 0; k < Count; ++k) all[k] = RecordLayout::build(table[k].widths, table[k].hasTrailer, table[k].recordLength);
+    for (int k = 0; k < Count; ++k)
+        all[k] = RecordLayout::build(table[k].widths, table[k].hasTrailer, table[k].recordLength);
     return all;
 }
 
@@ -52,7 +53,9 @@ const RecordLayout& get(Kind kind) {
 
 }  // namespace layouts
 
-void FieldBuffer::assign(std::string_view text, bool rightAlign) { bytes_ = padField(text, rightAlign, width_); }
+void FieldBuffer::assign(std::string_view text, bool rightAlign) {
+    bytes_ = padField(text, rightAlign, width_);
+}
 
 void FieldBuffer::setRaw(std::string_view bytes) {
     bytes_.assign(bytes.substr(0, width_));
@@ -63,6 +66,14 @@ std::string emptyRecord(const RecordLayout& layout) {
     std::string r(layout.recordLength, ' ');
     if (layout.hasTrailer && !r.empty()) r.back() = '\n';
     return r;
+}
+
+std::string emptyRecords(const RecordLayout& layout, int n) {
+    const std::string one = emptyRecord(layout);
+    std::string out;
+    out.reserve(one.size() * std::size_t(n > 0 ? n : 0));
+    for (int i = 0; i < n; ++i) out += one;
+    return out;
 }
 
 RecordCodec::RecordCodec(const RecordLayout& layout) : layout_(&layout) {
@@ -83,7 +94,8 @@ void RecordCodec::unpackRecord() {
 
 void RecordCodec::packRecord() {
     record_ = emptyRecord(*layout_);
-    for (int i = 0; i < layout_->fieldCount(); ++i) record_.replace(layout_->offsets[i], layout_->widths[i], fields_[i].bytes());
+    for (int i = 0; i < layout_->fieldCount(); ++i)
+        record_.replace(layout_->offsets[i], layout_->widths[i], fields_[i].bytes());
 }
 
 bool RecordCodec::readRecord(const std::string& path, long n) {

@@ -96,3 +96,5 @@ private:
 
 // An empty record of the layout: blanks, then the trailer.
 std::string emptyRecord(const RecordLayout& layout);
+// n empty records one after another, e.g. a whole empty term block or register.
+std::string emptyRecords(const RecordLayout& layout, int n);

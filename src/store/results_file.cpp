@@ -19,7 +19,7 @@ std::optional<std::string> readFullImage(const std::string& path) {
     if (!bytes) return std::nullopt;
     std::string image(kResultsHeaderLength, ' ');
     image[kResultsHeaderLength - 1] = '\n';
-    for (int j = 0; j < kTermSlots * kTeamPositions; ++j) image += emptyResult();
+    image += emptyRecords(layouts::get(layouts::Result), kTermSlots * kTeamPositions);
     image.replace(0, std::min<std::size_t>(bytes->size(), image.size()), *bytes, 0,
                   std::min<std::size_t>(bytes->size(), image.size()));
     return image;
@@ -27,14 +27,20 @@ std::optional<std::string> readFullImage(const std::string& path) {
 
 char resultChar(int code) {
     switch (code) {
-        case Win: return '1';
-        case Loss: return '2';
-        case Draw: return '3';
-        default: return ' ';
+        case Win:
+            return '1';
+        case Loss:
+            return '2';
+        case Draw:
+            return '3';
+        default:
+            return ' ';
     }
 }
 
-int firstRecordOfGroup(const LeagueModel& m) { return (m.currentGroup - 1) * kTeamsPerGroup + 1; }
+int firstRecordOfGroup(const LeagueModel& m) {
+    return (m.currentGroup - 1) * kTeamsPerGroup + 1;
+}
 
 }  // namespace
 
@@ -42,7 +48,9 @@ long resultRecordOffset(int slot, int n) {
     return kResultsHeaderLength + long(slot) * kTermBlockLength + long(n - 1) * kResultRecordLength;
 }
 
-std::string makeTermKey(int year, int half) { return formatNumber(year, 2) + (half == 1 ? '1' : '0'); }
+std::string makeTermKey(int year, int half) {
+    return formatNumber(year, 2) + (half == 1 ? '1' : '0');
+}
 
 std::string encodeWinRate(double rate, bool played) {
     if (!played) return fillSpaces(4);
@@ -54,7 +62,7 @@ std::string encodeWinRate(double rate, bool played) {
 bool createResultsFile(const DataDir& dir) {
     std::string bytes(kResultsHeaderLength - 1, ' ');
     bytes += '\n';
-    for (int j = 0; j < kTeamPositions; ++j) bytes += emptyResult();
+    bytes += emptyRecords(layouts::get(layouts::Result), kTeamPositions);
     return fileio::createFile(dir.path(files::kResults), bytes);
 }
 
@@ -152,7 +160,8 @@ bool readTermSlots(LeagueModel& m, const DataDir& dir) {
     int year1 = int(parseLong(slot1.substr(0, 2)));
     m.deleteAvailable = (year0 != 0 && year1 != 0) ? 1 : 0;
     if (m.deleteAvailable) {
-        m.deleteCommandCaption = "F4 平成" + slot0.substr(0, 2) + "年 " + (slot0[2] == '1' ? "後" : "前") + "期 成績削除";
+        m.deleteCommandCaption =
+            "F4 平成" + slot0.substr(0, 2) + "年 " + (slot0[2] == '1' ? "後" : "前") + "期 成績削除";
     } else {
         m.deleteCommandCaption = "F4" + fillSpaces(23);
     }

@@ -125,7 +125,8 @@ bool sortChangePositions(const DataDir& dir) {
     std::size_t n = bytes->size() / kChangePositionRecordLength;
     if (n <= 1) return true;
     std::vector<std::string> records;
-    for (std::size_t i = 0; i < n; ++i) records.push_back(bytes->substr(i * kChangePositionRecordLength, kChangePositionRecordLength));
+    for (std::size_t i = 0; i < n; ++i)
+        records.push_back(bytes->substr(i * kChangePositionRecordLength, kChangePositionRecordLength));
     // The exchange sort of the older program is stable for equal keys only by accident;
     // a stable sort keeps records with the same target in their file order, so the rule
     // that wins at start-up stays the same.

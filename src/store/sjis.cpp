@@ -46,7 +46,9 @@ std::string convert(const char* to, const char* from, std::string_view in, std::
 
 }  // namespace
 
-bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+bool isLeadByte(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 std::size_t boundaryAtOrBefore(std::string_view text, std::size_t width) {
     std::size_t i = 0;
@@ -69,7 +71,9 @@ std::string toUnicode(std::string_view cp932) {
     return convert("UTF-8", "CP932", clean, "\xEF\xBF\xBD", false);
 }
 
-std::string fromUnicode(std::string_view utf8) { return convert("CP932", "UTF-8", utf8, "?", true); }
+std::string fromUnicode(std::string_view utf8) {
+    return convert("CP932", "UTF-8", utf8, "?", true);
+}
 
 bool encodable(std::string_view utf8) {
     std::size_t failures = 0;

@@ -70,7 +70,8 @@ bool removeSuspended(LeagueModel& m, const DataDir& dir, int k) {
 bool snapshotRegisters(LeagueModel& m, const DataDir& dir) {
     bool ok = true;
     auto suspended = fileio::readAll(dir.path(files::kSuspended));
-    if (suspended) ok &= fileio::createFile(dir.path(files::kSuspendedSnapshot), leadingRecords(*suspended, m.suspendedCount));
+    if (suspended)
+        ok &= fileio::createFile(dir.path(files::kSuspendedSnapshot), leadingRecords(*suspended, m.suspendedCount));
     auto teams = fileio::readAll(dir.path(files::kTeamRegister));
     if (teams) ok &= fileio::createFile(dir.path(files::kTeamSnapshot), leadingRecords(*teams, kTeamPositions));
     return ok && suspended && teams;
@@ -86,8 +87,7 @@ bool restoreRegisters(LeagueModel& m, const DataDir& dir) {
     if (auto teams = fileio::readAll(dir.path(files::kTeamSnapshot))) {
         // The register always holds 200 records, even if the snapshot was cut short.
         std::string records = leadingRecords(*teams, kTeamPositions);
-        const std::string blank = emptyRecord(layouts::get(layouts::Team));
-        while (records.size() < std::size_t(kTeamPositions) * kTeamRecordLength) records += blank;
+        records += emptyRecords(layouts::get(layouts::Team), kTeamPositions - int(records.size() / kTeamRecordLength));
         ok &= fileio::createFile(dir.path(files::kTeamRegister), records);
     }
     return ok;

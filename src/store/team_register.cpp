@@ -14,26 +14,20 @@ const std::string& emptyTeam() {
     return r;
 }
 
-std::string nameKey(std::string_view name) { return padField(name, false, 20); }
+std::string nameKey(std::string_view name) {
+    return padField(name, false, 20);
+}
 
 // The whole register, 200 records, blanks for whatever is missing.
 bool readRegister(const std::string& path, std::string& out) {
-    out.clear();
-    for (int i = 0; i < kTeamPositions; ++i) out += emptyTeam();
+    out = emptyRecords(layouts::get(layouts::Team), kTeamPositions);
     std::size_t got = 0;
     return fileio::readAt(path, 0, out.data(), out.size(), &got);
 }
 
 std::string_view teamNameOf(const std::string& reg, int index) {
-    return std::string_view(reg).substr(std::size_t(index) * kTeamRecordLength +
-                                            layouts::get(layouts::Team).offsets[team_field::TeamName],
-                                        20);
-}
-
-std::string repeatRecordBytes(const std::string& record, int n) {
-    std::string out;
-    for (int i = 0; i < n; ++i) out += record;
-    return out;
+    return std::string_view(reg).substr(
+        std::size_t(index) * kTeamRecordLength + layouts::get(layouts::Team).offsets[team_field::TeamName], 20);
 }
 
 std::string readRecordBytes(const std::string& path, long offset, std::size_t length, const std::string& blank) {
@@ -46,9 +40,8 @@ std::string readRecordBytes(const std::string& path, long offset, std::size_t le
 }  // namespace
 
 bool createTeamRegister(const DataDir& dir) {
-    std::string bytes;
-    for (int i = 0; i < kTeamPositions; ++i) bytes += emptyTeam();
-    return fileio::createFile(dir.path(files::kTeamRegister), bytes);
+    return fileio::createFile(dir.path(files::kTeamRegister),
+                              emptyRecords(layouts::get(layouts::Team), kTeamPositions));
 }
 
 bool readTeam(LeagueModel& m, const DataDir& dir) {
@@ -71,8 +64,8 @@ bool writeTeamField(LeagueModel& m, const DataDir& dir, int k, std::string_view 
     else
         f.assign(text);
     const RecordLayout& l = m.teamCodec.layout();
-    return fileio::writeAt(dir.path(files::kTeamRegister), long(m.detailRecordNo - 1) * kTeamRecordLength + l.offsets[k],
-                           f.bytes());
+    return fileio::writeAt(dir.path(files::kTeamRegister),
+                           long(m.detailRecordNo - 1) * kTeamRecordLength + l.offsets[k], f.bytes());
 }
 
 bool countRegisteredTeams(LeagueModel& m, const DataDir& dir) {
@@ -134,7 +127,7 @@ bool swapTeams(const LeagueModel& m, const DataDir& dir, int a, int b) {
         // Within a group every record holds one result byte per row. The two rows trade
         // places in all ten records too, so that each pairing keeps its result.
         const int first = positionNumber(group, 0);
-        std::string rows = repeatRecordBytes(blankResult, kTeamsPerGroup);
+        std::string rows = emptyRecords(layouts::get(layouts::Result), kTeamsPerGroup);
         std::size_t got = 0;
         fileio::readAt(res, resultRecordOffset(m.termSlotIndex, first), rows.data(), rows.size(), &got);
         const int ra = rowOfPosition(a), rb = rowOfPosition(b);

@@ -4,7 +4,9 @@
 
 #include "store/sjis.h"
 
-std::string fillSpaces(std::size_t n) { return std::string(n, ' '); }
+std::string fillSpaces(std::size_t n) {
+    return std::string(n, ' ');
+}
 
 std::string padField(std::string_view text, bool rightAlign, std::size_t width) {
     std::string out = fillSpaces(width);
