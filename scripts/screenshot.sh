@@ -34,9 +34,14 @@ for k in "$@"; do
     sleep 0.3
 done
 sleep 0.5
-if [ -n "$wid" ]; then
-    import -window "$wid" -frame "$out"
-else
-    import -window root "$out"
-fi
+# The window may still be mapping or repainting; try a few times before giving up.
+for attempt in 1 2 3 4 5; do
+    if [ -n "$wid" ]; then
+        import -window "$wid" -frame "$out" 2>/dev/null && break
+    else
+        import -window root "$out" 2>/dev/null && break
+    fi
+    sleep 1
+done
+[ -s "$out" ] || { echo "could not take the picture" >&2; exit 1; }
 echo "saved $out (working folder $work)"
