@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "app/base_ball_form.h"
-#include "app/fonts.h"
+#include "form/fonts.h"
 #include "store/sjis.h"
 
 namespace {

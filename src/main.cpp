@@ -4,7 +4,7 @@
 #include <exception>
 
 #include "app/base_ball_form.h"
-#include "app/fonts.h"
+#include "form/fonts.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

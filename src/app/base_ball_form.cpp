@@ -9,37 +9,42 @@
 #include <QUrl>
 
 #include "app/command_panel.h"
-#include "app/focus_table.h"
-#include "app/fonts.h"
-#include "app/form_layout.h"
-#include "app/form_services.h"
-#include "app/help_area.h"
-#include "app/timed_messages.h"
-#include "app/overlay_panels.h"
+#include "app/help_text.h"
 #include "form/click_label.h"
 #include "form/field_edit.h"
+#include "form/focus_table.h"
+#include "form/fonts.h"
 #include "form/form_colors.h"
+#include "form/form_layout.h"
+#include "form/form_services.h"
+#include "form/help_area.h"
+#include "form/label_factory.h"
+#include "form/timed_messages.h"
 #include "league/ui/group_list.h"
 #include "league/ui/team_list.h"
+#include "session/league_session.h"
 #include "standings/ui/group_letters.h"
 #include "standings/ui/group_table.h"
 #include "standings/ui/header_line.h"
 #include "store/calendar.h"
-#include "store/league_session.h"
 
 using form_layout::kFormHeight;
 using form_layout::kFormWidth;
 
-QString TBaseBall::caption() { return QStringLiteral("Scorvane　Ver 10.11.23"); }
+QString TBaseBall::caption() {
+    return QStringLiteral("Scorvane　Ver 10.11.23");
+}
 
-QUrl TBaseBall::makerPage() { return QUrl(QStringLiteral("https://marrowdyne.example.jp/")); }
+QUrl TBaseBall::makerPage() {
+    return QUrl(QStringLiteral("https://marrowdyne.example.jp/"));
+}
 
 TBaseBall::TBaseBall(const QString& workDir, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       model_(std::make_unique<LeagueModel>()),
       dir_(workDir.toStdString()),
-      focus_(std::make_unique<FocusTable>(*model_)) {
+      focus_(std::make_unique<FocusTable>(state_)) {
     setObjectName("BaseBall");
     buildForm();
     FormCreate();
@@ -50,27 +55,25 @@ TBaseBall::~TBaseBall() {
     if (QWidget* w = focusWidget()) w->clearFocus();
 }
 
+QTimer* TBaseBall::errorMessageTimer() const {
+    return messages_->errorTimer();
+}
+
+QTimer* TBaseBall::notDeleteTimer() const {
+    return messages_->notDeleteTimer();
+}
+
 void TBaseBall::buildForm() {
     setWindowTitle(caption());
     QFont f(fonts::kPGothic);
     f.setPixelSize(12);
     setFont(f);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, form_colors::kFormBackground);
-    setPalette(p);
-    setAutoFillBackground(true);
+    setWidgetColours(this, QColor(), form_colors::kFormBackground);
 
     // The date of today as the system writes it; it lies outside the visible window.
-    dateLabel_ = new QLabel(this);
-    dateLabel_->setObjectName("DateLabel");
-    dateLabel_->setGeometry(-400, -40, 300, 20);
-
-    notice_ = new QLabel(this);
-    notice_->setObjectName("Label_StartupNotice");
-    notice_->setGeometry(10, form_layout::kMaker.y(), 700, 18);
-    QPalette np = notice_->palette();
-    np.setColor(QPalette::WindowText, form_colors::kRed);
-    notice_->setPalette(np);
+    dateLabel_ = makeLabel(this, QString(), QRect(-400, -40, 300, 20), LabelStyle{}, "DateLabel");
+    notice_ = makeLabel(this, QString(), QRect(10, form_layout::kMaker.y(), 810, 18),
+                        LabelStyle{0, Qt::AlignLeft | Qt::AlignVCenter, form_colors::kRed}, "Label_StartupNotice");
 
     maker_ = new ClickLabel(this, "Label_Marrowdyne", QStringLiteral("Programed By Marrowdyne"), form_layout::kMaker);
     maker_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -78,32 +81,26 @@ void TBaseBall::buildForm() {
     maker_->setTextColor(form_colors::kGray);
     connect(maker_, &ClickLabel::clicked, this, &TBaseBall::Label_MarrowdyneClick);
 
-    overlay_panels::createAll(this);
+    help_ = new HelpArea(this, state_, *focus_, help_text::operatingInstructions());
+    messages_ = new TimedMessages(this, *focus_);
+    services_ = std::make_unique<FormServices>(*model_, state_, dir_, *focus_, *help_, *messages_);
+    FormServices& s = *services_;
+    s.showNothingSaved = [this] {
+        showNotice(QStringLiteral("■保存できません。入力は保存されていません（Data フォルダを確認してください）■"));
+    };
 
-    timerErrMsg_ = new QTimer(this);
-    timerErrMsg_->setObjectName("Timer_ErrMsg");
-    timerNotDelete_ = new QTimer(this);
-    timerNotDelete_->setObjectName("Timer_NotDelete");
-    for (QTimer* t : {timerErrMsg_, timerNotDelete_}) {
-        t->setInterval(100);
-        t->stop();
-    }
-
-    help_ = new HelpArea(this, *model_, *focus_);
-    messages_ = new TimedMessages(this, *focus_, timerErrMsg_, timerNotDelete_);
-    services_.reset(new FormServices{*model_, dir_, *focus_, *help_, *messages_});
-    header_ = new HeaderLine(this, *services_);
-    services_->showCounts = [this] { header_->showCounts(); };
-    groupTable_ = new GroupTable(this, *services_);
+    header_ = new HeaderLine(this, s);
+    s.showCounts = [this] { header_->showCounts(); };
+    s.showHeader = [this] { header_->refresh(); };
+    groupTable_ = new GroupTable(this, s);
     groupTable_->lower();  // a base area: every overlay panel lies above it
-    groupLetters_ = new GroupLetters(this, *model_);
-    services_->showGroup = [this] {
+    groupLetters_ = new GroupLetters(this, s);
+    s.showGroup = [this] {
         groupLetters_->showGroupLetters();
         groupTable_->ShowGroup();
     };
-    services_->showHeader = [this] { header_->refresh(); };
-    groupList_ = new GroupList(this, *services_);
-    teamList_ = new TeamList(this, *services_);
+    groupList_ = new GroupList(this, s);
+    teamList_ = new TeamList(this, s);
     // ShowGroup's part in the two lists: the names of the shown group, the selected group.
     connect(groupTable_, &GroupTable::groupShown, this, [this] {
         std::array<std::string, kTeamsPerGroup> names;
@@ -113,14 +110,14 @@ void TBaseBall::buildForm() {
     });
     connect(groupList_, &GroupList::lettersChanged, groupLetters_, &GroupLetters::showGroupLetters);
 
-    command_ = new CommandPanel(this, *services_);
-    services_->toggleCommandPanel = [this] { command_->toggleCommandPanel(); };
+    command_ = new CommandPanel(this, s);
+    s.toggleCommandPanel = [this] { command_->toggleCommandPanel(); };
 }
 
 void TBaseBall::FormCreate() {
     setFixedSize(kFormWidth, kFormHeight);
-    if (QScreen* s = QGuiApplication::primaryScreen()) {
-        QRect avail = s->availableGeometry();
+    if (QScreen* sc = QGuiApplication::primaryScreen()) {
+        QRect avail = sc->availableGeometry();
         move(avail.center() - QPoint(kFormWidth / 2, kFormHeight / 2));
     }
 
@@ -128,22 +125,23 @@ void TBaseBall::FormCreate() {
     dateLabel_->setText(QString::fromStdString(formatDateText(now)));
     const CalendarDate today = parseDateText(dateLabel_->text().toStdString());
 
-    for (const QString& name : overlay_panels::names())
-        if (auto* w = findChild<QWidget*>(name)) w->hide();
-    timerErrMsg_->stop();
-    timerNotDelete_->stop();
-
-    StartupResult r = loadLeague(*model_, dir_, today);
+    const StartupResult r = loadLeague(*model_, dir_, today);
     filesReady_ = r.allFilesReady;
     if (!r.dataFolderReady)
-        notice_->setText(QStringLiteral("■データフォルダ Data を作成できません。入力は保存されません■"));
-    else if (!r.allFilesReady)
-        notice_->setText(QStringLiteral("■データファイルの一部を作成できません。入力が保存されない場合があります■"));
+        showNotice(QStringLiteral("■データフォルダ Data を作成できません。入力は保存されません■"));
+    else if (!r.writable)
+        showNotice(QStringLiteral("■Data フォルダに書き込めません。入力は保存されません■"));
+    else if (!r.allFilesReady || !r.recovered)
+        showNotice(QStringLiteral("■データファイルの一部を読み書きできません。入力が保存されない場合があります■"));
 
     help_->showInitialHint();
     header_->colourCaptionsByToday();
     refreshScreens();
     header_->yearEdit()->setFocus();
+}
+
+void TBaseBall::showNotice(const QString& text) {
+    notice_->setText(text);
 }
 
 void TBaseBall::refreshScreens() {
@@ -153,15 +151,32 @@ void TBaseBall::refreshScreens() {
 
 bool TBaseBall::FormCloseQuery() {
     if (closed_) return true;
-    closed_ = true;
     // The club name as typed last reaches the model before it is saved.
     header_->confirmUserNameIfEdited();
-    return closeLeague(*model_, dir_);
+    const SaveResult r = closeLeague(*model_, dir_);
+    if (r.ok() || closeFailureShown_) {
+        closed_ = true;
+        return true;
+    }
+    // Closing would lose what could not be saved: say so, and let a second close go ahead.
+    closeFailureShown_ = true;
+    services_->reportSave(r);
+    showNotice(QStringLiteral("■%1 に保存できませんでした。もう一度閉じると保存せずに終了します■")
+                   .arg(QString::fromStdString(r.failedFileName())));
+    return false;
 }
 
 void TBaseBall::closeEvent(QCloseEvent* e) {
-    FormCloseQuery();
-    e->accept();
+    if (FormCloseQuery())
+        e->accept();
+    else
+        e->ignore();
 }
 
-void TBaseBall::Label_MarrowdyneClick() { QDesktopServices::openUrl(makerPage()); }
+bool TBaseBall::focusNextPrevChild(bool) {
+    return true;
+}
+
+void TBaseBall::Label_MarrowdyneClick() {
+    QDesktopServices::openUrl(makerPage());
+}

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "form/form_state.h"
 #include "store/data_dir.h"
 #include "store/league_model.h"
 
@@ -29,12 +30,14 @@ public:
     ~TBaseBall() override;
 
     LeagueModel& model() { return *model_; }
+    FormState& state() { return state_; }
     const DataDir& dataDir() const { return dir_; }
     bool startupFilesReady() const { return filesReady_; }
 
     FormServices& services() { return *services_; }
-    QTimer* errorMessageTimer() const { return timerErrMsg_; }
-    QTimer* notDeleteTimer() const { return timerNotDelete_; }
+    TimedMessages& messages() { return *messages_; }
+    QTimer* errorMessageTimer() const;
+    QTimer* notDeleteTimer() const;
 
     static QString caption();
     static QUrl makerPage();
@@ -44,14 +47,19 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    // The fields move the focus in the program's own order; Qt's chain of widgets is not used.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void FormCreate();
+    // False when something could not be saved; the user has been told.
     bool FormCloseQuery();
     void buildForm();
     void refreshScreens();
+    void showNotice(const QString& text);
 
     std::unique_ptr<LeagueModel> model_;
+    FormState state_;
     DataDir dir_;
     std::unique_ptr<FocusTable> focus_;
     std::unique_ptr<FormServices> services_;
@@ -59,6 +67,7 @@ private:
     TimedMessages* messages_ = nullptr;
     bool filesReady_ = false;
     bool closed_ = false;
+    bool closeFailureShown_ = false;
     HeaderLine* header_ = nullptr;
     GroupTable* groupTable_ = nullptr;
     GroupLetters* groupLetters_ = nullptr;
@@ -68,6 +77,4 @@ private:
     QLabel* dateLabel_ = nullptr;
     QLabel* notice_ = nullptr;
     ClickLabel* maker_ = nullptr;
-    QTimer* timerErrMsg_ = nullptr;
-    QTimer* timerNotDelete_ = nullptr;
 };

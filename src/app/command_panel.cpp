@@ -4,14 +4,16 @@
 #include <QWidget>
 #include <utility>
 
-#include "app/fonts.h"
-#include "app/form_layout.h"
-#include "app/form_services.h"
 #include "form/click_label.h"
+#include "form/focus_codes.h"
+#include "form/fonts.h"
 #include "form/form_colors.h"
+#include "form/form_layout.h"
 #include "form/framed_shape.h"
 #include "form/hidden_key_box.h"
-#include "store/term_deletion.h"
+#include "standings/term_deletion.h"
+#include "store/calendar.h"
+#include "store/results_file.h"
 
 using namespace form_colors;
 
@@ -62,8 +64,12 @@ bool keyRunsRow(int row) {
 }  // namespace
 
 CommandPanel::CommandPanel(QWidget* form, FormServices& services)
-    : QObject(form), s_(services), panel_(form->findChild<QFrame*>("Panel_Command")) {
-    panel_->resize(kRowLeft * 2 + kRowWidth, kRowTop * 2 + kRowPitch * (kRows - 1) + kRowHeight);
+    : QObject(form),
+      ScreenArea(services),
+      panel_(makeOverlayPanel(
+          form, "Panel_Command",
+          QRect(form_layout::kCommandPanel,
+                QSize(kRowLeft * 2 + kRowWidth, kRowTop * 2 + kRowPitch * (kRows - 1) + kRowHeight)))) {
     QFont f(fonts::kGothic);
     f.setPixelSize(15);
     for (int row = 0; row < kRows; ++row) {
@@ -83,7 +89,7 @@ CommandPanel::CommandPanel(QWidget* form, FormServices& services)
         keyBox_->setKeyHandled();
         Edit_CommandChooseKeyDown(key);
     });
-    s_.focus.add(9010, keyBox_);
+    s_.focus.add(focus::CommandKey, keyBox_);
 }
 
 bool CommandPanel::isOpen() const {
@@ -91,30 +97,27 @@ bool CommandPanel::isOpen() const {
 }
 
 void CommandPanel::toggleCommandPanel() {
-    LeagueModel& m = s_.model;
     if (panel_->isVisible()) {
-        m.focusCode = m.commandReturnFocus;
-        m.panelOpen = 0;
+        st_.focusCode = st_.commandReturnFocus;
+        st_.panelOpen = 0;
         // Take the focus out before hiding, or Qt would hand it to some other field.
         if (keyBox_->hasFocus()) keyBox_->clearFocus();
         panel_->hide();
         s_.focus.restoreFocus();
         return;
     }
-    m.commandReturnFocus = m.focusCode;
-    showCaptions();
-    panel_->move(form_layout::kCommandPanel);
-    panel_->raise();
-    panel_->show();
-    m.panelOpen = 1;
-    m.selectedCommand = kCloseRow;
+    st_.commandReturnFocus = st_.focusCode;
+    showDeleteCaption();
+    raisePanel(panel_);
+    st_.panelOpen = 1;
+    st_.selectedCommand = kCloseRow;
     highlightCommand();
     keyBox_->setFocus(Qt::OtherFocusReason);
 }
 
 void CommandPanel::highlightCommand() {
     for (int row = 0; row < kRows; ++row) {
-        const bool on = row == s_.model.selectedCommand;
+        const bool on = row == st_.selectedCommand;
         shapes_[row]->setPenColor(on ? kRed : kSilver);
         captions_[row]->setTextColor(on ? kBlack : kGray);
     }
@@ -122,14 +125,14 @@ void CommandPanel::highlightCommand() {
 
 void CommandPanel::Edit_CommandChooseEnter() {
     s_.help.setManualHint();
-    s_.model.focusCode = 9010;
+    st_.focusCode = focus::CommandKey;
     s_.help.setHelp(
         QStringLiteral("↑↓キーでコマンドを選択し[Enter]キーを押してください．[F1]-[F9]キーでも選択できます．"),
         QStringLiteral("[ESC]キーでコマンドを選択せずコマンドパネルを閉じます．"));
 }
 
 void CommandPanel::Edit_CommandChooseKeyDown(int key) {
-    int& selected = s_.model.selectedCommand;
+    int& selected = st_.selectedCommand;
     switch (key) {
         case Qt::Key_Escape:
             toggleCommandPanel();
@@ -158,17 +161,16 @@ void CommandPanel::Edit_CommandChooseKeyDown(int key) {
 
 void CommandPanel::Label_CommandNameClick(int row) {
     if (row >= 4 && row <= 7) return;
-    if (s_.model.sidePanelOpen && row != kDeleteRow) return;
-    s_.model.selectedCommand = row;
+    if (st_.sidePanelOpen && row != kDeleteRow) return;
+    st_.selectedCommand = row;
     highlightCommand();
     runCommand(row);
 }
 
 void CommandPanel::runCommand(int row) {
-    const bool haveTeams = s_.model.termTeamCount > 0;
+    const bool haveTeams = m_.termTeamCount > 0;
     switch (row) {
         case 0:
-            if (!printStandings) return;
             printStandings();
             closeIfOpen();
             return;
@@ -176,7 +178,7 @@ void CommandPanel::runCommand(int row) {
             if (haveTeams && startChangeOver) startChangeOver();
             return;
         case 2:
-            if (!haveTeams || !printTeamList) return;
+            if (!haveTeams) return;
             printTeamList();
             closeIfOpen();
             return;
@@ -192,15 +194,26 @@ void CommandPanel::runCommand(int row) {
 }
 
 void CommandPanel::deleteNewestTerm() {
-    switch (deleteNewestTermOnce(s_.model, s_.dir)) {
-        case TermDeletion::NotOffered:
-        case TermDeletion::Failed:
+    const TermDeletion d = deleteNewestTermOnce(m_, s_.dir, currentDateTime());
+    switch (d.outcome) {
+        case TermDeletionOutcome::NotOffered:
             return;
-        case TermDeletion::AlreadyDone:
+        case TermDeletionOutcome::AlreadyDone:
             s_.messages.showNotDeleteMessage();
             return;
-        case TermDeletion::Deleted:
-            showCaptions();
+        case TermDeletionOutcome::BackupFailed:
+            s_.messages.showMessage(QStringLiteral("■バックアップを作成できないため削除しませんでした■"));
+            return;
+        case TermDeletionOutcome::SnapshotDamaged:
+            s_.messages.showMessage(QStringLiteral("■%1 が壊れているため削除できません■")
+                                        .arg(QString::fromStdString(d.saved.failedFileName())));
+            return;
+        case TermDeletionOutcome::NotSaved:
+            s_.reportSave(d.saved);
+            return;
+        case TermDeletionOutcome::Deleted:
+            s_.reportSave(d.saved);
+            showDeleteCaption();
             s_.showHeader();
             s_.showGroup();
             closeIfOpen();
@@ -212,8 +225,13 @@ void CommandPanel::closeIfOpen() {
     if (panel_->isVisible()) toggleCommandPanel();
 }
 
-void CommandPanel::showCaptions() {
-    const std::string& caption = s_.model.deleteCommandCaption;
-    captions_[kDeleteRow]->setText(caption.empty() ? QString::fromUtf8(kCaptions[kDeleteRow])
-                                                   : QString::fromStdString(caption));
+void CommandPanel::showDeleteCaption() {
+    const TermHeader h = readTermHeader(s_.dir);
+    QString caption = QStringLiteral("F4") + QString(23, QLatin1Char(' '));
+    if (m_.deleteAvailable) {
+        caption = QStringLiteral("F4 平成%1年 %2期 成績削除")
+                      .arg(QString::fromLatin1(h.key(0).substr(0, 2).data(), 2))
+                      .arg(h.half(0) == 1 ? QStringLiteral("後") : QStringLiteral("前"));
+    }
+    captions_[kDeleteRow]->setText(caption);
 }

@@ -5,16 +5,17 @@
 
 #include <QObject>
 #include <array>
-#include <functional>
+
+#include "form/area_hook.h"
+#include "form/screen_area.h"
 
 class QFrame;
 class QWidget;
 class ClickLabel;
 class FramedShape;
 class HiddenKeyBox;
-struct FormServices;
 
-class CommandPanel : public QObject {
+class CommandPanel : public QObject, public ScreenArea {
     Q_OBJECT
 public:
     static constexpr int kRows = 9;
@@ -22,15 +23,16 @@ public:
 
     CommandPanel(QWidget* form, FormServices& services);
 
-    // Commands carried out by other areas; a command left unset does nothing. The panel
-    // closes itself after either printout; the change-over screen closes it when it is done.
-    std::function<void()> printStandings;
-    std::function<void()> startChangeOver;
-    std::function<void()> printTeamList;
+    // Commands carried out by other areas. The panel closes itself after either printout;
+    // the change-over screen closes it when it is done.
+    AreaHook<void()> printStandings{"printStandings"};
+    AreaHook<void()> startChangeOver{"startChangeOver"};
+    AreaHook<void()> printTeamList{"printTeamList"};
 
     void toggleCommandPanel();
     void highlightCommand();
     bool isOpen() const;
+    QFrame* panel() const { return panel_; }
 
     void Edit_CommandChooseEnter();
     void Edit_CommandChooseKeyDown(int key);
@@ -40,9 +42,9 @@ private:
     void runCommand(int row);
     void deleteNewestTerm();
     void closeIfOpen();
-    void showCaptions();
+    // The fourth caption names the newest term when it can be deleted.
+    void showDeleteCaption();
 
-    FormServices& s_;
     QFrame* panel_;
     HiddenKeyBox* keyBox_;
     std::array<FramedShape*, kRows> shapes_{};

@@ -24,20 +24,15 @@ std::string shortAddress(std::string_view city, std::string_view street) {
 }
 
 bool countSavedCodes(LeagueModel& m, const DataDir& dir) {
-    const std::string path = dir.path(files::kSavedPostalCodes);
-    long size = fileio::fileSize(path);
-    if (size < 0) {
-        m.savedCodeCount = 0;
-        return fileio::createFile(path, "");
-    }
-    m.savedCodeCount = int(size / kSavedCodeRecordLength);
-    return true;
+    const RecordCount c = countOrCreate(dir, files::kSavedPostalCodes, kSavedCodeRecordLength, 1 << 20);
+    m.savedCodeCount = c.count;
+    return c.ready;
 }
 
-bool mergeTeamRegisterCodes(LeagueModel& m, const DataDir& dir) {
+SaveResult mergeTeamRegisterCodes(LeagueModel& m, const DataDir& dir) {
     const std::string path = dir.path(files::kSavedPostalCodes);
     auto saved = fileio::readAll(path);
-    if (!saved || !fileio::exists(path)) return false;
+    if (!saved) return SaveResult::failed(files::kSavedPostalCodes);
     std::vector<std::string> records;
     for (std::size_t at = 0; at + kSavedCodeRecordLength <= saved->size(); at += kSavedCodeRecordLength)
         records.push_back(saved->substr(at, kSavedCodeRecordLength));
@@ -50,11 +45,11 @@ bool mergeTeamRegisterCodes(LeagueModel& m, const DataDir& dir) {
             if (base + kTeamRecordLength > reg->size()) break;
             std::string_view rec = std::string_view(*reg).substr(base, kTeamRecordLength);
             std::string_view code = rec.substr(team.offsets[team_field::PostalCode], 8);
-            if (code[0] == ' ') continue;
+            if (isBlankField(code)) continue;
             bool known = std::any_of(records.begin(), records.end(),
                                      [&](const std::string& r) { return std::string_view(r).substr(0, 8) == code; });
             if (known) continue;
-            RecordCodec& c = m.savedCodeCodec;
+            RecordCodec c(layouts::get(layouts::SavedPostalCode));
             c.clearRecord();
             c.field(0).setRaw(code);
             c.field(1).assign(shortAddress(rec.substr(team.offsets[team_field::City], 20),
@@ -64,12 +59,13 @@ bool mergeTeamRegisterCodes(LeagueModel& m, const DataDir& dir) {
         }
     }
     std::vector<std::string> sorted = records;
-    std::stable_sort(sorted.begin(), sorted.end(), [](const std::string& a, const std::string& b) {
-        return a.compare(0, 8, b, 0, 8) < 0;
-    });
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const std::string& a, const std::string& b) { return a.compare(0, 8, b, 0, 8) < 0; });
     m.savedCodeCount = int(sorted.size());
-    if (sorted == records && records.size() == before) return true;
+    if (sorted == records && records.size() == before) return SaveResult::saved();
     std::string bytes;
     for (auto& r : sorted) bytes += r;
-    return fileio::writeAt(path, 0, bytes);
+    // A partial record at the end of the old file is kept after the whole ones.
+    bytes += saved->substr(before * kSavedCodeRecordLength);
+    return SaveResult::check(fileio::replaceFile(path, bytes), files::kSavedPostalCodes);
 }

@@ -3,17 +3,18 @@
 // 40-byte records kept in ascending order of their code bytes.
 
 #include <string>
+#include <string_view>
 
 #include "store/data_dir.h"
 #include "store/league_model.h"
-
-inline constexpr int kSavedCodeRecordLength = 40;
+#include "store/save_result.h"
 
 // savedCodeCount from the file size; creates an empty file when missing.
 bool countSavedCodes(LeagueModel& m, const DataDir& dir);
 
-// Adds the code of every team record not listed yet, then sorts the list. Start-up only.
-bool mergeTeamRegisterCodes(LeagueModel& m, const DataDir& dir);
+// Adds the code of every team record not listed yet, then sorts the list; the file is
+// replaced as a whole, and only when something changed. Start-up only.
+SaveResult mergeTeamRegisterCodes(LeagueModel& m, const DataDir& dir);
 
 // The short address of a team: the city up to its first blank, then the street number up
 // to its first blank, together at most 30 bytes, never ending inside a double-byte character.

@@ -78,18 +78,35 @@ void FieldEdit::focusInEvent(QFocusEvent* e) {
 void FieldEdit::focusOutEvent(QFocusEvent* e) {
     QLineEdit::focusOutEvent(e);
     emit exited();
+    // A text longer than its box is shown from its start again, not scrolled to where the
+    // cursor was.
+    if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason) setCursorPosition(0);
 }
 
 bool FieldEdit::event(QEvent* e) {
-    // Tab and Backtab reach the owner like any other key instead of moving the focus.
+    // Tab goes on through the program's own field order as [Enter] does, Shift+Tab back as
+    // [Home] or [↑] does; neither lets Qt move the focus on its own.
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
-            keyPressEvent(k);
+            if (tabMovesOn_) {
+                const bool forward = k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier);
+                if (forward)
+                    offerKey(Qt::Key_Return);
+                else if (!offerKey(Qt::Key_Home))
+                    offerKey(Qt::Key_Up);
+            }
+            e->accept();
             return true;
         }
     }
     return QLineEdit::event(e);
+}
+
+bool FieldEdit::offerKey(int key) {
+    keyHandled_ = false;
+    emit keyDown(key, Qt::NoModifier);
+    return keyHandled_;
 }
 
 void FieldEdit::keyPressEvent(QKeyEvent* e) {

@@ -16,6 +16,9 @@ public:
 
     // Set by a key handler that has dealt with the key, so the edit box does not act on it.
     void setKeyHandled() { keyHandled_ = true; }
+    // Whether Tab and Shift+Tab move on like [Enter] and [Home]; a panel's key box keeps them
+    // to itself, so that Tab never runs a command.
+    void setTabMovesOn(bool on) { tabMovesOn_ = on; }
 
 signals:
     void entered();
@@ -30,10 +33,13 @@ protected:
 
 private:
     void enforceByteLimit();
+    // Hands a key to the owner; true when it dealt with it.
+    bool offerKey(int key);
     // Every edit by the user (keys, paste, input method) passes here before it is kept.
     void checkEdit(const QString& edited);
 
     int maxBytes_ = 0;
     bool keyHandled_ = false;
+    bool tabMovesOn_ = true;
     QString lastText_;  // the text before the edit being checked
 };

@@ -4,4 +4,5 @@ HiddenKeyBox::HiddenKeyBox(QWidget* parent, const QString& name) : FieldEdit(par
     setStyleSheet("background: transparent; color: transparent; border: none;");
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setReadOnly(true);
+    setTabMovesOn(false);
 }

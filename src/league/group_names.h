@@ -5,6 +5,7 @@
 
 #include "store/data_dir.h"
 #include "store/league_model.h"
+#include "store/save_result.h"
 
 enum class GroupColumn { Class, Division };
 
@@ -13,5 +14,5 @@ char groupLetterFromText(std::string_view sjisText);
 
 // Sets the letter of group slot (0..19) and writes Data/League.001 at once, so that a
 // letter survives even a program that never closes normally. A letter that did not change
-// is not written again. False when the file could not take it.
-bool storeGroupLetter(LeagueModel& m, const DataDir& dir, int slot, GroupColumn column, char letter);
+// is not written again. When the file cannot take it, the letter keeps its stored value.
+SaveResult storeGroupLetter(LeagueModel& m, const DataDir& dir, int slot, GroupColumn column, char letter);

@@ -2,22 +2,16 @@
 
 #include "store/team_register.h"
 
-namespace {
-
-bool exchangeRows(LeagueModel& m, const DataDir& dir, int row, int other) {
-    if (row < 0 || row >= kTeamsPerGroup || other < 0 || other >= kTeamsPerGroup) return false;
-    const int slot = m.currentGroup - 1;
-    m.currentRecordNo = positionNumber(slot, row);
-    m.selectedRow = row;
-    return swapTeams(m, dir, positionNumber(slot, row), positionNumber(slot, other));
+bool canMove(int row, MoveDirection d) {
+    return d == MoveDirection::Up ? row >= 1 && row < kTeamsPerGroup : row >= 0 && row < kTeamsPerGroup - 1;
 }
 
-}  // namespace
-
-bool moveTeamUp(LeagueModel& m, const DataDir& dir, int row) {
-    return exchangeRows(m, dir, row, row - 1);
-}
-
-bool moveTeamDown(LeagueModel& m, const DataDir& dir, int row) {
-    return exchangeRows(m, dir, row, row + 1);
+SaveResult moveTeam(LeagueModel& m, const DataDir& dir, int termSlot, int groupSlot, int row, MoveDirection d) {
+    if (!canMove(row, d)) return SaveResult::saved();
+    const int other = d == MoveDirection::Up ? row - 1 : row + 1;
+    SaveResult saved = swapTeams(m, dir, termSlot, positionNumber(groupSlot, row), positionNumber(groupSlot, other));
+    const int at = saved ? other : row;
+    m.currentRecordNo = positionNumber(groupSlot, at);
+    m.selectedRow = at;
+    return saved;
 }

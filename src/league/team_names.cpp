@@ -1,39 +1,41 @@
 #include "league/team_names.h"
 
+#include "store/record_layout.h"
 #include "store/results_file.h"
 #include "store/team_register.h"
 #include "store/text_ops.h"
 
-namespace {
-
-bool isTeam(std::string_view nameField) {
-    return !nameField.empty() && nameField[0] != ' ';
-}
-
-}  // namespace
-
 std::string teamNameField(std::string_view sjisText) {
-    return padField(sjisText, false, kTeamNameWidth);
+    return padField(trimBlanks(sjisText), false, kTeamNameWidth);
 }
 
-bool storeTeamName(LeagueModel& m, const DataDir& dir, int row, std::string_view nameField) {
-    m.resultCodec.field(result_field::TeamName).setRaw(nameField);
-    m.currentRecordNo = positionNumber(m.currentGroup - 1, row);
+SaveResult storeTeamName(LeagueModel& m, const DataDir& dir, int termSlot, int groupSlot, int row,
+                         std::string_view nameField) {
+    const int recordNo = positionNumber(groupSlot, row);
+    m.currentRecordNo = recordNo;
     m.selectedRow = row;
-    if (writeTeamName(m, dir)) return true;
-    m.termTeamCount = 0;
-    return false;
+    return writeTeamName(m, dir, termSlot, recordNo, nameField);
 }
 
-void selectTeam(LeagueModel& m, const DataDir& dir, int row) {
-    m.currentRecordNo = positionNumber(m.currentGroup - 1, row);
+SaveResult selectTeam(LeagueModel& m, const DataDir& dir, int groupSlot, int row) {
+    const int recordNo = positionNumber(groupSlot, row);
+    m.currentRecordNo = recordNo;
     m.selectedRow = row;
-    readResultRecord(m, dir);
-    const std::string name = m.resultCodec.field(result_field::TeamName).bytes();
-    m.detailRecordNo = isTeam(name) ? findOrAllocateTeam(m, dir, name) : 0;
+    const std::string record = readResultRecord(dir, m.termSlotIndex, recordNo);
+    const std::string name = record.substr(0, kTeamNameWidth);
+    if (!holdsTeam(name)) {
+        m.detailRecordNo = 0;
+        return SaveResult::saved();
+    }
+    const TeamAllocation a = findOrAllocateTeam(m, dir, name);
+    m.detailRecordNo = a.recordNo;
+    return a.saved;
 }
 
-void registerShownTeams(LeagueModel& m, const DataDir& dir, const std::array<std::string, kTeamsPerGroup>& names) {
+SaveResult registerShownTeams(LeagueModel& m, const DataDir& dir,
+                              const std::array<std::string, kTeamsPerGroup>& names) {
+    SaveResult r = SaveResult::saved();
     for (const std::string& name : names)
-        if (isTeam(name)) findOrAllocateTeam(m, dir, name);
+        if (holdsTeam(name)) r &= findOrAllocateTeam(m, dir, name).saved;
+    return r;
 }

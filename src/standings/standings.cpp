@@ -1,7 +1,12 @@
 #include "standings/standings.h"
 
+#include <cstdio>
+
 #include "standings/ranking.h"
+#include "standings/result_codes.h"
+#include "store/record_layout.h"
 #include "store/results_file.h"
+#include "store/text_ops.h"
 
 namespace {
 
@@ -60,13 +65,60 @@ void tallyStandings(ResultsTable& t) {
     }
 }
 
-bool RecomputeStandings(LeagueModel& m, const DataDir& dir, const TeamRows& teams, bool keepManualRanks) {
-    if (m.currentGroup < 1 || m.currentGroup > kGroups) return false;
-    ResultsTable& t = m.table;
+std::string encodeWinRate(double rate, bool played) {
+    if (!played) return fillSpaces(4);
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%4.3f", rate);
+    return padField(std::string(buf).substr(0, 4), false, 4);
+}
+
+SaveResult writeGroupResults(const DataDir& dir, int termSlot, int groupSlot, const ResultsTable& t,
+                             bool keepStoredRanks) {
+    std::array<std::string, kTeamsPerGroup> rows;
+    for (int row = 0; row < kTeamsPerGroup; ++row) {
+        std::string& bytes = rows[row];
+        for (int col = 0; col < kTeamsPerGroup; ++col) bytes += encodeResultByte(t.results[row][col]);
+        const TeamStanding& st = t.standings[row];
+        bytes += formatCount(st.wins, 2);
+        bytes += formatCount(st.losses, 2);
+        bytes += formatCount(st.draws, 2);
+        bytes += formatCount(st.points, 2);
+        bytes += encodeWinRate(t.winRate[row], st.wins + st.losses + st.draws > 0);
+        if (!keepStoredRanks) bytes += formatCount(st.rank, 2);
+    }
+    return writeGroupFields(dir, termSlot, groupSlot, layouts::offset(layouts::Result, result_field::FirstResult),
+                            rows);
+}
+
+SaveResult RecomputeStandings(ResultsTable& t, const DataDir& dir, int termSlot, int groupSlot, const TeamRows& teams,
+                              bool keepManualRanks) {
     tallyStandings(t);
     if (!keepManualRanks) {
         t.rankWork = rankTeams(t, teams);
         for (int row = 0; row < kTeamsPerGroup; ++row) t.standings[row].rank = t.rankWork[row];
     }
-    return writeGroupResults(m, dir, keepManualRanks);
+    return writeGroupResults(dir, termSlot, groupSlot, t, keepManualRanks);
+}
+
+ResultsTable tableFromRecords(const std::array<std::string, kTeamsPerGroup>& records) {
+    ResultsTable t;
+    const int first = layouts::offset(layouts::Result, result_field::FirstResult);
+    auto number = [](const std::string& rec, int field) {
+        return int(parseLong(std::string_view(rec).substr(layouts::offset(layouts::Result, field),
+                                                          layouts::width(layouts::Result, field))));
+    };
+    for (int row = 0; row < kTeamsPerGroup; ++row) {
+        const std::string& rec = records[row];
+        for (int col = 0; col < kTeamsPerGroup; ++col)
+            t.results[row][col] = col == row ? NoResult : decodeResultByte(rec[first + col]);
+        TeamStanding& st = t.standings[row];
+        st.wins = number(rec, result_field::Wins);
+        st.losses = number(rec, result_field::Losses);
+        st.draws = number(rec, result_field::Draws);
+        st.points = number(rec, result_field::Points);
+        st.rank = number(rec, result_field::Rank);
+        const int decided = st.wins + st.losses;
+        t.winRate[row] = decided > 0 ? double(st.wins) / decided : 0.0;
+    }
+    return t;
 }

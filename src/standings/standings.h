@@ -1,19 +1,33 @@
 #pragma once
-// The standings of the shown group: wins, losses, draws, points, win rate and rank of every
-// row, worked out from the result codes after each change and stored at once.
+// The standings of a group: wins, losses, draws, points, win rate and rank of every row,
+// worked out from the result codes after each change and stored at once.
 
 #include <array>
+#include <string>
 
 #include "store/data_dir.h"
 #include "store/league_model.h"
+#include "store/save_result.h"
 
-// Which rows of the shown group hold a team (their stored name does not begin with a blank).
+// Which rows of the group hold a team.
 using TeamRows = std::array<bool, kTeamsPerGroup>;
 
-// Counts, points and win rate of every row from m.table.results; every rank becomes 0.
+// Counts, points and win rate of every row from t.results; every rank becomes 0.
 void tallyStandings(ResultsTable& t);
 
-// Tallies the shown group, ranks its teams unless the ranks are kept by hand, and writes the
-// group's ten records into the shown term. False when the results file could not be written;
-// the model holds the new values either way.
-bool RecomputeStandings(LeagueModel& m, const DataDir& dir, const TeamRows& teams, bool keepManualRanks);
+// The four stored characters of a win rate: "%4.3f" cut to 4, blank when no game was decided.
+std::string encodeWinRate(double rate, bool played);
+
+// Bytes 20..43 (20..41 while ranks are kept by hand) of the group's ten records, from the table.
+SaveResult writeGroupResults(const DataDir& dir, int termSlot, int groupSlot, const ResultsTable& t,
+                             bool keepStoredRanks);
+
+// Tallies the group's table, ranks its teams unless the ranks are kept by hand, and writes the
+// group's ten records into the term. The table holds the new values either way; the result
+// says whether they reached the file.
+SaveResult RecomputeStandings(ResultsTable& t, const DataDir& dir, int termSlot, int groupSlot, const TeamRows& teams,
+                              bool keepManualRanks);
+
+// The table of a group as stored: result codes of every row (a team's own cell and any byte
+// that is not a result count as none), and the stored counts and ranks.
+ResultsTable tableFromRecords(const std::array<std::string, kTeamsPerGroup>& records);

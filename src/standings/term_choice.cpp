@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "store/file_io.h"
 #include "store/results_file.h"
 #include "store/text_ops.h"
 
@@ -32,14 +31,17 @@ int firstTermYear(const LeagueModel& m, int panelYear) {
     return panelYear < m.todayHeiseiYear - 2 ? m.todayHeiseiYear : panelYear;
 }
 
-TermName newestStoredTerm(const DataDir& dir) {
-    char slot[3] = {' ', ' ', ' '};
-    fileio::readAt(dir.path(files::kResults), 0, slot, sizeof slot);
+TermName storedTerm(const DataDir& dir, int slot) {
+    const TermHeader h = readTermHeader(dir);
     TermName t;
-    if (slot[0] == ' ' && slot[1] == ' ') return t;
-    t.year = int(parseLong(std::string_view(slot, 2)));
-    t.half = slot[2] == '1' ? 1 : 0;
+    if (slot < 0 || slot >= kTermSlots || h.year(slot) == 0) return t;
+    t.year = h.year(slot);
+    t.half = h.half(slot);
     return t;
+}
+
+TermName newestStoredTerm(const DataDir& dir) {
+    return storedTerm(dir, 0);
 }
 
 TermName termAfter(const TermName& t) {

@@ -28,7 +28,9 @@ struct TermName {
     int year = 0;
     int half = 0;  // 0 前期, 1 後期
 };
-// The newest stored term (slot 0 of the results file); year 0 when none is stored.
+// The term stored in a slot of the results file; year 0 when none is.
+TermName storedTerm(const DataDir& dir, int slot);
+// The newest stored term (slot 0); year 0 when none is stored.
 TermName newestStoredTerm(const DataDir& dir);
 // The term after t: 前期 is followed by 後期 of the same year, 後期 by 前期 of the next.
 TermName termAfter(const TermName& t);

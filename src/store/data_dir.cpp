@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "store/file_io.h"
+
 DataDir::DataDir(std::string root) : root_(root.empty() ? std::string(1, '.') : std::move(root)) {}
 
 std::string DataDir::path(std::string_view relative) const {
@@ -18,4 +20,11 @@ bool DataDir::ensureDataFolder() const {
     if (std::filesystem::is_directory(data, ec)) return true;
     std::filesystem::create_directories(data, ec);
     return std::filesystem::is_directory(data, ec);
+}
+
+bool DataDir::dataFolderWritable() const {
+    const std::string probe = path("Data/.tallyfold-probe");
+    if (!fileio::writeTemporary(probe, "")) return false;
+    fileio::discardTemporary(probe);
+    return true;
 }

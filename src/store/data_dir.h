@@ -17,6 +17,10 @@ inline constexpr const char* kGroups = "Data/League.001";
 inline constexpr const char* kTeamMax = "Data/LeagueTeamMax.001";
 inline constexpr const char* kChangePositions = "Data/ChangePos.001";
 inline constexpr const char* kSavedPostalCodes = "Data/MyZip.001";
+// The record of a multi-file save in progress (see file_transaction.h).
+inline constexpr const char* kJournal = "Data/Tallyfold.jnl";
+// Copies of Data/ taken before a change-over or a term deletion.
+inline constexpr const char* kBackupFolder = "Backup";
 }  // namespace files
 
 class DataDir {
@@ -29,6 +33,8 @@ public:
 
     // Creates Data/ when it is missing; false when it is not there afterwards.
     bool ensureDataFolder() const;
+    // True when a file can be created in Data/ (tried with a probe that is removed again).
+    bool dataFolderWritable() const;
 
 private:
     std::string root_;

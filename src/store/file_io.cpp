@@ -1,75 +1,285 @@
 #include "store/file_io.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace fileio {
 namespace {
 
-struct File {
-    std::FILE* f;
-    File(const std::string& path, const char* mode) : f(std::fopen(path.c_str(), mode)) {}
-    ~File() {
-        if (f) std::fclose(f);
-    }
-    // Closes and reports whether everything buffered reached the file.
-    bool close() {
-        bool ok = std::fclose(f) == 0;
-        f = nullptr;
-        return ok;
-    }
-    explicit operator bool() const { return f != nullptr; }
+struct Seams {
+    long crashAt = 0;
+    long steps = 0;
+    std::function<bool(const testing::WriteAttempt&)> fails;
 };
+
+Seams& seams() {
+    static Seams s;
+    return s;
+}
+
+// Every change to a file passes here first, so a test can stop the process before any of them.
+void step() {
+    Seams& s = seams();
+    ++s.steps;
+    if (s.crashAt > 0 && s.steps == s.crashAt) throw testing::SimulatedCrash{s.steps};
+}
+
+bool writeRefused(const std::string& path, long offset, std::size_t length, long sizeBefore) {
+    const Seams& s = seams();
+    if (!s.fails) return false;
+    if (!s.fails(testing::WriteAttempt{path, offset, length, sizeBefore})) return false;
+    errno = EIO;
+    return true;
+}
+
+class Fd {
+public:
+    explicit Fd(int fd = -1) : fd_(fd) {}
+    ~Fd() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Fd(Fd&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    Fd& operator=(Fd&&) = delete;
+    int get() const { return fd_; }
+    explicit operator bool() const { return fd_ >= 0; }
+    // Closes and reports whether the close went well.
+    bool close() {
+        int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+// Opens a regular file; anything else (a folder, a device) is refused.
+Fd openRegular(const std::string& path, int flags) {
+    Fd fd(::open(path.c_str(), flags | O_CLOEXEC));
+    if (!fd) return Fd();
+    struct stat st;
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return Fd();
+    return fd;
+}
+
+long sizeOf(const Fd& fd) {
+    struct stat st;
+    return ::fstat(fd.get(), &st) == 0 ? long(st.st_size) : -1;
+}
+
+bool preadAll(int fd, long offset, char* dst, std::size_t n, std::size_t* got) {
+    std::size_t done = 0;
+    while (done < n) {
+        ssize_t r = ::pread(fd, dst + done, n - done, off_t(offset) + off_t(done));
+        if (r < 0) {
+            if (errno == EINTR) continue;
+            *got = done;
+            return false;
+        }
+        if (r == 0) break;
+        done += std::size_t(r);
+    }
+    *got = done;
+    return true;
+}
+
+bool pwriteAll(int fd, long offset, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t r = ::pwrite(fd, bytes.data() + done, bytes.size() - done, off_t(offset) + off_t(done));
+        if (r < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += std::size_t(r);
+    }
+    return true;
+}
+
+std::string emptyStretch(EmptyPattern gap, long from, long to) {
+    std::string s;
+    s.reserve(std::size_t(to > from ? to - from : 0));
+    for (long p = from; p < to; ++p) s += gap.byteAt(p);
+    return s;
+}
+
+// Writes bytes at offset of an open file of the given size, filling a gap before them.
+bool writeOpen(const Fd& fd, const std::string& path, long size, long offset, std::string_view bytes,
+               EmptyPattern gap) {
+    std::string joined;
+    long at = offset;
+    if (offset > size) {
+        joined = emptyStretch(gap, size, offset);
+        joined.append(bytes);
+        bytes = joined;
+        at = size;
+    }
+    if (writeRefused(path, at, bytes.size(), size)) return false;
+    step();
+    return pwriteAll(fd.get(), at, bytes);
+}
+
+std::string temporaryOf(const std::string& path) {
+    return path + std::string(kTemporarySuffix);
+}
 
 }  // namespace
 
-long fileSize(const std::string& path) {
-    File file(path, "rb");
-    if (!file) return -1;
-    if (std::fseek(file.f, 0, SEEK_END) != 0) return -1;
-    return std::ftell(file.f);
+char EmptyPattern::byteAt(long offset) const {
+    if (recordLength <= 0) return ' ';
+    if (offset < firstRecord) return offset == firstRecord - 1 ? '\n' : ' ';
+    return (offset - firstRecord) % recordLength == recordLength - 1 ? '\n' : ' ';
 }
 
-bool exists(const std::string& path) {
+bool isRegularFile(const std::string& path) {
     struct stat st;
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+long fileSize(const std::string& path) {
+    Fd fd = openRegular(path, O_RDONLY);
+    return fd ? sizeOf(fd) : -1;
+}
+
 bool readAt(const std::string& path, long offset, char* dst, std::size_t n, std::size_t* got) {
-    if (got) *got = 0;
-    File file(path, "rb");
-    if (!file) return false;
-    if (offset < 0 || std::fseek(file.f, offset, SEEK_SET) != 0) return true;
-    std::size_t r = std::fread(dst, 1, n, file.f);
-    if (got) *got = r;
-    return true;
-}
-
-bool writeAt(const std::string& path, long offset, std::string_view bytes) {
-    if (!exists(path)) return false;
-    File file(path, "r+b");
-    if (!file || offset < 0) return false;
-    if (std::fseek(file.f, offset, SEEK_SET) != 0) return false;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file.f) != bytes.size()) return false;
-    return file.close();
-}
-
-bool createFile(const std::string& path, std::string_view bytes) {
-    File file(path, "wb");
-    if (!file) return false;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file.f) != bytes.size()) return false;
-    return file.close();
+    std::size_t dummy = 0;
+    if (!got) got = &dummy;
+    *got = 0;
+    Fd fd = openRegular(path, O_RDONLY);
+    if (!fd) return false;
+    if (offset < 0) return true;
+    return preadAll(fd.get(), offset, dst, n, got);
 }
 
 std::optional<std::string> readAll(const std::string& path) {
-    File file(path, "rb");
-    if (!file) return std::nullopt;
-    std::string out;
-    char buf[65536];
-    std::size_t r;
-    while ((r = std::fread(buf, 1, sizeof buf, file.f)) > 0) out.append(buf, r);
+    Fd fd = openRegular(path, O_RDONLY);
+    if (!fd) return std::nullopt;
+    long size = sizeOf(fd);
+    if (size < 0) return std::nullopt;
+    std::string out(std::size_t(size), '\0');
+    std::size_t got = 0;
+    if (!preadAll(fd.get(), 0, out.data(), out.size(), &got)) return std::nullopt;
+    out.resize(got);
     return out;
 }
+
+bool writeAt(const std::string& path, long offset, std::string_view bytes, EmptyPattern gap) {
+    if (offset < 0) return false;
+    Fd fd = openRegular(path, O_RDWR);
+    if (!fd) return false;
+    long size = sizeOf(fd);
+    if (size < 0 || !writeOpen(fd, path, size, offset, bytes, gap)) return false;
+    return fd.close();
+}
+
+bool updateAt(const std::string& path, long offset, std::size_t n, const std::function<void(std::string&)>& change,
+              EmptyPattern gap) {
+    if (offset < 0) return false;
+    Fd fd = openRegular(path, O_RDWR);
+    if (!fd) return false;
+    long size = sizeOf(fd);
+    if (size < 0) return false;
+    std::string buf = emptyStretch(gap, offset, offset + long(n));
+    std::size_t got = 0;
+    if (!preadAll(fd.get(), offset, buf.data(), n, &got)) return false;
+    change(buf);
+    if (!writeOpen(fd, path, size, offset, buf, gap)) return false;
+    return fd.close();
+}
+
+bool mayWrite(const std::string& path) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return errno == ENOENT;
+    if (!S_ISREG(st.st_mode) || ::access(path.c_str(), W_OK) != 0) return false;
+    return !writeRefused(path, 0, 0, long(st.st_size));
+}
+
+bool writeTemporary(const std::string& path, std::string_view bytes) {
+    const std::string temp = temporaryOf(path);
+    struct stat original;
+    const bool replacing = ::stat(path.c_str(), &original) == 0;
+    if (writeRefused(temp, 0, bytes.size(), -1)) return false;
+    step();
+    Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (!fd) return false;
+    bool ok = true;
+    if (replacing) ok = ::fchmod(fd.get(), original.st_mode & 07777) == 0;
+    if (ok && !bytes.empty()) {
+        step();
+        ok = pwriteAll(fd.get(), 0, bytes);
+    }
+    ok = ok && ::fsync(fd.get()) == 0;
+    ok = fd.close() && ok;
+    if (!ok) ::unlink(temp.c_str());
+    return ok;
+}
+
+bool commitTemporary(const std::string& path) {
+    step();
+    return ::rename(temporaryOf(path).c_str(), path.c_str()) == 0;
+}
+
+void discardTemporary(const std::string& path) {
+    ::unlink(temporaryOf(path).c_str());
+}
+
+bool replaceFile(const std::string& path, std::string_view bytes) {
+    if (!mayWrite(path)) return false;
+    if (!writeTemporary(path, bytes)) return false;
+    if (!commitTemporary(path)) {
+        discardTemporary(path);
+        return false;
+    }
+    return syncFolder(folderOf(path));
+}
+
+bool removeFile(const std::string& path) {
+    step();
+    return ::unlink(path.c_str()) == 0;
+}
+
+bool syncFolder(const std::string& folder) {
+    Fd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd) return false;
+    return ::fsync(fd.get()) == 0;
+}
+
+std::string folderOf(const std::string& path) {
+    std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+namespace testing {
+
+void crashAtStep(long k) {
+    seams().crashAt = k;
+    seams().steps = 0;
+}
+
+long stepsTaken() {
+    return seams().steps;
+}
+
+void failWritesWhen(std::function<bool(const WriteAttempt&)> predicate) {
+    seams().fails = std::move(predicate);
+}
+
+bool diskFull(const WriteAttempt& a) {
+    return a.sizeBefore < 0 || a.offset + long(a.length) > a.sizeBefore;
+}
+
+void reset() {
+    seams() = Seams{};
+}
+
+}  // namespace testing
 
 }  // namespace fileio

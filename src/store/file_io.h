@@ -1,31 +1,98 @@
 #pragma once
-// Whole-record file access in binary mode. Every call opens its file, works and closes it
-// again, so no handle stays open between events. Each reports whether it could do its work.
+// File access in binary mode. Every call opens its file, works and closes it again, so no
+// handle stays open between events, and each reports whether it could do its work.
+//
+// Only regular files are read or written: a folder or a device where a data file should be
+// counts as unreadable. A write that lands past the end of a file fills the gap with what an
+// empty stretch of that file holds (blanks and the line feeds of its records), never NULs.
+// A whole-file rewrite never leaves a torn file: the new bytes go to a temporary file in the
+// same folder, are synced, and replace the old file by rename.
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace fileio {
 
-// Size in bytes, or -1 when the file cannot be opened.
+// The bytes of an empty stretch of a file: blanks, with a line feed as the last byte of every
+// record of recordLength bytes that starts at firstRecord (and before the first record, when
+// there is a header, as its last byte). recordLength 0: blanks only.
+struct EmptyPattern {
+    long firstRecord = 0;
+    int recordLength = 0;
+    char byteAt(long offset) const;
+};
+
+// Suffix of the temporary file a rewrite goes through; start-up removes strays.
+inline constexpr std::string_view kTemporarySuffix = ".tf-new";
+
+bool isRegularFile(const std::string& path);
+
+// Size in bytes, or -1 when the path is not a readable regular file.
 long fileSize(const std::string& path);
 
-bool exists(const std::string& path);
+// Reads up to n bytes at offset into dst. False when the file cannot be read; *got tells how
+// many bytes were there (0 past the end).
+[[nodiscard]] bool readAt(const std::string& path, long offset, char* dst, std::size_t n, std::size_t* got = nullptr);
 
-// Reads up to n bytes at offset into dst. Returns false when the file cannot be opened;
-// *got tells how many bytes were there (0 past the end).
-bool readAt(const std::string& path, long offset, char* dst, std::size_t n, std::size_t* got = nullptr);
-
-// Writes bytes at offset into an existing file (never creates it). Writing past the end
-// extends the file. True only when every byte was written and the file closed cleanly.
-bool writeAt(const std::string& path, long offset, std::string_view bytes);
-
-// Creates the file (truncating an existing one) with the given content.
-bool createFile(const std::string& path, std::string_view bytes);
-
-// The whole file, or nothing when it cannot be opened.
+// The whole file, or nothing when it cannot be read.
 std::optional<std::string> readAll(const std::string& path);
+
+// Writes bytes at offset into an existing file (never creates it) with one write. True only
+// when every byte was written.
+[[nodiscard]] bool writeAt(const std::string& path, long offset, std::string_view bytes, EmptyPattern gap = {});
+
+// Reads n bytes at offset (what lies past the end reads as the empty pattern), lets change
+// rework them, and writes them back: one open, one read, one write.
+[[nodiscard]] bool updateAt(const std::string& path, long offset, std::size_t n,
+                            const std::function<void(std::string&)>& change, EmptyPattern gap = {});
+
+// Replaces the whole file (or creates it) so that it holds either the old or the new bytes
+// whenever the process stops. A file that exists but may not be written is left alone.
+[[nodiscard]] bool replaceFile(const std::string& path, std::string_view bytes);
+
+// Writes path + kTemporarySuffix and syncs it, keeping the mode of the file it will replace.
+// False, with nothing left behind, when it cannot.
+[[nodiscard]] bool writeTemporary(const std::string& path, std::string_view bytes);
+// Renames path + kTemporarySuffix over path.
+[[nodiscard]] bool commitTemporary(const std::string& path);
+void discardTemporary(const std::string& path);
+
+// True when the file exists and may be written, or does not exist.
+bool mayWrite(const std::string& path);
+
+bool removeFile(const std::string& path);
+// Makes the names in a folder durable (after renames, creations and removals).
+bool syncFolder(const std::string& folder);
+// The folder part of a path ("." when there is none).
+std::string folderOf(const std::string& path);
+
+// Seams for the tests that stop an operation at each of its writes, or let writes fail.
+namespace testing {
+
+// Thrown in place of the k-th step that changes a file (a write, a rename, a removal, a
+// creation), as if the process had been killed just before it.
+struct SimulatedCrash {
+    long step = 0;
+};
+// Steps are counted from the call; 0 turns the crash off.
+void crashAtStep(long k);
+long stepsTaken();
+
+struct WriteAttempt {
+    std::string path;
+    long offset = 0;
+    std::size_t length = 0;
+    long sizeBefore = 0;  // -1 for a file being created
+};
+// A write for which the predicate answers true fails as the system would (read-only, full).
+void failWritesWhen(std::function<bool(const WriteAttempt&)> predicate);
+// A full disk: every write that would make a file longer, or create one, fails.
+bool diskFull(const WriteAttempt& a);
+void reset();
+
+}  // namespace testing
 
 }  // namespace fileio

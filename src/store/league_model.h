@@ -1,20 +1,12 @@
 #pragma once
-// The whole in-memory state of the program: fixed-capacity arrays, loaded at start-up and
-// kept in step with the data files by every operation.
+// The league as the program holds it in memory: fixed-capacity arrays, loaded at start-up and
+// kept in step with the data files by every operation. Screen state lives with the screens.
 
 #include <array>
 #include <string>
 
-#include "store/record_layout.h"
-
-inline constexpr int kGroups = 20;
-inline constexpr int kTeamsPerGroup = 10;
-inline constexpr int kTeamPositions = 200;
-inline constexpr int kTermSlots = 10;
-inline constexpr int kMaxSuspended = 100;
-inline constexpr int kChangePositions = 300;
-inline constexpr int kUserNameWidth = 40;
-inline constexpr int kGroupBlockWidth = 40;
+#include "store/capacities.h"
+#include "store/team_name_index.h"
 
 // Result codes of one pairing, seen from the row team.
 enum ResultCode : int { NoResult = 0, Win = 1, Loss = 2, Draw = 3 };
@@ -35,17 +27,6 @@ struct ResultsTable {
     std::array<int, kTeamsPerGroup> rankWork{};
 };
 
-// Position number (record number) of row r (0..9) of group slot g (0..19): 1..200.
-inline int positionNumber(int slot, int row) {
-    return slot * kTeamsPerGroup + row + 1;
-}
-inline int slotOfPosition(int n) {
-    return (n - 1) / kTeamsPerGroup;
-}
-inline int rowOfPosition(int n) {
-    return (n - 1) % kTeamsPerGroup;
-}
-
 struct LeagueModel {
     LeagueModel();
 
@@ -62,15 +43,15 @@ struct LeagueModel {
     int todayYear = 0, todayMonth = 0, todayDay = 0;
     int todayHeiseiYear = 0;
     std::string todayYearText, todayMonthText, todayDayText, todayHeiseiYearText;
+    int todayHalf = 0;  // the half that contains today
     int latestYear = 0;
     int termHalf = 0;
     int termSlotIndex = 0;
     int termTeamCount = 0;
     std::array<int, kTeamPositions> termTeamPresent{};
     int deleteAvailable = 0;
-    std::string yearFieldText;         // what the year field shows ("%2d")
-    std::string deleteCommandCaption;  // caption of the fourth command (UTF-8)
-    int todayHalf = 0;                 // the half that contains today (caption colours)
+    int deleteDone = 0;         // the newest term was deleted in this run
+    std::string yearFieldText;  // the year the year field offers ("%2d")
 
     // Selection.
     int currentGroup = 1;
@@ -83,7 +64,6 @@ struct LeagueModel {
 
     // Suspended register.
     int suspendedCount = 0;
-    int suspendedRecordNo = 1;
     int suspendedListTop = 0;
     int suspendedListRow = 0;
     int allTeamsLinked = 1;
@@ -98,22 +78,9 @@ struct LeagueModel {
     int savedCodeCount = 0;
     int savedPageTop = 0;
 
-    // Screen state.
-    int focusCode = 1000;
-    int commandReturnFocus = 1000;
-    int selectedCommand = 8;
-    int panelOpen = 0;
-    int sidePanelOpen = 0;
-    int enterCommitted = 0;
-    int manualHint = 0;
-    int gridHelpShown = 0;
-    int deleteDone = 0;
-
-    // Record buffers of the six layouts.
-    RecordCodec teamCodec;
-    RecordCodec suspendedCodec;
-    RecordCodec resultCodec;
-    RecordCodec changePositionCodec;
-    RecordCodec savedCodeCodec;
-    RecordCodec postalLineCodec;
+    // The team names of Data/Info.001, so that a team's record is found without reading it.
+    TeamNameIndex registerNames;
 };
+
+// Both position maps back to the identity (entry i = i + 1).
+void resetPositionMaps(LeagueModel& m);

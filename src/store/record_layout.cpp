@@ -1,7 +1,10 @@
 #include "store/record_layout.h"
 
+#include <algorithm>
 #include <array>
+#include <filesystem>
 
+#include "store/data_dir.h"
 #include "store/file_io.h"
 #include "store/text_ops.h"
 
@@ -27,16 +30,16 @@ struct LayoutSpec {
     int recordLength;
 };
 
-const std::vector<int> kTeamWidths = {16, 13, 13, 13, 8, 8, 20, 40, 40, 40, 400, 20, 367};
+const std::vector<int> kTeamWidths = {16, 13, 13, 13, 8, 8, 20, 40, 40, 40, 400, kTeamNameWidth, 367};
 
 std::array<RecordLayout, Count> buildAll() {
     const LayoutSpec table[Count] = {
-        {kTeamWidths, true, 1000},                                         // Team
-        {kTeamWidths, true, 1000},                                         // Suspended
-        {{20, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 4, 2}, true, 46},  // Result
-        {{3, 3}, true, 8},                                                 // ChangePosition
-        {{8, 30}, true, 40},                                               // SavedPostalCode
-        {{7, 7, 22, 78, 8, 20, 74, 100, 100, 7, 77}, false, 500},          // PostalLine
+        {kTeamWidths, true, kTeamRecordLength},                                                         // Team
+        {kTeamWidths, true, kTeamRecordLength},                                                         // Suspended
+        {{kTeamNameWidth, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 4, 2}, true, kResultRecordLength},  // Result
+        {{3, 3}, true, kChangePositionRecordLength},                             // ChangePosition
+        {{8, 30}, true, kSavedCodeRecordLength},                                 // SavedPostalCode
+        {{7, 7, 22, 78, 8, 20, 74, 100, 100, 7, 77}, false, kPostalLineLength},  // PostalLine
     };
     std::array<RecordLayout, Count> all;
     for (int k = 0; k < Count; ++k)
@@ -51,10 +54,19 @@ const RecordLayout& get(Kind kind) {
     return all[kind];
 }
 
+fileio::EmptyPattern emptyPattern(Kind kind, long firstRecord) {
+    const RecordLayout& l = get(kind);
+    return fileio::EmptyPattern{firstRecord, l.hasTrailer ? l.recordLength : 0};
+}
+
 }  // namespace layouts
 
 void FieldBuffer::assign(std::string_view text, bool rightAlign) {
     bytes_ = padField(text, rightAlign, width_);
+}
+
+bool FieldBuffer::isEmpty() const {
+    return !holdsTeam(bytes_);
 }
 
 void FieldBuffer::setRaw(std::string_view bytes) {
@@ -112,10 +124,24 @@ bool RecordCodec::readRecord(const std::string& path, long n) {
 
 bool RecordCodec::writeRecord(const std::string& path, long n) const {
     if (n < 1) return false;
-    return fileio::writeAt(path, (n - 1) * layout_->recordLength, record_);
+    return fileio::writeAt(path, (n - 1) * layout_->recordLength, record_,
+                           fileio::EmptyPattern{0, layout_->hasTrailer ? layout_->recordLength : 0});
 }
 
 long RecordCodec::countRecords(const std::string& path) const {
     long size = fileio::fileSize(path);
     return size < 0 ? 0 : size / layout_->recordLength;
+}
+
+RecordCount countOrCreate(const DataDir& dir, const char* relative, int recordLength, int cap) {
+    const std::string path = dir.path(relative);
+    RecordCount c;
+    const long size = fileio::fileSize(path);
+    if (size >= 0) {
+        c.count = int(std::min<long>(size / recordLength, cap));
+        c.ready = true;
+    } else if (!fileio::isRegularFile(path) && !std::filesystem::exists(path)) {
+        c.ready = fileio::replaceFile(path, "");
+    }
+    return c;
 }

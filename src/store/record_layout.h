@@ -6,6 +6,17 @@
 #include <string_view>
 #include <vector>
 
+#include "store/data_dir.h"
+#include "store/file_io.h"
+
+// Record lengths of the data files, and the one text width several of them share.
+inline constexpr int kTeamRecordLength = 1000;         // Data/Info.001, Data/Kyuubu.001
+inline constexpr int kResultRecordLength = 46;         // Data/Seiseki.001
+inline constexpr int kChangePositionRecordLength = 8;  // Data/ChangePos.001
+inline constexpr int kSavedCodeRecordLength = 40;      // Data/MyZip.001
+inline constexpr int kPostalLineLength = 500;          // Zip/ZipNo.txt
+inline constexpr int kTeamNameWidth = 20;              // in a result record and in a team record
+
 struct RecordLayout {
     std::vector<int> widths;
     std::vector<int> offsets;
@@ -20,6 +31,15 @@ struct RecordLayout {
 namespace layouts {
 enum Kind { Team, Suspended, Result, ChangePosition, SavedPostalCode, PostalLine, Count };
 const RecordLayout& get(Kind kind);
+// Offset and width of field f of a layout.
+inline int offset(Kind kind, int f) {
+    return get(kind).offsets.at(f);
+}
+inline int width(Kind kind, int f) {
+    return get(kind).widths.at(f);
+}
+// What an empty stretch of a file of these records holds, records starting at firstRecord.
+fileio::EmptyPattern emptyPattern(Kind kind, long firstRecord = 0);
 }  // namespace layouts
 
 // Field numbers of the team record (Data/Info.001 and Data/Kyuubu.001).
@@ -57,7 +77,8 @@ public:
     // Takes exactly width bytes as they lie in a record, whatever they are.
     void setRaw(std::string_view bytes);
     void clear() { bytes_.assign(width_, ' '); }
-    bool isEmpty() const { return width_ == 0 || bytes_[0] == ' '; }
+    // Empty when its first byte is a blank or NUL, as a name field without a team is.
+    bool isEmpty() const;
 
 private:
     int width_;
@@ -82,9 +103,9 @@ public:
     // Record n (1-based) of the file into the record buffer. A record that lies partly or
     // wholly past the end reads as blanks for what is missing. False when the file cannot
     // be opened; the buffer then keeps what it held.
-    bool readRecord(const std::string& path, long n);
+    [[nodiscard]] bool readRecord(const std::string& path, long n);
     // The record buffer as record n (1-based); never creates the file.
-    bool writeRecord(const std::string& path, long n) const;
+    [[nodiscard]] bool writeRecord(const std::string& path, long n) const;
     // Whole records in the file (0 when it cannot be opened).
     long countRecords(const std::string& path) const;
 
@@ -98,3 +119,10 @@ private:
 std::string emptyRecord(const RecordLayout& layout);
 // n empty records one after another, e.g. a whole empty term block or register.
 std::string emptyRecords(const RecordLayout& layout, int n);
+
+struct RecordCount {
+    int count = 0;       // whole records, at most the cap
+    bool ready = false;  // the file could be read, or was created
+};
+// Counts the records of a file (relative to the working folder); a missing file is created empty.
+RecordCount countOrCreate(const DataDir& dir, const char* relative, int recordLength, int cap);

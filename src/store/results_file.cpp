@@ -1,8 +1,5 @@
 #include "store/results_file.h"
 
-#include <cstdio>
-#include <optional>
-
 #include "store/file_io.h"
 #include "store/text_ops.h"
 
@@ -13,33 +10,28 @@ const std::string& emptyResult() {
     return r;
 }
 
-// The whole file as it would be with all ten blocks: what is missing reads as empty.
-std::optional<std::string> readFullImage(const std::string& path) {
-    auto bytes = fileio::readAll(path);
-    if (!bytes) return std::nullopt;
-    std::string image(kResultsHeaderLength, ' ');
-    image[kResultsHeaderLength - 1] = '\n';
-    image += emptyRecords(layouts::get(layouts::Result), kTermSlots * kTeamPositions);
-    image.replace(0, std::min<std::size_t>(bytes->size(), image.size()), *bytes, 0,
-                  std::min<std::size_t>(bytes->size(), image.size()));
-    return image;
+const std::string& emptyBlock() {
+    static const std::string b = emptyRecords(layouts::get(layouts::Result), kTeamPositions);
+    return b;
 }
 
-char resultChar(int code) {
-    switch (code) {
-        case Win:
-            return '1';
-        case Loss:
-            return '2';
-        case Draw:
-            return '3';
-        default:
-            return ' ';
-    }
+std::string emptyHeader() {
+    std::string h(kResultsHeaderLength, ' ');
+    h.back() = '\n';
+    return h;
 }
 
-int firstRecordOfGroup(const LeagueModel& m) {
-    return (m.currentGroup - 1) * kTeamsPerGroup + 1;
+// Reads n bytes at offset; what lies past the end of the file reads as its empty pattern.
+std::string readPadded(const DataDir& dir, long offset, std::size_t n, bool* readable) {
+    std::string buf(n, ' ');
+    const fileio::EmptyPattern gap = resultsFilePattern();
+    for (std::size_t i = 0; i < n; ++i) buf[i] = gap.byteAt(offset + long(i));
+    std::string got(n, ' ');
+    std::size_t count = 0;
+    const bool ok = fileio::readAt(dir.path(files::kResults), offset, got.data(), n, &count);
+    if (readable) *readable = ok;
+    buf.replace(0, count, got, 0, count);
+    return buf;
 }
 
 }  // namespace
@@ -48,196 +40,208 @@ long resultRecordOffset(int slot, int n) {
     return kResultsHeaderLength + long(slot) * kTermBlockLength + long(n - 1) * kResultRecordLength;
 }
 
+fileio::EmptyPattern resultsFilePattern() {
+    return layouts::emptyPattern(layouts::Result, kResultsHeaderLength);
+}
+
 std::string makeTermKey(int year, int half) {
     return formatNumber(year, 2) + (half == 1 ? '1' : '0');
 }
 
-std::string encodeWinRate(double rate, bool played) {
-    if (!played) return fillSpaces(4);
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%4.3f", rate);
-    return padField(std::string(buf).substr(0, 4), false, 4);
+bool TermHeader::holdsTerm(int slot) const {
+    const char c = key(slot)[0];
+    return c != ' ' && c != '\0';
 }
 
-bool createResultsFile(const DataDir& dir) {
-    std::string bytes(kResultsHeaderLength - 1, ' ');
-    bytes += '\n';
-    bytes += emptyRecords(layouts::get(layouts::Result), kTeamPositions);
-    return fileio::createFile(dir.path(files::kResults), bytes);
+int TermHeader::year(int slot) const {
+    return int(parseLong(key(slot).substr(0, 2)));
+}
+
+int TermHeader::storedTerms() const {
+    int n = 0;
+    for (int s = 0; s < kTermSlots; ++s) n += holdsTerm(s) ? 1 : 0;
+    return n;
+}
+
+int TermHeader::find(std::string_view k) const {
+    for (int s = 0; s < kTermSlots; ++s)
+        if (holdsTerm(s) && key(s) == k.substr(0, kTermKeyLength)) return s;
+    return -1;
+}
+
+TermHeader readTermHeader(const DataDir& dir) {
+    TermHeader h;
+    std::size_t got = 0;
+    std::string buf(h.bytes.size(), ' ');
+    h.readable = fileio::readAt(dir.path(files::kResults), 0, buf.data(), buf.size(), &got);
+    h.bytes.replace(0, got, buf, 0, got);
+    return h;
+}
+
+TeamScan scanTeamNames(std::string_view block) {
+    TeamScan scan;
+    for (int n = 1; n <= kTeamPositions; ++n) {
+        const std::size_t at = std::size_t(n - 1) * kResultRecordLength;
+        if (at >= block.size()) break;
+        if (!holdsTeam(block.substr(at, 1))) continue;
+        scan.present[n - 1] = 1;
+        ++scan.perGroup[slotOfPosition(n)];
+        ++scan.count;
+    }
+    return scan;
+}
+
+std::string readTermBlock(const DataDir& dir, int slot, bool* readable) {
+    if (slot < 0 || slot >= kTermSlots) {
+        if (readable) *readable = false;
+        return emptyBlock();
+    }
+    return readPadded(dir, resultRecordOffset(slot, 1), kTermBlockLength, readable);
+}
+
+std::array<std::string, kTeamsPerGroup> readGroupRecords(const DataDir& dir, int termSlot, int groupSlot,
+                                                         bool* readable) {
+    std::array<std::string, kTeamsPerGroup> rows;
+    if (termSlot < 0 || termSlot >= kTermSlots || groupSlot < 0 || groupSlot >= kGroups) {
+        rows.fill(emptyResult());
+        if (readable) *readable = false;
+        return rows;
+    }
+    const std::string block = readPadded(dir, resultRecordOffset(termSlot, positionNumber(groupSlot, 0)),
+                                         std::size_t(kTeamsPerGroup) * kResultRecordLength, readable);
+    for (int r = 0; r < kTeamsPerGroup; ++r)
+        rows[r] = block.substr(std::size_t(r) * kResultRecordLength, kResultRecordLength);
+    return rows;
+}
+
+std::string readResultRecord(const DataDir& dir, int termSlot, int recordNo) {
+    if (termSlot < 0 || termSlot >= kTermSlots || recordNo < 1 || recordNo > kTeamPositions) return emptyResult();
+    return readPadded(dir, resultRecordOffset(termSlot, recordNo), kResultRecordLength, nullptr);
+}
+
+std::optional<std::string> readFullImage(const DataDir& dir) {
+    auto bytes = fileio::readAll(dir.path(files::kResults));
+    if (!bytes) return std::nullopt;
+    std::string image = emptyHeader();
+    for (int s = 0; s < kTermSlots; ++s) image += emptyBlock();
+    const std::size_t n = std::min(bytes->size(), image.size());
+    image.replace(0, n, *bytes, 0, n);
+    return image;
+}
+
+SaveResult createResultsFile(const DataDir& dir) {
+    return SaveResult::check(fileio::replaceFile(dir.path(files::kResults), emptyHeader() + emptyBlock()),
+                             files::kResults);
 }
 
 bool countTermTeams(LeagueModel& m, const DataDir& dir) {
-    m.termTeamPresent.fill(0);
-    m.termTeamCount = 0;
-    std::string block(kTermBlockLength, ' ');
-    std::size_t got = 0;
-    if (!fileio::readAt(dir.path(files::kResults), resultRecordOffset(m.termSlotIndex, 1), block.data(), block.size(),
-                        &got))
-        return false;
-    for (int n = 1; n <= kTeamPositions; ++n) {
-        std::size_t at = std::size_t(n - 1) * kResultRecordLength;
-        if (at < got && block[at] != ' ') {
-            m.termTeamPresent[n - 1] = 1;
-            ++m.termTeamCount;
-        }
-    }
-    return true;
+    bool readable = false;
+    const TeamScan scan = scanTeamNames(readTermBlock(dir, m.termSlotIndex, &readable));
+    m.termTeamPresent = scan.present;
+    m.termTeamCount = scan.count;
+    return readable;
 }
 
 bool countGroupTeams(LeagueModel& m, const DataDir& dir) {
-    m.resultTeams.fill(0);
+    bool readable = false;
+    const TeamScan scan = scanTeamNames(readTermBlock(dir, 0, &readable));
     m.resultGroupCount = 0;
-    std::string block(kTermBlockLength, ' ');
-    std::size_t got = 0;
-    bool opened = fileio::readAt(dir.path(files::kResults), resultRecordOffset(0, 1), block.data(), block.size(), &got);
-    for (int n = 1; opened && n <= kTeamPositions; ++n) {
-        std::size_t at = std::size_t(n - 1) * kResultRecordLength;
-        if (at < got && block[at] != ' ') ++m.resultTeams[slotOfPosition(n)];
-    }
     for (int s = 0; s < kGroups; ++s) {
-        m.teamMax[s] = m.resultTeams[s];
-        if (m.resultTeams[s] != 0) m.resultGroupCount = s + 1;
+        m.resultTeams[s] = scan.perGroup[s];
+        m.teamMax[s] = scan.perGroup[s];
+        if (scan.perGroup[s] != 0) m.resultGroupCount = s + 1;
     }
-    return opened;
+    return readable;
 }
 
-bool readResultRecord(LeagueModel& m, const DataDir& dir) {
-    RecordCodec& c = m.resultCodec;
-    c.clearRecord();
-    std::string buf = emptyResult();
-    std::size_t got = 0;
-    bool opened = fileio::readAt(dir.path(files::kResults), resultRecordOffset(m.termSlotIndex, m.currentRecordNo),
-                                 buf.data(), buf.size(), &got);
-    if (opened) c.record().replace(0, got, buf, 0, got);
-    c.unpackRecord();
-    return opened;
+SaveResult writeTeamName(LeagueModel& m, const DataDir& dir, int termSlot, int recordNo, std::string_view name20) {
+    if (termSlot < 0 || termSlot >= kTermSlots || recordNo < 1 || recordNo > kTeamPositions)
+        return SaveResult::failed(files::kResults);
+    const std::string name = padField(name20, false, kTeamNameWidth);
+    const bool written =
+        fileio::writeAt(dir.path(files::kResults), resultRecordOffset(termSlot, recordNo), name, resultsFilePattern());
+    if (termSlot == m.termSlotIndex) countTermTeams(m, dir);
+    return SaveResult::check(written, files::kResults);
 }
 
-bool writeTeamName(LeagueModel& m, const DataDir& dir) {
-    const std::string path = dir.path(files::kResults);
-    if (!fileio::writeAt(path, resultRecordOffset(m.termSlotIndex, m.currentRecordNo),
-                         m.resultCodec.field(result_field::TeamName).bytes()))
-        return false;
-    std::string block(kTermBlockLength, ' ');
-    std::size_t got = 0;
-    fileio::readAt(path, resultRecordOffset(m.termSlotIndex, 1), block.data(), block.size(), &got);
-    int count = 0;
-    for (std::size_t at = 0; at < got; at += kResultRecordLength)
-        if (block[at] != ' ') ++count;
-    m.termTeamCount = count;
-    return true;
+SaveResult writeGroupFields(const DataDir& dir, int termSlot, int groupSlot, int fieldOffset,
+                            const std::array<std::string, kTeamsPerGroup>& rows) {
+    if (termSlot < 0 || termSlot >= kTermSlots || groupSlot < 0 || groupSlot >= kGroups || fieldOffset < 0)
+        return SaveResult::failed(files::kResults);
+    auto patch = [&](std::string& block) {
+        for (int row = 0; row < kTeamsPerGroup; ++row) {
+            const std::size_t at = std::size_t(row) * kResultRecordLength + fieldOffset;
+            const std::size_t n = std::min(rows[row].size(), std::size_t(kResultRecordLength - 2) - fieldOffset);
+            block.replace(at, n, rows[row], 0, n);
+        }
+    };
+    const bool ok =
+        fileio::updateAt(dir.path(files::kResults), resultRecordOffset(termSlot, positionNumber(groupSlot, 0)),
+                         std::size_t(kTeamsPerGroup) * kResultRecordLength, patch, resultsFilePattern());
+    return SaveResult::check(ok, files::kResults);
 }
 
-bool writeGroupResults(const LeagueModel& m, const DataDir& dir, bool keepStoredRanks) {
-    const std::string path = dir.path(files::kResults);
-    if (!fileio::exists(path)) return false;
-    bool ok = true;
-    for (int row = 0; row < kTeamsPerGroup; ++row) {
-        std::string bytes;
-        for (int col = 0; col < kTeamsPerGroup; ++col) bytes += resultChar(m.table.results[row][col]);
-        const TeamStanding& st = m.table.standings[row];
-        bytes += formatCount(st.wins, 2);
-        bytes += formatCount(st.losses, 2);
-        bytes += formatCount(st.draws, 2);
-        bytes += formatCount(st.points, 2);
-        bytes += encodeWinRate(m.table.winRate[row], st.wins + st.losses + st.draws > 0);
-        if (!keepStoredRanks) bytes += formatCount(st.rank, 2);
-        ok &= fileio::writeAt(path, resultRecordOffset(m.termSlotIndex, firstRecordOfGroup(m) + row) + 20, bytes);
-    }
-    return ok;
-}
-
-bool writeRank(const LeagueModel& m, const DataDir& dir, int row, int rank) {
-    return fileio::writeAt(dir.path(files::kResults),
-                           resultRecordOffset(m.termSlotIndex, firstRecordOfGroup(m) + row) + 42, formatCount(rank, 2));
+SaveResult writeRank(const DataDir& dir, int termSlot, int groupSlot, int row, int rank) {
+    if (termSlot < 0 || termSlot >= kTermSlots || groupSlot < 0 || groupSlot >= kGroups || row < 0 ||
+        row >= kTeamsPerGroup)
+        return SaveResult::failed(files::kResults);
+    const long at = resultRecordOffset(termSlot, positionNumber(groupSlot, row)) +
+                    layouts::offset(layouts::Result, result_field::Rank);
+    return SaveResult::check(fileio::writeAt(dir.path(files::kResults), at, formatCount(rank, 2), resultsFilePattern()),
+                             files::kResults);
 }
 
 bool readTermSlots(LeagueModel& m, const DataDir& dir) {
-    char head[6] = {' ', ' ', ' ', ' ', ' ', ' '};
-    bool opened = fileio::readAt(dir.path(files::kResults), 0, head, sizeof head);
-    std::string slot0(head, 3), slot1(head + 3, 3);
-    int year0 = int(parseLong(slot0.substr(0, 2)));
-    int year1 = int(parseLong(slot1.substr(0, 2)));
-    m.deleteAvailable = (year0 != 0 && year1 != 0) ? 1 : 0;
-    if (m.deleteAvailable) {
-        m.deleteCommandCaption =
-            "F4 平成" + slot0.substr(0, 2) + "年 " + (slot0[2] == '1' ? "後" : "前") + "期 成績削除";
-    } else {
-        m.deleteCommandCaption = "F4" + fillSpaces(23);
-    }
-    m.latestYear = slot0[0] == ' ' ? m.todayHeiseiYear : year0;
+    const TermHeader h = readTermHeader(dir);
+    m.deleteAvailable = (h.year(0) != 0 && h.year(1) != 0) ? 1 : 0;
+    m.latestYear = h.holdsTerm(0) ? h.year(0) : m.todayHeiseiYear;
     m.yearFieldText = formatNumber(m.latestYear, 2);
-    m.termHalf = slot0[2] == '1' ? 1 : 0;
-    return opened;
+    m.termHalf = h.half(0);
+    return h.readable;
 }
 
-TermLookup findTerm(LeagueModel& m, const DataDir& dir, std::string_view key) {
-    std::string head(30, ' ');
-    std::size_t got = 0;
-    fileio::readAt(dir.path(files::kResults), 0, head.data(), head.size(), &got);
-    head.resize(got);
-    head.resize(30, ' ');
-    int stored = 0;
-    for (int s = 0; s < kTermSlots; ++s) {
-        std::string_view slot = std::string_view(head).substr(s * 3, 3);
-        if (slot[0] == ' ') continue;
-        ++stored;
-        if (slot == key.substr(0, 3)) {
-            m.termSlotIndex = s;
-            return TermLookup::Found;
-        }
-    }
-    return stored > 0 ? TermLookup::NotFound : TermLookup::NoTermStored;
+TermSearch findTerm(const DataDir& dir, std::string_view key) {
+    const TermHeader h = readTermHeader(dir);
+    TermSearch r;
+    r.slot = h.find(key);
+    if (r.slot >= 0)
+        r.lookup = TermLookup::Found;
+    else
+        r.lookup = h.storedTerms() > 0 ? TermLookup::NotFound : TermLookup::NoTermStored;
+    return r;
 }
 
-bool setNewestKey(const DataDir& dir, std::string_view key) {
-    return fileio::writeAt(dir.path(files::kResults), 0, padField(key, false, 3));
+SaveResult setNewestKey(const DataDir& dir, std::string_view key) {
+    return SaveResult::check(
+        fileio::writeAt(dir.path(files::kResults), 0, padField(key, false, kTermKeyLength), resultsFilePattern()),
+        files::kResults);
 }
 
-bool insertNewestTerm(const DataDir& dir, std::string_view key) {
-    const std::string path = dir.path(files::kResults);
-    if (!fileio::exists(path)) return false;
-    auto image = readFullImage(path);
-    if (!image) return false;
-    std::string out = *image;
-    out.replace(3, 27, *image, 0, 27);
-    out.replace(0, 3, padField(key, false, 3));
-    out.replace(kResultsHeaderLength + kTermBlockLength, 9L * kTermBlockLength, *image, kResultsHeaderLength,
-                9L * kTermBlockLength);
-    for (int n = 1; n <= kTeamPositions; ++n) out.replace(resultRecordOffset(0, n), kResultRecordLength, emptyResult());
-    return fileio::writeAt(path, 0, std::string_view(out).substr(0, kResultsFullLength));
+std::string withNewestTerm(const std::string& image, std::string_view key) {
+    std::string out = image;
+    const int keys = kTermSlots * kTermKeyLength;
+    out.replace(kTermKeyLength, keys - kTermKeyLength, image, 0, keys - kTermKeyLength);
+    out.replace(0, kTermKeyLength, padField(key, false, kTermKeyLength));
+    out.replace(kResultsHeaderLength + kTermBlockLength, long(kTermSlots - 1) * kTermBlockLength, image,
+                kResultsHeaderLength, long(kTermSlots - 1) * kTermBlockLength);
+    out.replace(kResultsHeaderLength, kTermBlockLength, emptyBlock());
+    return out.substr(0, kResultsFullLength);
 }
 
-bool deleteNewestTerm(LeagueModel& m, const DataDir& dir) {
-    const std::string path = dir.path(files::kResults);
-    if (!fileio::exists(path)) return false;
-    auto image = readFullImage(path);
-    if (!image) return false;
-    m.deleteDone = 1;
-    std::string out = *image;
-    out.replace(0, 27, *image, 3, 27);
-    out.replace(27, 3, "   ");
-    out.replace(kResultsHeaderLength, 9L * kTermBlockLength, *image, kResultsHeaderLength + kTermBlockLength,
-                9L * kTermBlockLength);
-    for (int n = 1; n <= kTeamPositions; ++n) out.replace(resultRecordOffset(9, n), kResultRecordLength, emptyResult());
-    bool ok = fileio::writeAt(path, 0, std::string_view(out).substr(0, kResultsFullLength));
-    readTermSlots(m, dir);
-    m.termSlotIndex = 0;
-    m.currentGroup = 1;
-    m.currentRecordNo = 1;
-    m.selectedRow = 0;
-    countTermTeams(m, dir);
-    return ok;
+std::string withoutNewestTerm(const std::string& image) {
+    std::string out = image;
+    const int keys = kTermSlots * kTermKeyLength;
+    out.replace(0, keys - kTermKeyLength, image, kTermKeyLength, keys - kTermKeyLength);
+    out.replace(keys - kTermKeyLength, kTermKeyLength, fillSpaces(kTermKeyLength));
+    out.replace(kResultsHeaderLength, long(kTermSlots - 1) * kTermBlockLength, image,
+                kResultsHeaderLength + kTermBlockLength, long(kTermSlots - 1) * kTermBlockLength);
+    out.replace(resultRecordOffset(kTermSlots - 1, 1), kTermBlockLength, emptyBlock());
+    return out.substr(0, kResultsFullLength);
 }
 
-bool moveRecord(const LeagueModel& m, const DataDir& dir, int fromNo, int toNo) {
-    const std::string path = dir.path(files::kResults);
-    std::string buf = emptyResult();
-    std::size_t got = 0;
-    if (!fileio::readAt(path, resultRecordOffset(m.termSlotIndex, fromNo), buf.data(), buf.size(), &got)) return false;
-    return fileio::writeAt(path, resultRecordOffset(m.termSlotIndex, toNo), buf);
-}
-
-bool blankRecord(const LeagueModel& m, const DataDir& dir, int recordNo) {
-    return fileio::writeAt(dir.path(files::kResults), resultRecordOffset(m.termSlotIndex, recordNo), emptyResult());
+SaveResult insertNewestTerm(const DataDir& dir, std::string_view key) {
+    auto image = readFullImage(dir);
+    if (!image) return SaveResult::failed(files::kResults);
+    return SaveResult::check(fileio::replaceFile(dir.path(files::kResults), withNewestTerm(*image, key)),
+                             files::kResults);
 }

@@ -2,57 +2,99 @@
 // Data/Seiseki.001: a header of ten term slots, then one block of 200 result records per
 // stored term, slot 0 the newest.
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "store/data_dir.h"
 #include "store/league_model.h"
+#include "store/record_layout.h"
+#include "store/save_result.h"
 
-inline constexpr int kResultsHeaderLength = 32;
-inline constexpr int kResultRecordLength = 46;
+inline constexpr int kTermKeyLength = 3;
+inline constexpr int kResultsHeaderLength = 32;                                // ten term keys, a blank, a line feed
 inline constexpr int kTermBlockLength = kTeamPositions * kResultRecordLength;  // 9200
 inline constexpr long kResultsFullLength = kResultsHeaderLength + long(kTermSlots) * kTermBlockLength;
 
 // Byte offset of record n (1..200) of term slot s.
 long resultRecordOffset(int slot, int n);
+// What an empty stretch of the results file holds: the header's blanks and line feed, then
+// empty records.
+fileio::EmptyPattern resultsFilePattern();
 
 // A term key: the year as "%2d" and '0' for 前期 or '1' for 後期.
 std::string makeTermKey(int year, int half);
 
-// The four stored characters of a win rate: "%4.3f" cut to 4, blank when no game was decided.
-std::string encodeWinRate(double rate, bool played);
+// The ten term slots of the header.
+struct TermHeader {
+    bool readable = false;
+    std::string bytes = std::string(kTermSlots * kTermKeyLength, ' ');
+
+    std::string_view key(int slot) const { return std::string_view(bytes).substr(slot * kTermKeyLength, 3); }
+    // A slot holds a term when its first byte is neither a blank nor NUL.
+    bool holdsTerm(int slot) const;
+    int year(int slot) const;
+    int half(int slot) const { return key(slot)[2] == '1' ? 1 : 0; }
+    int storedTerms() const;
+    // The slot whose key equals key, -1 when none.
+    int find(std::string_view key) const;
+};
+TermHeader readTermHeader(const DataDir& dir);
+
+// Which records of a term block carry a team name, counted in all and per group.
+struct TeamScan {
+    std::array<int, kTeamPositions> present{};
+    std::array<int, kGroups> perGroup{};
+    int count = 0;
+};
+// block: the records of one term from record 1 on; records missing at its end hold no team.
+TeamScan scanTeamNames(std::string_view block);
+
+// The 200 records of a term (empty records where the file is short). *readable tells
+// whether the file could be read at all.
+std::string readTermBlock(const DataDir& dir, int slot, bool* readable = nullptr);
+// The ten records of group slot g in term slot s, read at once.
+std::array<std::string, kTeamsPerGroup> readGroupRecords(const DataDir& dir, int termSlot, int groupSlot,
+                                                         bool* readable = nullptr);
+// Record recordNo (1..200) of a term, empty when it cannot be read.
+std::string readResultRecord(const DataDir& dir, int termSlot, int recordNo);
+// The whole file as it would be with all ten blocks: what is missing reads as empty.
+std::optional<std::string> readFullImage(const DataDir& dir);
 
 // Header (31 blanks and a line feed) and one empty block.
-bool createResultsFile(const DataDir& dir);
+SaveResult createResultsFile(const DataDir& dir);
 
 // termTeamPresent and termTeamCount from the records of slot termSlotIndex.
 bool countTermTeams(LeagueModel& m, const DataDir& dir);
 // resultTeams (and teamMax) of every group and resultGroupCount, from slot 0.
 bool countGroupTeams(LeagueModel& m, const DataDir& dir);
 
-// The record of currentRecordNo in slot termSlotIndex into resultCodec's fields. When it
-// cannot be read the fields are left blank, so a row never shows another row's data.
-bool readResultRecord(LeagueModel& m, const DataDir& dir);
-// The team-name field buffer into the record of currentRecordNo, then recounts termTeamCount.
-bool writeTeamName(LeagueModel& m, const DataDir& dir);
-// Bytes 20..43 (20..41 while ranks are kept by hand) of the shown group's ten records.
-bool writeGroupResults(const LeagueModel& m, const DataDir& dir, bool keepStoredRanks);
-// The rank field of row (0..9) of the shown group.
-bool writeRank(const LeagueModel& m, const DataDir& dir, int row, int rank);
+// The 20-byte name into record recordNo of term slot termSlot; when that is the term being
+// shown, termTeamPresent and termTeamCount are counted again.
+SaveResult writeTeamName(LeagueModel& m, const DataDir& dir, int termSlot, int recordNo, std::string_view name20);
+// rows[r] written at fieldOffset of row r's record of the group, for all ten rows at once:
+// one read and one write of the group's block. The bytes never reach the record's trailer.
+SaveResult writeGroupFields(const DataDir& dir, int termSlot, int groupSlot, int fieldOffset,
+                            const std::array<std::string, kTeamsPerGroup>& rows);
+// The rank field of row (0..9) of a group.
+SaveResult writeRank(const DataDir& dir, int termSlot, int groupSlot, int row, int rank);
 
-// latestYear, termHalf, deleteAvailable, the year field and the F4 caption from slots 0 and 1.
+// latestYear, termHalf, deleteAvailable and the year field from slots 0 and 1.
 bool readTermSlots(LeagueModel& m, const DataDir& dir);
 
 enum class TermLookup : int { NoTermStored = 0, Found = 1, NotFound = 2 };
-// Looks for the 3-byte key; sets termSlotIndex when found.
-TermLookup findTerm(LeagueModel& m, const DataDir& dir, std::string_view key);
-bool setNewestKey(const DataDir& dir, std::string_view key);
-// Shifts every term one slot back (the tenth is dropped) and starts an empty newest term.
-bool insertNewestTerm(const DataDir& dir, std::string_view key);
-// Removes the newest term and moves the older ones forward; then shows the new newest term
-// (term slots reread, slot 0, group 1, team 1) and sets deleteDone.
-bool deleteNewestTerm(LeagueModel& m, const DataDir& dir);
+struct TermSearch {
+    TermLookup lookup = TermLookup::NoTermStored;
+    int slot = -1;  // when found
+};
+TermSearch findTerm(const DataDir& dir, std::string_view key);
 
-// Copy or blank one record within slot termSlotIndex.
-bool moveRecord(const LeagueModel& m, const DataDir& dir, int fromNo, int toNo);
-bool blankRecord(const LeagueModel& m, const DataDir& dir, int recordNo);
+SaveResult setNewestKey(const DataDir& dir, std::string_view key);
+// A full image with every term shifted one slot back (the tenth dropped), the new key in
+// slot 0 and an empty newest block.
+std::string withNewestTerm(const std::string& fullImage, std::string_view key);
+// A full image without its newest term: the older ones move forward, slot 9 becomes empty.
+std::string withoutNewestTerm(const std::string& fullImage);
+// Starts an empty newest term, replacing the file as a whole.
+SaveResult insertNewestTerm(const DataDir& dir, std::string_view key);

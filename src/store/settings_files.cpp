@@ -1,10 +1,10 @@
 #include "store/settings_files.h"
 
 #include <algorithm>
-#include <string>
 #include <vector>
 
 #include "store/file_io.h"
+#include "store/record_layout.h"
 #include "store/text_ops.h"
 
 namespace {
@@ -19,7 +19,8 @@ bool loadFixed(const std::string& path, std::string& buf, std::size_t width, std
         buf.replace(0, got, bytes, 0, got);
         return true;
     }
-    return fileio::createFile(path, createBytes);
+    if (fileio::fileSize(path) >= 0 || !fileio::mayWrite(path)) return false;
+    return fileio::replaceFile(path, createBytes);
 }
 
 std::string changePositionRecord(int target, int source) {
@@ -39,8 +40,9 @@ bool loadUserName(LeagueModel& m, const DataDir& dir) {
     return loadFixed(dir.path(files::kUserName), m.userName, kUserNameWidth, std::string(kUserNameWidth, ' '));
 }
 
-bool saveUserName(const LeagueModel& m, const DataDir& dir) {
-    return fileio::writeAt(dir.path(files::kUserName), 0, padField(m.userName, false, kUserNameWidth));
+SaveResult saveUserName(const LeagueModel& m, const DataDir& dir) {
+    return SaveResult::check(
+        fileio::writeAt(dir.path(files::kUserName), 0, padField(m.userName, false, kUserNameWidth)), files::kUserName);
 }
 
 bool loadGroups(LeagueModel& m, const DataDir& dir) {
@@ -49,10 +51,10 @@ bool loadGroups(LeagueModel& m, const DataDir& dir) {
                      std::string(kCreatedSettingsLength, ' '));
 }
 
-bool saveGroups(const LeagueModel& m, const DataDir& dir) {
+SaveResult saveGroups(const LeagueModel& m, const DataDir& dir) {
     std::string block = m.groupBlock;
     block.resize(kGroupBlockWidth, ' ');
-    return fileio::writeAt(dir.path(files::kGroups), 0, block);
+    return SaveResult::check(fileio::writeAt(dir.path(files::kGroups), 0, block), files::kGroups);
 }
 
 bool loadTeamMax(LeagueModel& m, const DataDir& dir) {
@@ -60,8 +62,7 @@ bool loadTeamMax(LeagueModel& m, const DataDir& dir) {
     const std::string path = dir.path(files::kTeamMax);
     std::string bytes(2 * kGroups, ' ');
     std::size_t got = 0;
-    bool opened = fileio::readAt(path, 0, bytes.data(), bytes.size(), &got);
-    if (opened) {
+    if (fileio::readAt(path, 0, bytes.data(), bytes.size(), &got)) {
         for (int s = 0; s < kGroups; ++s) {
             if (m.registeredTeams[s] == 0) continue;
             long v = std::size_t(2 * s + 2) <= got ? parseLong(std::string_view(bytes).substr(2 * s, 2)) : 0;
@@ -69,20 +70,18 @@ bool loadTeamMax(LeagueModel& m, const DataDir& dir) {
         }
         return true;
     }
-    bool created = fileio::createFile(path, std::string(kCreatedSettingsLength, ' '));
+    bool created = fileio::fileSize(path) < 0 && fileio::mayWrite(path) &&
+                   fileio::replaceFile(path, std::string(kCreatedSettingsLength, ' '));
     for (int s = 0; s < kGroups; ++s)
         if (m.teamMax[s] == 0 || m.teamMax[s] < m.registeredTeams[s]) m.teamMax[s] = m.registeredTeams[s];
     return created;
 }
 
 bool loadChangePositions(LeagueModel& m, const DataDir& dir) {
-    for (int i = 0; i < kChangePositions; ++i) {
-        m.ChangePositionMap[i] = i + 1;
-        m.BasePositionMap[i] = i + 1;
-    }
+    resetPositionMaps(m);
     auto bytes = fileio::readAll(dir.path(files::kChangePositions));
     if (!bytes) return false;
-    RecordCodec& c = m.changePositionCodec;
+    RecordCodec c(layouts::get(layouts::ChangePosition));
     for (std::size_t at = 0; at + kChangePositionRecordLength <= bytes->size(); at += kChangePositionRecordLength) {
         c.record() = bytes->substr(at, kChangePositionRecordLength);
         c.unpackRecord();
@@ -95,35 +94,43 @@ bool loadChangePositions(LeagueModel& m, const DataDir& dir) {
     return true;
 }
 
-bool readChangePosition(LeagueModel& m, const DataDir& dir, int i) {
-    return m.changePositionCodec.readRecord(dir.path(files::kChangePositions), i);
+std::string readChangePosition(const DataDir& dir, int i) {
+    RecordCodec c(layouts::get(layouts::ChangePosition));
+    if (i >= 1) (void)c.readRecord(dir.path(files::kChangePositions), i);
+    return c.record();
 }
 
-bool writeChangeOverRule(LeagueModel& m, const DataDir& dir, int target, int source) {
+SaveResult writeChangeOverRule(const DataDir& dir, int target, int source) {
     const std::string path = dir.path(files::kChangePositions);
     const std::string record = changePositionRecord(target, source);
     auto bytes = fileio::readAll(path);
-    if (!bytes || !fileio::exists(path)) return fileio::createFile(path, record);
-    std::size_t count = bytes->size() / kChangePositionRecordLength;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (parseLong(std::string_view(*bytes).substr(i * kChangePositionRecordLength, 3)) == target) {
-            RecordCodec& c = m.changePositionCodec;
-            c.record() = bytes->substr(i * kChangePositionRecordLength, kChangePositionRecordLength);
-            c.unpackRecord();
-            c.field(1).assign(formatNumber(source, 3), true);
-            c.packRecord();
-            return fileio::writeAt(path, long(i) * kChangePositionRecordLength, c.record());
-        }
+    if (!bytes) {
+        if (fileio::fileSize(path) >= 0 || !fileio::mayWrite(path) || fileio::isRegularFile(path))
+            return SaveResult::failed(files::kChangePositions);
+        return SaveResult::check(fileio::replaceFile(path, record), files::kChangePositions);
     }
-    return fileio::writeAt(path, long(count) * kChangePositionRecordLength, record);
+    const std::size_t count = bytes->size() / kChangePositionRecordLength;
+    const fileio::EmptyPattern gap = layouts::emptyPattern(layouts::ChangePosition);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (parseLong(std::string_view(*bytes).substr(i * kChangePositionRecordLength, 3)) != target) continue;
+        RecordCodec c(layouts::get(layouts::ChangePosition));
+        c.record() = bytes->substr(i * kChangePositionRecordLength, kChangePositionRecordLength);
+        c.unpackRecord();
+        c.field(1).assign(formatNumber(source, 3), true);
+        c.packRecord();
+        return SaveResult::check(fileio::writeAt(path, long(i) * kChangePositionRecordLength, c.record(), gap),
+                                 files::kChangePositions);
+    }
+    return SaveResult::check(fileio::writeAt(path, long(count) * kChangePositionRecordLength, record, gap),
+                             files::kChangePositions);
 }
 
-bool sortChangePositions(const DataDir& dir) {
+SaveResult sortChangePositions(const DataDir& dir) {
     const std::string path = dir.path(files::kChangePositions);
     auto bytes = fileio::readAll(path);
-    if (!bytes) return false;
-    std::size_t n = bytes->size() / kChangePositionRecordLength;
-    if (n <= 1) return true;
+    if (!bytes) return SaveResult::failed(files::kChangePositions);
+    const std::size_t n = bytes->size() / kChangePositionRecordLength;
+    if (n <= 1) return SaveResult::saved();
     std::vector<std::string> records;
     for (std::size_t i = 0; i < n; ++i)
         records.push_back(bytes->substr(i * kChangePositionRecordLength, kChangePositionRecordLength));
@@ -134,6 +141,7 @@ bool sortChangePositions(const DataDir& dir) {
                      [](const std::string& a, const std::string& b) { return sortKey(a) < sortKey(b); });
     std::string sorted;
     for (auto& r : records) sorted += r;
-    if (sorted == bytes->substr(0, sorted.size())) return true;
-    return fileio::writeAt(path, 0, sorted);
+    sorted += bytes->substr(sorted.size());  // a partial record at the end stays where it was
+    if (sorted == *bytes) return SaveResult::saved();
+    return SaveResult::check(fileio::replaceFile(path, sorted), files::kChangePositions);
 }

@@ -1,94 +1,98 @@
 #include "store/suspended_register.h"
 
 #include <algorithm>
-#include <string>
 
 #include "store/file_io.h"
-#include "store/team_register.h"
+#include "store/record_layout.h"
 
 namespace {
 
 // The first count whole records of a register file (what is missing stays out).
 std::string leadingRecords(const std::string& bytes, long count) {
     long whole = long(bytes.size()) / kTeamRecordLength;
-    return bytes.substr(0, std::size_t(std::min(whole, count)) * kTeamRecordLength);
+    return bytes.substr(0, std::size_t(std::clamp(count, 0L, whole)) * kTeamRecordLength);
 }
 
 }  // namespace
 
 bool countSuspended(LeagueModel& m, const DataDir& dir) {
-    const std::string path = dir.path(files::kSuspended);
-    long size = fileio::fileSize(path);
-    if (size < 0) {
-        m.suspendedCount = 0;
-        return fileio::createFile(path, "");
-    }
-    m.suspendedCount = int(std::min<long>(size / kTeamRecordLength, kMaxSuspended));
-    return true;
+    const RecordCount c = countOrCreate(dir, files::kSuspended, kTeamRecordLength, kMaxSuspended);
+    m.suspendedCount = c.count;
+    return c.ready;
 }
 
-bool readSuspended(LeagueModel& m, const DataDir& dir) {
-    return m.suspendedCodec.readRecord(dir.path(files::kSuspended), m.suspendedRecordNo);
+std::string readSuspended(const DataDir& dir, int k) {
+    RecordCodec c(layouts::get(layouts::Suspended));
+    if (k >= 1 && k <= kMaxSuspended) (void)c.readRecord(dir.path(files::kSuspended), k);
+    return c.record();
 }
 
-bool writeSuspended(LeagueModel& m, const DataDir& dir) {
-    return m.suspendedCodec.writeRecord(dir.path(files::kSuspended), m.suspendedRecordNo);
-}
-
-bool appendSuspended(LeagueModel& m, const DataDir& dir) {
-    if (m.suspendedCount >= kMaxSuspended) return false;
-    m.suspendedRecordNo = m.suspendedCount + 1;
-    RecordCodec& s = m.suspendedCodec;
-    s.clearRecord();
-    for (int f = 0; f <= team_field::TeamName; ++f) s.field(f).setRaw(m.teamCodec.field(f).bytes());
+SaveResult appendSuspended(LeagueModel& m, const DataDir& dir, const std::string& teamRecord) {
+    if (m.suspendedCount >= kMaxSuspended) return SaveResult::failed(files::kSuspended);
+    RecordCodec team(layouts::get(layouts::Team));
+    team.record() = teamRecord;
+    team.record().resize(kTeamRecordLength, ' ');
+    team.unpackRecord();
+    RecordCodec s(layouts::get(layouts::Suspended));
+    for (int f = 0; f <= team_field::TeamName; ++f) s.field(f).setRaw(team.field(f).bytes());
     s.packRecord();
-    if (!writeSuspended(m, dir)) return false;
+    const long at = long(m.suspendedCount) * kTeamRecordLength;
+    if (!fileio::writeAt(dir.path(files::kSuspended), at, s.record(), layouts::emptyPattern(layouts::Suspended)))
+        return SaveResult::failed(files::kSuspended);
     ++m.suspendedCount;
-    return true;
+    return SaveResult::saved();
 }
 
-bool removeSuspended(LeagueModel& m, const DataDir& dir, int k) {
-    const std::string path = dir.path(files::kSuspended);
-    auto bytes = fileio::readAll(path);
-    if (!bytes) {
-        m.suspendedCount = 0;
-        return false;
-    }
+SaveResult removeSuspended(LeagueModel& m, const DataDir& dir, int k) {
+    auto bytes = fileio::readAll(dir.path(files::kSuspended));
+    if (!bytes) return SaveResult::failed(files::kSuspended);
     std::string kept;
     for (int j = 0; j < m.suspendedCount; ++j) {
         if (j == k) continue;
-        std::size_t at = std::size_t(j) * kTeamRecordLength;
+        const std::size_t at = std::size_t(j) * kTeamRecordLength;
         if (at + kTeamRecordLength <= bytes->size()) kept.append(*bytes, at, kTeamRecordLength);
     }
-    // The scratch copy is written first, so the records survive if the rewrite fails.
-    if (!fileio::createFile(dir.path(files::kSuspendedScratch), kept)) return false;
-    if (!fileio::createFile(path, kept)) return false;
-    m.suspendedCount = int(kept.size() / kTeamRecordLength);
-    return true;
+    FileTransaction t(dir);
+    t.replace(files::kSuspended, kept);
+    t.replace(files::kSuspendedScratch, kept);
+    SaveResult saved = t.commit();
+    if (saved) m.suspendedCount = int(kept.size() / kTeamRecordLength);
+    return saved;
 }
 
-bool snapshotRegisters(LeagueModel& m, const DataDir& dir) {
-    bool ok = true;
+SaveResult snapshotRegisters(const LeagueModel& m, const DataDir& dir) {
     auto suspended = fileio::readAll(dir.path(files::kSuspended));
-    if (suspended)
-        ok &= fileio::createFile(dir.path(files::kSuspendedSnapshot), leadingRecords(*suspended, m.suspendedCount));
+    if (!suspended) return SaveResult::failed(files::kSuspended);
     auto teams = fileio::readAll(dir.path(files::kTeamRegister));
-    if (teams) ok &= fileio::createFile(dir.path(files::kTeamSnapshot), leadingRecords(*teams, kTeamPositions));
-    return ok && suspended && teams;
+    if (!teams) return SaveResult::failed(files::kTeamRegister);
+    FileTransaction t(dir);
+    t.replace(files::kSuspendedSnapshot, leadingRecords(*suspended, m.suspendedCount));
+    t.replace(files::kTeamSnapshot, leadingRecords(*teams, kTeamPositions));
+    return t.commit();
 }
 
-bool restoreRegisters(LeagueModel& m, const DataDir& dir) {
-    bool ok = true;
-    if (auto suspended = fileio::readAll(dir.path(files::kSuspendedSnapshot))) {
-        std::string records = leadingRecords(*suspended, kMaxSuspended);
-        ok &= fileio::createFile(dir.path(files::kSuspended), records);
-        m.suspendedCount = int(records.size() / kTeamRecordLength);
+RestoredRegisters restoredRegisters(const DataDir& dir) {
+    RestoredRegisters r;
+    if (fileio::isRegularFile(dir.path(files::kSuspendedSnapshot))) {
+        auto bytes = fileio::readAll(dir.path(files::kSuspendedSnapshot));
+        if (bytes)
+            r.suspended = leadingRecords(*bytes, kMaxSuspended);
+        else
+            r.damaged = files::kSuspendedSnapshot;
     }
-    if (auto teams = fileio::readAll(dir.path(files::kTeamSnapshot))) {
-        // The register always holds 200 records, even if the snapshot was cut short.
-        std::string records = leadingRecords(*teams, kTeamPositions);
-        records += emptyRecords(layouts::get(layouts::Team), kTeamPositions - int(records.size() / kTeamRecordLength));
-        ok &= fileio::createFile(dir.path(files::kTeamRegister), records);
+    if (fileio::isRegularFile(dir.path(files::kTeamSnapshot))) {
+        auto bytes = fileio::readAll(dir.path(files::kTeamSnapshot));
+        if (bytes && long(bytes->size()) >= long(kTeamPositions) * kTeamRecordLength)
+            r.team = leadingRecords(*bytes, kTeamPositions);
+        else if (r.damaged.empty())
+            r.damaged = files::kTeamSnapshot;
     }
-    return ok;
+    return r;
+}
+
+bool stageRestoredRegisters(const RestoredRegisters& r, FileTransaction& t) {
+    if (!r.damaged.empty()) return false;
+    if (r.suspended) t.replace(files::kSuspended, *r.suspended);
+    if (r.team) t.replace(files::kTeamRegister, *r.team);
+    return true;
 }

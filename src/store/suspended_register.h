@@ -2,21 +2,37 @@
 // Data/Kyuubu.001: one 1000-byte record per suspended team, in the order of suspension,
 // at most 100; and the snapshots of both registers taken before a change-over.
 
+#include <optional>
+#include <string>
+
 #include "store/data_dir.h"
+#include "store/file_transaction.h"
 #include "store/league_model.h"
+#include "store/save_result.h"
 
 // suspendedCount from the file size (at most 100); creates an empty file when missing.
+// False when the register can be neither read nor created.
 bool countSuspended(LeagueModel& m, const DataDir& dir);
-// Record suspendedRecordNo into the suspended record buffer (callers unpack).
-bool readSuspended(LeagueModel& m, const DataDir& dir);
-// The suspended record buffer as record suspendedRecordNo.
-bool writeSuspended(LeagueModel& m, const DataDir& dir);
-// Appends the team whose details are loaded in teamCodec (fields 0..11, the name included).
-bool appendSuspended(LeagueModel& m, const DataDir& dir);
-// Drops record k (0-based), keeping the others in order.
-bool removeSuspended(LeagueModel& m, const DataDir& dir, int k);
+// Suspended record k (1-based); empty when it cannot be read.
+std::string readSuspended(const DataDir& dir, int k);
+// Appends a team from its team register record (fields 0..11, the name included). A 101st
+// team is refused before anything is written.
+SaveResult appendSuspended(LeagueModel& m, const DataDir& dir, const std::string& teamRecord);
+// Drops record k (0-based), keeping the others in order. Data/Kyuubu.tmp keeps the same
+// records, as the older program left it.
+SaveResult removeSuspended(LeagueModel& m, const DataDir& dir, int k);
 
-// Data/Kyuubu.old and Data/Info.old from the registers, just before a change-over.
-bool snapshotRegisters(LeagueModel& m, const DataDir& dir);
-// The registers back from the snapshots, before the newest term is deleted.
-bool restoreRegisters(LeagueModel& m, const DataDir& dir);
+// Data/Kyuubu.old and Data/Info.old from the registers, as one save, just before a change-over.
+SaveResult snapshotRegisters(const LeagueModel& m, const DataDir& dir);
+
+// The registers as the snapshots would restore them. A missing snapshot restores nothing;
+// a snapshot that is not whole (Info.old short of 200 records) makes the restore impossible,
+// for it would blank teams.
+struct RestoredRegisters {
+    std::optional<std::string> team;       // the new Data/Info.001
+    std::optional<std::string> suspended;  // the new Data/Kyuubu.001
+    std::string damaged;                   // the snapshot that cannot be used, e.g. "Data/Info.old"
+};
+RestoredRegisters restoredRegisters(const DataDir& dir);
+// Stages the restored registers into a save. False (nothing staged) when a snapshot is damaged.
+bool stageRestoredRegisters(const RestoredRegisters& r, FileTransaction& t);

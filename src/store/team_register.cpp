@@ -1,166 +1,163 @@
 #include "store/team_register.h"
 
 #include <utility>
-#include <vector>
 
 #include "store/file_io.h"
+#include "store/file_transaction.h"
 #include "store/results_file.h"
 #include "store/text_ops.h"
 
 namespace {
 
-const std::string& emptyTeam() {
-    static const std::string r = emptyRecord(layouts::get(layouts::Team));
-    return r;
-}
-
 std::string nameKey(std::string_view name) {
-    return padField(name, false, 20);
+    return padField(name, false, kTeamNameWidth);
 }
 
-// The whole register, 200 records, blanks for whatever is missing.
-bool readRegister(const std::string& path, std::string& out) {
-    out = emptyRecords(layouts::get(layouts::Team), kTeamPositions);
-    std::size_t got = 0;
-    return fileio::readAt(path, 0, out.data(), out.size(), &got);
+long teamOffset(int recordNo) {
+    return long(recordNo - 1) * kTeamRecordLength;
 }
 
-std::string_view teamNameOf(const std::string& reg, int index) {
-    return std::string_view(reg).substr(
-        std::size_t(index) * kTeamRecordLength + layouts::get(layouts::Team).offsets[team_field::TeamName], 20);
+bool validRecord(int recordNo) {
+    return recordNo >= 1 && recordNo <= kTeamPositions;
 }
 
-std::string readRecordBytes(const std::string& path, long offset, std::size_t length, const std::string& blank) {
-    std::string buf = blank;
-    std::size_t got = 0;
-    fileio::readAt(path, offset, buf.data(), length, &got);
-    return buf;
+// The results file as it is, made long enough to hold the records up to byte end.
+std::optional<std::string> resultsImageCovering(const DataDir& dir, long end) {
+    auto bytes = fileio::readAll(dir.path(files::kResults));
+    if (!bytes) return std::nullopt;
+    const fileio::EmptyPattern gap = resultsFilePattern();
+    for (long p = long(bytes->size()); p < end; ++p) *bytes += gap.byteAt(p);
+    return bytes;
 }
 
 }  // namespace
 
-bool createTeamRegister(const DataDir& dir) {
-    return fileio::createFile(dir.path(files::kTeamRegister),
-                              emptyRecords(layouts::get(layouts::Team), kTeamPositions));
+SaveResult createTeamRegister(const DataDir& dir) {
+    return SaveResult::check(
+        fileio::replaceFile(dir.path(files::kTeamRegister), emptyRecords(layouts::get(layouts::Team), kTeamPositions)),
+        files::kTeamRegister);
 }
 
-bool readTeam(LeagueModel& m, const DataDir& dir) {
-    m.teamCodec.clearRecord();
-    bool ok = m.teamCodec.readRecord(dir.path(files::kTeamRegister), m.detailRecordNo);
-    m.teamCodec.unpackRecord();
-    return ok;
+std::string readRegisterImage(const DataDir& dir, bool* readable) {
+    std::string image = emptyRecords(layouts::get(layouts::Team), kTeamPositions);
+    std::string buf(image.size(), ' ');
+    std::size_t got = 0;
+    const bool ok = fileio::readAt(dir.path(files::kTeamRegister), 0, buf.data(), buf.size(), &got);
+    image.replace(0, got, buf, 0, got);
+    if (readable) *readable = ok;
+    return image;
 }
 
-bool writeTeam(LeagueModel& m, const DataDir& dir) {
-    m.teamCodec.packRecord();
-    return m.teamCodec.writeRecord(dir.path(files::kTeamRegister), m.detailRecordNo);
+std::string readTeam(const DataDir& dir, int recordNo, bool* readable) {
+    std::string record = emptyRecord(layouts::get(layouts::Team));
+    if (!validRecord(recordNo)) {
+        if (readable) *readable = false;
+        return record;
+    }
+    std::string buf(record.size(), ' ');
+    std::size_t got = 0;
+    const bool ok = fileio::readAt(dir.path(files::kTeamRegister), teamOffset(recordNo), buf.data(), buf.size(), &got);
+    record.replace(0, got, buf, 0, got);
+    if (readable) *readable = ok;
+    return record;
 }
 
-bool writeTeamField(LeagueModel& m, const DataDir& dir, int k, std::string_view text) {
-    if (k < 0 || k > team_field::Remarks || m.detailRecordNo < 1 || m.detailRecordNo > kTeamPositions) return false;
-    FieldBuffer& f = m.teamCodec.field(k);
+SaveResult writeTeam(LeagueModel& m, const DataDir& dir, int recordNo, std::string_view record) {
+    if (!validRecord(recordNo) || record.size() != std::size_t(kTeamRecordLength))
+        return SaveResult::failed(files::kTeamRegister);
+    const std::string path = dir.path(files::kTeamRegister);
+    if (!fileio::writeAt(path, teamOffset(recordNo), record, layouts::emptyPattern(layouts::Team)))
+        return SaveResult::failed(files::kTeamRegister);
+    m.registerNames.noteWritten(path, recordNo,
+                                record.substr(layouts::offset(layouts::Team, team_field::TeamName), kTeamNameWidth));
+    return SaveResult::saved();
+}
+
+SaveResult writeTeamField(const DataDir& dir, int recordNo, int k, std::string_view text) {
+    if (k < 0 || k > team_field::Remarks || !validRecord(recordNo)) return SaveResult::failed(files::kTeamRegister);
+    FieldBuffer f(layouts::width(layouts::Team, k));
     if (k == team_field::Remarks && (text.empty() || text[0] == '\r' || text[0] == '\n'))
         f.clear();
     else
         f.assign(text);
-    const RecordLayout& l = m.teamCodec.layout();
-    return fileio::writeAt(dir.path(files::kTeamRegister),
-                           long(m.detailRecordNo - 1) * kTeamRecordLength + l.offsets[k], f.bytes());
+    const long at = teamOffset(recordNo) + layouts::offset(layouts::Team, k);
+    return SaveResult::check(
+        fileio::writeAt(dir.path(files::kTeamRegister), at, f.bytes(), layouts::emptyPattern(layouts::Team)),
+        files::kTeamRegister);
 }
 
 bool countRegisteredTeams(LeagueModel& m, const DataDir& dir) {
     m.registeredTeams.fill(0);
-    std::string reg;
-    if (!readRegister(dir.path(files::kTeamRegister), reg)) return false;
-    for (int i = 0; i < kTeamPositions; ++i) {
-        char first = reg[std::size_t(i) * kTeamRecordLength];
-        if (first != ' ' && first != '\0') ++m.registeredTeams[i / kTeamsPerGroup];
-    }
+    bool readable = false;
+    const std::string reg = readRegisterImage(dir, &readable);
+    if (!readable) return false;
+    for (int i = 0; i < kTeamPositions; ++i)
+        if (holdsTeam(std::string_view(reg).substr(std::size_t(i) * kTeamRecordLength, 1)))
+            ++m.registeredTeams[i / kTeamsPerGroup];
     return true;
 }
 
 int findTeamByName(LeagueModel& m, const DataDir& dir, std::string_view name) {
-    (void)m;
-    std::string reg;
-    if (!readRegister(dir.path(files::kTeamRegister), reg)) return 0;
-    const std::string key = nameKey(name);
-    for (int i = 0; i < kTeamPositions; ++i)
-        if (teamNameOf(reg, i) == key) return i + 1;
-    return 0;
+    if (!m.registerNames.refresh(dir.path(files::kTeamRegister))) return 0;
+    return m.registerNames.find(nameKey(name));
 }
 
-int findOrAllocateTeam(LeagueModel& m, const DataDir& dir, std::string_view name) {
+TeamAllocation findOrAllocateTeam(LeagueModel& m, const DataDir& dir, std::string_view name) {
+    TeamAllocation a;
     const std::string path = dir.path(files::kTeamRegister);
-    if (!fileio::exists(path)) return 0;
-    std::string reg;
-    if (!readRegister(path, reg)) return 0;
+    if (!m.registerNames.refresh(path)) return a;
     const std::string key = nameKey(name);
-    for (int i = 0; i < kTeamPositions; ++i)
-        if (teamNameOf(reg, i) == key) return i + 1;
-    for (int i = 0; i < kTeamPositions; ++i) {
-        if (teamNameOf(reg, i)[0] != ' ') continue;
-        RecordCodec& c = m.teamCodec;
-        c.record() = reg.substr(std::size_t(i) * kTeamRecordLength, kTeamRecordLength);
-        c.unpackRecord();
-        c.field(team_field::TeamName).setRaw(key);
-        // Only the name field changes; every other byte of the record stays as it was.
-        long at = long(i) * kTeamRecordLength + c.layout().offsets[team_field::TeamName];
-        if (!fileio::writeAt(path, at, key)) return 0;
-        c.record().replace(c.layout().offsets[team_field::TeamName], 20, key);
-        return i + 1;
+    a.recordNo = m.registerNames.find(key);
+    if (a.recordNo != 0) return a;
+    const int free = m.registerNames.firstFree();
+    if (free == 0) return a;
+    // Only the name field changes; every other byte of the record stays as it was.
+    const long at = teamOffset(free) + layouts::offset(layouts::Team, team_field::TeamName);
+    if (!fileio::writeAt(path, at, key, layouts::emptyPattern(layouts::Team))) {
+        a.saved = SaveResult::failed(files::kTeamRegister);
+        return a;
     }
-    return 0;
+    m.registerNames.noteWritten(path, free, key);
+    a.recordNo = free;
+    return a;
 }
 
-bool swapTeams(const LeagueModel& m, const DataDir& dir, int a, int b) {
-    const std::string reg = dir.path(files::kTeamRegister);
-    const std::string res = dir.path(files::kResults);
-    if (a < 1 || b < 1 || a > kTeamPositions || b > kTeamPositions || a == b) return false;
-    if (!fileio::exists(reg) || !fileio::exists(res)) return false;
-    const std::string blankResult = emptyRecord(layouts::get(layouts::Result));
-    std::string ta = readRecordBytes(reg, long(a - 1) * kTeamRecordLength, kTeamRecordLength, emptyTeam());
-    std::string tb = readRecordBytes(reg, long(b - 1) * kTeamRecordLength, kTeamRecordLength, emptyTeam());
+SaveResult swapTeams(LeagueModel& m, const DataDir& dir, int termSlot, int a, int b) {
+    if (!validRecord(a) || !validRecord(b) || a == b || termSlot < 0 || termSlot >= kTermSlots)
+        return SaveResult::failed(files::kResults);
+    bool registerReadable = false;
+    std::string reg = readRegisterImage(dir, &registerReadable);
+    if (!registerReadable) return SaveResult::failed(files::kTeamRegister);
+    // Long enough for the whole group of the later position, whose rows may all change.
+    const int lastOfGroup = positionNumber(slotOfPosition(std::max(a, b)), kTeamsPerGroup - 1);
+    auto results = resultsImageCovering(dir, resultRecordOffset(termSlot, lastOfGroup) + kResultRecordLength);
+    if (!results) return SaveResult::failed(files::kResults);
 
-    bool ok = true;
+    const std::string ta = reg.substr(teamOffset(a), kTeamRecordLength);
+    reg.replace(teamOffset(a), kTeamRecordLength, reg, teamOffset(b), kTeamRecordLength);
+    reg.replace(teamOffset(b), kTeamRecordLength, ta);
+
+    std::string& res = *results;
+    const long ra = resultRecordOffset(termSlot, a), rb = resultRecordOffset(termSlot, b);
+    const std::string recA = res.substr(ra, kResultRecordLength);
+    res.replace(ra, kResultRecordLength, res, rb, kResultRecordLength);
+    res.replace(rb, kResultRecordLength, recA);
     const int group = slotOfPosition(a);
     if (group == slotOfPosition(b)) {
         // Within a group every record holds one result byte per row. The two rows trade
         // places in all ten records too, so that each pairing keeps its result.
-        const int first = positionNumber(group, 0);
-        std::string rows = emptyRecords(layouts::get(layouts::Result), kTeamsPerGroup);
-        std::size_t got = 0;
-        fileio::readAt(res, resultRecordOffset(m.termSlotIndex, first), rows.data(), rows.size(), &got);
-        const int ra = rowOfPosition(a), rb = rowOfPosition(b);
-        std::string recA = rows.substr(std::size_t(ra) * kResultRecordLength, kResultRecordLength);
-        rows.replace(std::size_t(ra) * kResultRecordLength, kResultRecordLength, rows,
-                     std::size_t(rb) * kResultRecordLength, kResultRecordLength);
-        rows.replace(std::size_t(rb) * kResultRecordLength, kResultRecordLength, recA);
-        const std::size_t firstResult = layouts::get(layouts::Result).offsets[result_field::FirstResult];
+        const int firstResult = layouts::offset(layouts::Result, result_field::FirstResult);
+        const int colA = rowOfPosition(a), colB = rowOfPosition(b);
         for (int r = 0; r < kTeamsPerGroup; ++r) {
-            const std::size_t at = std::size_t(r) * kResultRecordLength + firstResult;
-            std::swap(rows[at + ra], rows[at + rb]);
+            const long at = resultRecordOffset(termSlot, positionNumber(group, r)) + firstResult;
+            std::swap(res[at + colA], res[at + colB]);
         }
-        ok &= fileio::writeAt(res, resultRecordOffset(m.termSlotIndex, first), rows);
-    } else {
-        std::string ra = readRecordBytes(res, resultRecordOffset(m.termSlotIndex, a), kResultRecordLength, blankResult);
-        std::string rb = readRecordBytes(res, resultRecordOffset(m.termSlotIndex, b), kResultRecordLength, blankResult);
-        ok &= fileio::writeAt(res, resultRecordOffset(m.termSlotIndex, a), rb);
-        ok &= fileio::writeAt(res, resultRecordOffset(m.termSlotIndex, b), ra);
     }
-    ok &= fileio::writeAt(reg, long(a - 1) * kTeamRecordLength, tb);
-    ok &= fileio::writeAt(reg, long(b - 1) * kTeamRecordLength, ta);
-    return ok;
-}
 
-bool moveTeam(const LeagueModel& m, const DataDir& dir, int fromNo, int toNo) {
-    const std::string reg = dir.path(files::kTeamRegister);
-    bool ok = true;
-    if (fileio::exists(reg)) {
-        std::string t = readRecordBytes(reg, long(fromNo - 1) * kTeamRecordLength, kTeamRecordLength, emptyTeam());
-        ok &= fileio::writeAt(reg, long(toNo - 1) * kTeamRecordLength, t);
-        ok &= fileio::writeAt(reg, long(fromNo - 1) * kTeamRecordLength, emptyTeam());
-    }
-    ok &= moveRecord(m, dir, fromNo, toNo);
-    ok &= blankRecord(m, dir, fromNo);
-    return ok;
+    FileTransaction t(dir);
+    t.replace(files::kResults, std::move(res));
+    t.replace(files::kTeamRegister, std::move(reg));
+    SaveResult saved = t.commit();
+    m.registerNames.invalidate();
+    return saved;
 }

@@ -18,6 +18,7 @@ std::string padField(std::string_view text, bool rightAlign, std::size_t width) 
     std::size_t end = text.size();
     while (end > 0 && (text[end - 1] == ' ' || text[end - 1] == '\0')) --end;
     std::string_view body = text.substr(0, end);
+    body = body.substr(0, sjis::boundaryAtOrBefore(body, body.size()));  // no half character at the end
     // Drop whole characters from the front until the rest fits.
     std::size_t start = 0;
     while (body.size() - start > width) {
@@ -34,6 +35,25 @@ std::string trimField(std::string_view text) {
     while (b < e && blank(text[b])) ++b;
     while (e > b && blank(text[e - 1])) --e;
     return std::string(text.substr(b, e - b));
+}
+
+std::string trimBlanks(std::string_view text) {
+    std::size_t b = 0;
+    std::size_t e = 0;  // end of the last character that is not a blank
+    std::size_t i = 0;
+    bool seen = false;
+    while (i < text.size()) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const std::size_t len = sjis::isLeadByte(c) && i + 1 < text.size() ? 2 : 1;
+        const bool blank = (len == 1 && c == ' ') || (len == 2 && c == 0x81 && text[i + 1] == '\x40');
+        if (!blank) {
+            if (!seen) b = i;
+            seen = true;
+            e = i + len;
+        }
+        i += len;
+    }
+    return seen ? std::string(text.substr(b, e - b)) : std::string();
 }
 
 long parseLong(std::string_view text) {

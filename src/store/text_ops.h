@@ -16,6 +16,20 @@ std::string padField(std::string_view text, bool rightAlign, std::size_t width);
 // text without leading and trailing blanks, NULs, carriage returns and line feeds.
 std::string trimField(std::string_view text);
 
+// text without leading and trailing half-width and full-width blanks (Shift-JIS), cut at
+// character boundaries only.
+std::string trimBlanks(std::string_view sjisText);
+
+// A fixed-width field is empty when its first byte is a blank or NUL (a file cut short and
+// extended by another program may hold NULs).
+inline bool isBlankField(std::string_view field) {
+    return field.empty() || field[0] == ' ' || field[0] == '\0';
+}
+// The one test of whether a name field holds a team.
+inline bool holdsTeam(std::string_view nameField) {
+    return !isBlankField(nameField);
+}
+
 // The C library's atol on a field: leading blanks skipped, optional sign, digits up to the
 // first other byte; an all-blank or non-numeric field is 0. Never overflows.
 long parseLong(std::string_view text);

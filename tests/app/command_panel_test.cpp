@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "app/form_services.h"
 #include "form/form_colors.h"
+#include "form/form_services.h"
 #include "form/framed_shape.h"
 #include "store/sjis.h"
 #include "support/form_fixture.h"
@@ -56,7 +56,6 @@ protected:
     void prepareFiles() override { folder_.write("Data/Seiseki.001", resultsFile({"381"}, {})); }
     CommandPanel* panel() const { return form_->findChild<CommandPanel*>(); }
     QWidget* commandPanel() const { return child("Panel_Command"); }
-    LeagueModel& model() const { return form_->model(); }
 
     void focusField(const char* name) {
         click(child(name));
@@ -85,7 +84,7 @@ protected:
                 EXPECT_EQ(text, form_colors::kGray) << row;
             }
         }
-        EXPECT_EQ(found, model().selectedCommand);
+        EXPECT_EQ(found, state().selectedCommand);
         return found;
     }
 };
@@ -96,13 +95,13 @@ TEST_F(CommandPanelTest, EscOpensOnTheCloseRowAndEscReturnsToTheField) {
         openFrom(field);
         EXPECT_EQ(focusName(), "Edit_CommandChoose");
         EXPECT_EQ(commandPanel()->pos(), QPoint(4, 36));
-        EXPECT_EQ(model().panelOpen, 1);
+        EXPECT_EQ(state().panelOpen, 1);
         EXPECT_EQ(highlightedRow(), 8);
 
         key(Qt::Key_Up);  // the panel always opens on row 8, wherever it was left
         key(Qt::Key_Escape);
         EXPECT_FALSE(commandPanel()->isVisible());
-        EXPECT_EQ(model().panelOpen, 0);
+        EXPECT_EQ(state().panelOpen, 0);
         EXPECT_EQ(focusName(), field);
     }
     openFrom("Edit_Year");
@@ -145,13 +144,13 @@ TEST_F(CommandPanelTest, CaptionClicksChooseRowsExceptTheEmptyOnes) {
     }
 
     // While a side panel is open the printouts and closing are out of reach.
-    model().sidePanelOpen = 1;
+    state().sidePanelOpen = 1;
     click(child(rowName("Label_CommandName_", 0)));
     click(child(rowName("Label_CommandName_", 8)));
     EXPECT_EQ(printed, 0);
     EXPECT_EQ(highlightedRow(), 8);
     EXPECT_TRUE(commandPanel()->isVisible());
-    model().sidePanelOpen = 0;
+    state().sidePanelOpen = 0;
 
     click(child(rowName("Label_CommandName_", 0)));
     EXPECT_EQ(printed, 1);

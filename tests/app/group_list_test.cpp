@@ -44,7 +44,6 @@ protected:
         folder_.write(files::kGroups, groups_);
     }
 
-    LeagueModel& model() const { return form_->model(); }
     QString text(const QString& name) const {
         if (auto* e = child<QLineEdit>(name)) return e->text();
         return child<QLabel>(name)->text();
@@ -89,7 +88,7 @@ TEST_F(GroupListTest, EnteringEitherBoxOfAnotherGroupSelectsItAndReenteringReloa
     EXPECT_EQ(shown.count(), 0);
 
     // The class box records its number, frames itself red and explains itself.
-    EXPECT_EQ(model().focusCode, 1020);
+    EXPECT_EQ(recordedFocus(), "Edit_Kyuu_02");
     EXPECT_EQ(pen("Shape_Kyuu_02"), form_colors::kRed);
     EXPECT_EQ(pen("Shape_Bu_02"), form_colors::kSilver);
     EXPECT_EQ(
@@ -97,7 +96,7 @@ TEST_F(GroupListTest, EnteringEitherBoxOfAnotherGroupSelectsItAndReenteringReloa
         QStringLiteral("[部]の入力に移ります．上位ほど強い[級部]となります．[ESC]キーでコマンドパネルが開きます．"));
     EXPECT_EQ(text("Label_Manual"), QStringLiteral("説明文内でクリックし↑↓キーでお読みください"));
     key(Qt::Key_Return);
-    EXPECT_EQ(model().focusCode, 1220);
+    EXPECT_EQ(recordedFocus(), "Edit_Bu_02");
     EXPECT_TRUE(text("Label_HelpMsg_01").startsWith(QStringLiteral("[部]を半角文字")));
 }
 
@@ -179,7 +178,7 @@ TEST_F(GroupListTest, WhileAPanelIsOpenALetterBoxIsNeitherEnteredNorStored) {
     ASSERT_EQ(focusName(), "Edit_CommandChoose");
     click(child(box("Edit_Kyuu_", 2)));
     EXPECT_EQ(model().currentGroup, 1);
-    EXPECT_EQ(model().focusCode, 9010);
+    EXPECT_EQ(recordedFocus(), "Edit_CommandChoose");
     EXPECT_TRUE(form_->errorMessageTimer()->isActive());
     type("Q");
     QMetaObject::invokeMethod(form_->errorMessageTimer(), "timeout");

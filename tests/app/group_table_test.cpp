@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/form_services.h"
+#include "form/form_services.h"
 #include "form/framed_shape.h"
 #include "store/results_file.h"
 #include "store/sjis.h"
@@ -124,7 +124,7 @@ TEST_F(GroupTableTest, AClickOnTheMirrorGoesOnFromTheMirrorsOwnMark) {
 TEST_F(GroupTableTest, RanksSetByHandAreStoredAndSurviveLaterClicks) {
     click(child<QWidget>("Edit_Jun_03"));
     EXPECT_TRUE(child<QCheckBox>("CheckBox_JunCal")->isChecked());
-    EXPECT_EQ(form_->model().focusCode, 3030);
+    EXPECT_EQ(recordedFocus(), "Edit_Jun_03");
     EXPECT_EQ(child<FramedShape>("Shape_Jun_03")->penColor(), QColor(255, 0, 0));
     EXPECT_EQ(text("Edit_Jun_03"), "");
 
@@ -156,15 +156,15 @@ TEST_F(GroupTableTest, RanksSetByHandAreStoredAndSurviveLaterClicks) {
     EXPECT_EQ(text("Label_Lose_01"), " 1");
 
     key(Qt::Key_Escape);
-    EXPECT_EQ(form_->model().panelOpen, 1);
+    EXPECT_EQ(state().panelOpen, 1);
 }
 
 TEST_F(GroupTableTest, ARankFieldIsRefusedWhileAPanelIsOpen) {
-    form_->model().panelOpen = 1;
+    state().panelOpen = 1;
     click(child<QWidget>("Edit_Jun_01"));
     EXPECT_FALSE(child<QCheckBox>("CheckBox_JunCal")->isChecked());
     EXPECT_TRUE(form_->errorMessageTimer()->isActive());
-    form_->model().panelOpen = 0;
+    state().panelOpen = 0;
 }
 
 TEST_F(GroupTableTest, PointerHelpChangesOnlyWhenCrossingBetweenCellsAndTheirSurroundings) {

@@ -19,7 +19,6 @@ protected:
         folder_.write(files::kResults, results);
     }
     QWidget* commandPanel() const { return child("Panel_Command"); }
-    LeagueModel& model() const { return form_->model(); }
     QString manualHint() const { return child<QLabel>("Label_Manual")->text(); }
 
     void openPanel() {
@@ -38,7 +37,7 @@ TEST_F(PanelGuardTest, EnteringAFieldWhilePanelIsOpenIsRefusedAndTheFocusReturns
     click(child("Edit_UserName"));
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 100);
-    EXPECT_EQ(model().focusCode, 9010) << "a refused field does not take its number";
+    EXPECT_EQ(recordedFocus(), "Edit_CommandChoose") << "a refused field does not take its number";
 
     tick(timer);
     EXPECT_TRUE(message->isVisible());
@@ -55,20 +54,20 @@ TEST_F(PanelGuardTest, EnteringAFieldWhilePanelIsOpenIsRefusedAndTheFocusReturns
     // The panel still answers its keys and closes back to the field it was opened from.
     key(Qt::Key_Escape);
     EXPECT_EQ(focusName(), "Edit_Year");
-    EXPECT_EQ(model().panelOpen, 0);
+    EXPECT_EQ(state().panelOpen, 0);
 }
 
 TEST_F(PanelGuardTest, TheMemoCannotTakeTheFocusFromAnOpenPanel) {
     QPlainTextEdit* memo = child<QPlainTextEdit>("Memo1");
     click(memo->viewport());
     EXPECT_EQ(focusName(), "Memo1");
-    EXPECT_EQ(model().focusCode, 2820);
+    EXPECT_EQ(recordedFocus(), "Memo1");
 
     click(child("Edit_Year"));
     openPanel();
     click(memo->viewport());
     EXPECT_EQ(focusName(), "Edit_CommandChoose");
-    EXPECT_EQ(model().focusCode, 9010);
+    EXPECT_EQ(recordedFocus(), "Edit_CommandChoose");
     EXPECT_FALSE(form_->errorMessageTimer()->isActive()) << "the memo gives no message";
 }
 

@@ -69,7 +69,6 @@ protected:
         return keys + " \n";
     }
 
-    LeagueModel& model() const { return form_->model(); }
     TeamList* list() const { return form_->findChild<TeamList*>(); }
     QString text(const QString& name) const {
         if (auto* e = child<QLineEdit>(name)) return e->text();
@@ -95,7 +94,7 @@ protected:
 TEST_F(TeamListTest, ANameTypedIntoAnEmptyRowIsStoredPaddedAndCounted) {
     EXPECT_EQ(text("Label_TeamDs"), "6");
     enter(4);
-    EXPECT_EQ(model().focusCode, 1440);
+    EXPECT_EQ(recordedFocus(), "Edit_TeamName_04");
     EXPECT_EQ(pen(4), form_colors::kRed);
     EXPECT_EQ(text("Label_HelpMsg_01"),
               QStringLiteral("チーム名を全角10文字以内で入力します．上位ほど強いチームです．入力後[Enter]キーで詳細"
@@ -140,7 +139,7 @@ TEST_F(TeamListTest, EnterWritesOnceUnlessTheNameIsChangedAgain) {
     replaceName(QStringLiteral("桜台ベアーズ"));
     key(Qt::Key_Return);
     EXPECT_EQ(stored(kBlock0, 2), name20("桜台ベアーズ"));
-    EXPECT_EQ(model().enterCommitted, 1);
+    EXPECT_EQ(state().enterCommitted, 1);
     // The details are not built yet: the focus stays, and leaving does not write again.
     EXPECT_EQ(focusName(), "Edit_TeamName_02");
     std::string file = folder_.read(files::kResults);
@@ -161,7 +160,7 @@ TEST_F(TeamListTest, ArrowsWrapBetweenTheFirstAndTheTenthRow) {
     enter(1);
     key(Qt::Key_Up);
     EXPECT_EQ(focusName(), "Edit_TeamName_10");
-    EXPECT_EQ(model().focusCode, 1500);
+    EXPECT_EQ(recordedFocus(), "Edit_TeamName_10");
     EXPECT_EQ(model().currentRecordNo, 10);
     key(Qt::Key_Down);
     EXPECT_EQ(focusName(), "Edit_TeamName_01");
@@ -191,12 +190,13 @@ TEST_F(TeamListTest, MovesExchangeNeighboursWithAllTheirResultsButNotPastTheEnds
     EXPECT_EQ(expected.substr(at(kBlock0, 1) + 20, 10), " 12     13");
     EXPECT_EQ(expected.substr(at(kBlock0, 9) + 20, 10), "212      1");
 
-    // The screen shows the new order; the focus and the red frame stay on row 9.
+    // The screen shows the new order; the focus and the red frame follow the team to row 10.
     EXPECT_EQ(text("Edit_TeamName_09"), QStringLiteral("十番"));
     EXPECT_EQ(text("Label_GyouTeamName_10"), QStringLiteral("九番"));
     EXPECT_EQ(text("Label_Sel_1_10"), QStringLiteral("△"));
-    EXPECT_EQ(focusName(), "Edit_TeamName_09");
-    EXPECT_EQ(pen(9), form_colors::kRed);
+    EXPECT_EQ(focusName(), "Edit_TeamName_10");
+    EXPECT_EQ(pen(10), form_colors::kRed);
+    EXPECT_EQ(pen(9), form_colors::kSilver);
 
     // So did the two register records, whole.
     const std::string reg = folder_.read(files::kTeamRegister);
@@ -211,6 +211,19 @@ TEST_F(TeamListTest, ANameTypedJustBeforeAMoveGoesWithItsTeam) {
     EXPECT_EQ(stored(kBlock0, 3), name20("新入り"));
     EXPECT_EQ(stored(kBlock0, 4), name20("緑ヶ丘"));
     EXPECT_EQ(text("Edit_TeamName_04"), QStringLiteral("緑ヶ丘"));
+    EXPECT_EQ(focusName(), "Edit_TeamName_03");
+}
+
+TEST_F(TeamListTest, TwoPressesMoveATeamTwoRows) {
+    enter(5);
+    const QString team = text("Edit_TeamName_05");
+    key(Qt::Key_F2);
+    key(Qt::Key_F2);
+    EXPECT_EQ(text("Edit_TeamName_03"), team);
+    EXPECT_EQ(focusName(), "Edit_TeamName_03");
+    key(Qt::Key_F4);
+    EXPECT_EQ(text("Edit_TeamName_04"), team);
+    EXPECT_EQ(model().currentRecordNo, 4);
 }
 
 TEST_F(TeamListTest, PanelKeysAreAcceptedOnlyUnderTheirConditions) {
@@ -288,7 +301,7 @@ TEST_F(TeamListTest, WhileAPanelIsOpenANameBoxIsNeitherEnteredNorWritten) {
     ASSERT_EQ(focusName(), "Edit_CommandChoose");
     click(child("Edit_TeamName_03"));
     EXPECT_EQ(model().selectedRow, 2) << "the row is recorded even so";
-    EXPECT_EQ(model().focusCode, 9010);
+    EXPECT_EQ(recordedFocus(), "Edit_CommandChoose");
     typeText(QStringLiteral("だめ"));
     key(Qt::Key_Down);
     QMetaObject::invokeMethod(form_->errorMessageTimer(), "timeout");

@@ -43,12 +43,12 @@ TEST_F(FirstUse, ConfirmingTheYearOpensThePanelAndF1RegistersTheFirstTerm) {
     typeYear("38");
     ASSERT_TRUE(shown("Panel_NotData"));
     EXPECT_EQ(focusName(), "Edit_Panel_NotDataCommand");
-    EXPECT_EQ(form_->model().panelOpen, 1);
+    EXPECT_EQ(state().panelOpen, 1);
     EXPECT_EQ(child<QLabel>("Label_Panel_NotDataYear")->text(), "38");
     EXPECT_EQ(child<QLabel>("Label_Panel_NotDataZenkiKouki")->text(), QStringLiteral("前期"));
     key(Qt::Key_F1);
     EXPECT_FALSE(shown("Panel_NotData"));
-    EXPECT_EQ(form_->model().panelOpen, 0);
+    EXPECT_EQ(state().panelOpen, 0);
     EXPECT_EQ(folder_.read(files::kResults).substr(0, 6), "380   ");
     EXPECT_EQ(focusName(), "Edit_UserName");
 }
@@ -132,7 +132,7 @@ TEST_F(StoredTerms, ATermNotStoredOffersTheOneAfterTheNewestWhateverWasTyped) {
     EXPECT_EQ(child<QLabel>("Label_Panel_NewDataNextHalf")->text(), QStringLiteral("前期"));
     key(Qt::Key_F9);
     EXPECT_FALSE(shown("Panel_NewData"));
-    EXPECT_EQ(form_->model().panelOpen, 0);
+    EXPECT_EQ(state().panelOpen, 0);
     EXPECT_EQ(focusName(), "Edit_Year");
     EXPECT_EQ(form_->model().termSlotIndex, 0);
 }

@@ -6,16 +6,15 @@
 #include "league/group_names.h"
 #include "league/team_names.h"
 #include "store/results_file.h"
+#include "store/sjis.h"
 #include "store/text_ops.h"
+#include "support/records.h"
 #include "support/temp_folder.h"
 
 namespace {
 
-const std::string kEmptyResult = std::string(45, ' ') + "\n";
-const std::string kEmptyTeam = std::string(999, ' ') + "\n";
-
 std::string named(const std::string& name) {
-    return padField(name, false, 20) + kEmptyResult.substr(20);
+    return resultRecord(name);
 }
 
 class Names : public ::testing::Test {
@@ -41,9 +40,10 @@ TEST_F(Names, ALetterIsWrittenAtOnceAndOnlyItsByteChanges) {
     // Nothing to write for a letter that stays; a file that is gone is not made anew.
     std::filesystem::remove(t.path(files::kGroups));
     EXPECT_TRUE(storeGroupLetter(m, dir, 19, GroupColumn::Class, 'C'));
-    EXPECT_FALSE(storeGroupLetter(m, dir, 0, GroupColumn::Class, 'X'));
+    EXPECT_EQ(storeGroupLetter(m, dir, 0, GroupColumn::Class, 'X').failedFile(), files::kGroups);
     EXPECT_FALSE(t.exists(files::kGroups));
-    EXPECT_EQ(m.classLetter(0), 'X');
+    // A letter that could not be kept is not held as if it were.
+    EXPECT_EQ(m.classLetter(0), 'A');
 }
 
 TEST_F(Names, ANameGoesIntoTheShownTermOnlyAndTheTotalIsCountedThere) {
@@ -53,19 +53,18 @@ TEST_F(Names, ANameGoesIntoTheShownTermOnlyAndTheTotalIsCountedThere) {
     std::string block1 = repeatRecord(named("Old"), kTeamPositions);
     t.write(files::kResults, file + block0 + block1);
 
-    m.currentGroup = 3;
-    ASSERT_TRUE(storeTeamName(m, dir, 4, teamNameField("Hawks")));
+    ASSERT_TRUE(storeTeamName(m, dir, 0, 2, 4, teamNameField("Hawks")));
     EXPECT_EQ(m.currentRecordNo, 25);
     EXPECT_EQ(m.termTeamCount, 2);
     block0.replace(resultRecordOffset(0, 25) - 32, 20, teamNameField("Hawks"));
     EXPECT_EQ(t.read(files::kResults), file + block0 + block1);
 
     // A blank name empties the slot.
-    ASSERT_TRUE(storeTeamName(m, dir, 4, teamNameField("")));
+    ASSERT_TRUE(storeTeamName(m, dir, 0, 2, 4, teamNameField("")));
     EXPECT_EQ(m.termTeamCount, 1);
 
     std::filesystem::remove(t.path(files::kResults));
-    EXPECT_FALSE(storeTeamName(m, dir, 4, teamNameField("Hawks")));
+    EXPECT_FALSE(storeTeamName(m, dir, 0, 2, 4, teamNameField("Hawks")));
     EXPECT_EQ(m.termTeamCount, 0);
     EXPECT_FALSE(t.exists(files::kResults));
 }
@@ -86,22 +85,27 @@ TEST_F(Names, ShownTeamsGetRegisterRecordsInRowOrderAndSelectingATeamFindsItsOwn
     names[0] = teamNameField("Hawks");
     names[2] = teamNameField("Swallows");
     names[3] = teamNameField("Carp");
-    registerShownTeams(m, dir, names);
+    ASSERT_TRUE(registerShownTeams(m, dir, names));
     reg.replace(1000 + 611, 20, teamNameField("Swallows"));
     reg.replace(2000 + 611, 20, teamNameField("Carp"));
     EXPECT_EQ(t.read(files::kTeamRegister), reg);
 
-    m.currentGroup = 2;
-    selectTeam(m, dir, 0);
+    ASSERT_TRUE(selectTeam(m, dir, 1, 0));
     EXPECT_EQ(m.currentRecordNo, 11);
     EXPECT_EQ(m.detailRecordNo, 7);
-    selectTeam(m, dir, 3);
+    ASSERT_TRUE(selectTeam(m, dir, 1, 3));
     EXPECT_EQ(m.detailRecordNo, 3);
     // An empty row has no record whose details could be written.
-    selectTeam(m, dir, 1);
+    ASSERT_TRUE(selectTeam(m, dir, 1, 1));
     EXPECT_EQ(m.currentRecordNo, 12);
     EXPECT_EQ(m.detailRecordNo, 0);
     EXPECT_EQ(t.read(files::kTeamRegister), reg);
+}
+
+TEST_F(Names, ATypedNameIsStoredWithoutBlanksAroundIt) {
+    EXPECT_EQ(teamNameField(" " + sjis::fromUnicode("清澄白河ＢＣ") + " "), name20("清澄白河ＢＣ"));
+    EXPECT_EQ(teamNameField(sjis::fromUnicode("　ホークス　")), name20("ホークス"));
+    EXPECT_EQ(teamNameField("   "), std::string(20, ' '));
 }
 
 }  // namespace

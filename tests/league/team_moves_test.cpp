@@ -12,12 +12,11 @@
 #include "store/results_file.h"
 #include "store/team_register.h"
 #include "store/text_ops.h"
+#include "support/records.h"
 #include "support/temp_folder.h"
 
 namespace {
 
-const std::string kEmptyResult = std::string(45, ' ') + "\n";
-const std::string kEmptyTeam = std::string(999, ' ') + "\n";
 using Order = std::array<int, kTeamsPerGroup>;  // team in each row
 
 // Ten teams with a result of every pairing; what team a scored against team b does not
@@ -68,7 +67,7 @@ std::string resultsFile(const Order& shownOrder, int shownSlot) {
     return file;
 }
 
-std::string teamRecord(int team) {
+std::string numberedTeam(int team) {
     std::string r = kEmptyTeam;
     r.replace(0, 16, padField("Rep" + std::to_string(team), false, 16));
     r.replace(611, 20, teamName(team));
@@ -77,7 +76,7 @@ std::string teamRecord(int team) {
 
 std::string registerFile(const Order& order) {
     std::string reg = repeatRecord(kEmptyTeam, kTeamPositions);
-    for (int r = 0; r < kTeamsPerGroup; ++r) reg.replace(std::size_t(10 + r) * 1000, 1000, teamRecord(order[r]));
+    for (int r = 0; r < kTeamsPerGroup; ++r) reg.replace(std::size_t(10 + r) * 1000, 1000, numberedTeam(order[r]));
     return reg;
 }
 
@@ -92,30 +91,33 @@ protected:
     LeagueModel m;
     DataDir dir = t.dir();
     const Order start{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    int shown_ = 0;
 
     void lay(int shownSlot) {
-        m.currentGroup = 2;
-        m.termSlotIndex = shownSlot;
+        shown_ = shownSlot;
         t.write(files::kResults, resultsFile(start, shownSlot));
         t.write(files::kTeamRegister, registerFile(start));
     }
+    SaveResult move(int row, MoveDirection d) { return moveTeam(m, dir, shown_, 1, row, d); }
 };
 
 TEST_F(TeamMoves, DownFromRowNineTakesResultsRegisterAndEveryOtherRowsResultsAlong) {
     lay(0);
-    ASSERT_TRUE(moveTeamDown(m, dir, 8));
+    ASSERT_TRUE(move(8, MoveDirection::Down));
     EXPECT_EQ(t.read(files::kResults), resultsFile(swapped(start, 8, 9), 0));
     EXPECT_EQ(t.read(files::kTeamRegister), registerFile(swapped(start, 8, 9)));
-    EXPECT_EQ(m.currentRecordNo, 19);
+    // The moved team is the current team in its new row.
+    EXPECT_EQ(m.currentRecordNo, 20);
+    EXPECT_EQ(m.selectedRow, 9);
 }
 
 TEST_F(TeamMoves, UpChangesOnlyTheShownTermEvenWhenItIsAnOlderOne) {
     lay(1);
-    ASSERT_TRUE(moveTeamUp(m, dir, 4));
+    ASSERT_TRUE(move(4, MoveDirection::Up));
     EXPECT_EQ(t.read(files::kResults), resultsFile(swapped(start, 3, 4), 1));
     EXPECT_EQ(t.read(files::kTeamRegister), registerFile(swapped(start, 3, 4)));
     // Moving back restores every byte.
-    ASSERT_TRUE(moveTeamDown(m, dir, 3));
+    ASSERT_TRUE(move(3, MoveDirection::Down));
     EXPECT_EQ(t.read(files::kResults), resultsFile(start, 1));
     EXPECT_EQ(t.read(files::kTeamRegister), registerFile(start));
 }
@@ -123,13 +125,16 @@ TEST_F(TeamMoves, UpChangesOnlyTheShownTermEvenWhenItIsAnOlderOne) {
 TEST_F(TeamMoves, TheEndRowsAndAMissingFileChangeNothing) {
     lay(0);
     const std::string results = t.read(files::kResults), reg = t.read(files::kTeamRegister);
-    EXPECT_FALSE(moveTeamUp(m, dir, 0));
-    EXPECT_FALSE(moveTeamDown(m, dir, 9));
+    EXPECT_FALSE(canMove(0, MoveDirection::Up));
+    EXPECT_FALSE(canMove(9, MoveDirection::Down));
+    EXPECT_TRUE(move(0, MoveDirection::Up));  // nothing to do, nothing fails
+    EXPECT_TRUE(move(9, MoveDirection::Down));
     EXPECT_EQ(t.read(files::kResults), results);
     EXPECT_EQ(t.read(files::kTeamRegister), reg);
 
     std::filesystem::remove(t.path(files::kTeamRegister));
-    EXPECT_FALSE(moveTeamDown(m, dir, 2));
+    EXPECT_EQ(move(2, MoveDirection::Down).failedFile(), files::kTeamRegister);
+    EXPECT_EQ(m.selectedRow, 2);  // the team did not move
     EXPECT_EQ(t.read(files::kResults), results);
     EXPECT_FALSE(t.exists(files::kTeamRegister));
 }
@@ -139,7 +144,7 @@ TEST_F(TeamMoves, SwappingAcrossGroupsLeavesTheResultBytesOfBothGroupsAlone) {
     std::string expected = t.read(files::kResults);
     const std::string first = expected.substr(resultRecordOffset(0, 1), 46);
     const std::string eleventh = expected.substr(resultRecordOffset(0, 11), 46);
-    ASSERT_TRUE(swapTeams(m, dir, 1, 11));
+    ASSERT_TRUE(swapTeams(m, dir, 0, 1, 11));
     expected.replace(resultRecordOffset(0, 1), 46, eleventh);
     expected.replace(resultRecordOffset(0, 11), 46, first);
     EXPECT_EQ(t.read(files::kResults), expected);

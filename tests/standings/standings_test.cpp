@@ -6,14 +6,12 @@
 
 #include <cstring>
 
+#include "standings/result_codes.h"
 #include "store/results_file.h"
+#include "support/records.h"
 #include "support/temp_folder.h"
 
 namespace {
-
-std::string name20(const std::string& ascii) {
-    return ascii + std::string(20 - ascii.size(), ' ');
-}
 
 // A whole 46-byte record: results left-aligned in 10, each count right-aligned in 2.
 std::string rec(const std::string& team, const std::string& results, const char* wins, const char* losses,
@@ -27,9 +25,10 @@ class Standings : public ::testing::Test {
 protected:
     void SetUp() override {
         // Header and two blocks, so that the second term and the second group can be checked.
-        std::string file = "220" + std::string(28, ' ') + "\n";
-        for (int n = 0; n < 2 * kTeamPositions; ++n) file += std::string(45, ' ') + "\n";
-        folder_.write(files::kResults, file);
+        folder_.write(files::kResults, resultsHeader("220") + termBlock() + termBlock());
+    }
+    SaveResult recompute(bool keepManualRanks = false) {
+        return RecomputeStandings(m_.table, folder_.dir(), termSlot_, group_ - 1, teams_, keepManualRanks);
     }
     void name(int row, const std::string& text) {
         folder_.write(files::kResults, patched(row, 0, name20(text)));
@@ -37,8 +36,7 @@ protected:
     }
     std::string patched(int row, int offset, const std::string& bytes) {
         std::string file = folder_.read(files::kResults);
-        file.replace(resultRecordOffset(m_.termSlotIndex, (m_.currentGroup - 1) * 10 + row) + offset, bytes.size(),
-                     bytes);
+        file.replace(resultRecordOffset(termSlot_, (group_ - 1) * 10 + row) + offset, bytes.size(), bytes);
         return file;
     }
     void beat(int a, int b) {
@@ -46,24 +44,25 @@ protected:
         m_.table.results[b - 1][a - 1] = Loss;
     }
     std::string record(int row) {
-        return folder_.read(files::kResults)
-            .substr(resultRecordOffset(m_.termSlotIndex, (m_.currentGroup - 1) * 10 + row), 46);
+        return folder_.read(files::kResults).substr(resultRecordOffset(termSlot_, (group_ - 1) * 10 + row), 46);
     }
 
     TempFolder folder_;
     LeagueModel m_;
     TeamRows teams_{};
+    int group_ = 1;
+    int termSlot_ = 0;
 };
 
 TEST_F(Standings, EveryRowIsStoredAsItsTwentyFourCharacters) {
-    m_.currentGroup = 2;
-    m_.termSlotIndex = 1;
+    group_ = 2;
+    termSlot_ = 1;
     for (int row = 1; row <= 4; ++row) name(row, "T" + std::to_string(row));
     const std::string before = folder_.read(files::kResults);
     for (auto [a, b] : {std::pair{1, 2}, {1, 3}, {4, 1}, {2, 3}, {4, 2}}) beat(a, b);
     m_.table.results[2][3] = m_.table.results[3][2] = Draw;
 
-    ASSERT_TRUE(RecomputeStandings(m_, folder_.dir(), teams_, false));
+    ASSERT_TRUE(recompute());
 
     EXPECT_EQ(m_.table.standings[3].points, 5);
     EXPECT_DOUBLE_EQ(m_.table.winRate[0], 2.0 / 3.0);
@@ -87,7 +86,7 @@ TEST_F(Standings, AnEmptyRowInsideTheGroupTakesNoRank) {
     name(1, "A");
     name(3, "C");
     beat(3, 1);
-    ASSERT_TRUE(RecomputeStandings(m_, folder_.dir(), teams_, false));
+    ASSERT_TRUE(recompute());
     EXPECT_EQ(record(1).substr(42, 2), " 2");
     EXPECT_EQ(record(2).substr(42, 2), "  ");
     EXPECT_EQ(record(3).substr(42, 2), " 1");
@@ -96,12 +95,12 @@ TEST_F(Standings, AnEmptyRowInsideTheGroupTakesNoRank) {
 TEST_F(Standings, AMissingResultsFileIsReportedAndNotCreated) {
     TempFolder empty;
     beat(1, 2);
-    EXPECT_FALSE(RecomputeStandings(m_, empty.dir(), teams_, false));
+    EXPECT_FALSE(RecomputeStandings(m_.table, empty.dir(), 0, 0, teams_, false));
     EXPECT_FALSE(empty.exists(files::kResults));
     EXPECT_EQ(m_.table.standings[0].wins, 1);
 }
 
-TEST_F(Standings, RanksDoNotDependOnWhichTeamsHaveContactDetails) {
+TEST_F(Standings, EveryTeamShownTakesPartInTheSettledTeamStep) {
     // The six-team example that only the settled-team step decides: T3 beat the leader T4.
     for (int row = 1; row <= 6; ++row) name(row, "T" + std::to_string(row));
     beat(1, 2), beat(1, 6), beat(3, 1), beat(4, 1);
@@ -109,13 +108,61 @@ TEST_F(Standings, RanksDoNotDependOnWhichTeamsHaveContactDetails) {
     beat(3, 4), beat(5, 3);
     beat(4, 5), beat(4, 6);
     beat(5, 6);
-    for (int registered : {0, 3, 6}) {
-        m_.registeredTeams[0] = registered;
-        RecomputeStandings(m_, folder_.dir(), teams_, false);
-        const int expected[6] = {4, 5, 3, 1, 2, 6};
-        for (int row = 0; row < 6; ++row)
-            EXPECT_EQ(m_.table.standings[row].rank, expected[row]) << "row " << row + 1 << ", " << registered;
+    ASSERT_TRUE(recompute());
+    const int expected[6] = {4, 5, 3, 1, 2, 6};
+    for (int row = 0; row < 6; ++row) EXPECT_EQ(m_.table.standings[row].rank, expected[row]) << "row " << row + 1;
+}
+
+TEST_F(Standings, RanksKeptByHandStayAsStored) {
+    name(1, "A");
+    name(2, "B");
+    folder_.write(files::kResults, patched(1, 42, " 7"));
+    beat(2, 1);
+    ASSERT_TRUE(recompute(true));
+    EXPECT_EQ(record(1).substr(30, 14), "   1    0.00 7");
+    EXPECT_EQ(record(2).substr(30, 14), " 1     21.00  ");
+}
+
+TEST(WinRate, KeepsItsFirstFourCharacters) {
+    EXPECT_EQ(encodeWinRate(2.0 / 3.0, true), "0.66");
+    EXPECT_EQ(encodeWinRate(1.0, true), "1.00");
+    EXPECT_EQ(encodeWinRate(0.0, true), "0.00");
+    EXPECT_EQ(encodeWinRate(0.0, false), "    ");
+    EXPECT_EQ(encodeWinRate(0.9996, true), "1.00");
+}
+
+TEST(ResultCodes, AClickGoesRoundAndTheOtherCellMirrorsIt) {
+    int code = NoResult;
+    const int cycle[] = {Win, Loss, Draw, NoResult, Win};
+    const int mirrored[] = {Loss, Win, Draw, NoResult, Loss};
+    for (int i = 0; i < 5; ++i) {
+        code = nextResultOnClick(code);
+        EXPECT_EQ(code, cycle[i]);
+        EXPECT_EQ(mirrorResult(code), mirrored[i]);
     }
+    // Any byte the program does not write counts as no result, and the codes round-trip.
+    for (int c = 0; c < 256; ++c) {
+        const int decoded = decodeResultByte(char(c));
+        EXPECT_EQ(decoded, c >= '1' && c <= '3' ? c - '0' : NoResult);
+        if (decoded != NoResult) EXPECT_EQ(encodeResultByte(decoded), char(c));
+    }
+    EXPECT_EQ(nextResultOnClick(7), NoResult);
+}
+
+TEST(StoredTable, ReadsCodesCountsAndRanksButNeverATeamsOwnCell) {
+    std::array<std::string, kTeamsPerGroup> rows;
+    rows.fill(kEmptyResult);
+    rows[0] = resultRecord("A", "3123x      1 2   30.50 9");
+    const ResultsTable t = tableFromRecords(rows);
+    EXPECT_EQ(t.results[0][0], NoResult);  // its own cell, whatever the byte
+    EXPECT_EQ(t.results[0][1], Win);
+    EXPECT_EQ(t.results[0][2], Loss);
+    EXPECT_EQ(t.results[0][3], Draw);
+    EXPECT_EQ(t.results[0][4], NoResult);
+    EXPECT_EQ(t.standings[0].wins, 1);
+    EXPECT_EQ(t.standings[0].losses, 2);
+    EXPECT_EQ(t.standings[0].points, 3);
+    EXPECT_EQ(t.standings[0].rank, 9);
 }
 
 }  // namespace

@@ -17,8 +17,7 @@ TEST(RecordLayouts, WidthsAndOffsetsOfEveryFile) {
     EXPECT_EQ(team.offsets, (std::vector<int>{0, 16, 29, 42, 55, 63, 71, 91, 131, 171, 211, 611, 631}));
     const RecordLayout& result = layouts::get(layouts::Result);
     EXPECT_EQ(result.recordLength, 46);
-    EXPECT_EQ(result.offsets,
-              (std::vector<int>{0, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 32, 34, 36, 38, 42}));
+    EXPECT_EQ(result.offsets, (std::vector<int>{0, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 32, 34, 36, 38, 42}));
     EXPECT_EQ(layouts::get(layouts::Suspended).offsets, team.offsets);
     EXPECT_EQ(layouts::get(layouts::ChangePosition).recordLength, 8);
     EXPECT_EQ(layouts::get(layouts::SavedPostalCode).recordLength, 40);
@@ -38,7 +37,7 @@ TEST(RecordCodec, ClearedRecordsAreBlanksAndALineFeed) {
 
 TEST(RecordCodec, PackAndUnpackKeepEveryByteOfAField) {
     RecordCodec c(layouts::get(layouts::Team));
-    c.field(team_field::Representative).assign("ABCDEFGHIJKLMNOP");   // exactly 16
+    c.field(team_field::Representative).assign("ABCDEFGHIJKLMNOP");  // exactly 16
     c.field(team_field::Mobile).assign("0901234567890X");            // 14, one too many
     c.field(team_field::TeamName).assign(kJapanese);
     c.packRecord();
@@ -105,6 +104,28 @@ TEST(TextOps, ACutNeverSplitsADoubleByteCharacter) {
     EXPECT_EQ(padField(mixed, false, 4), mixed.substr(0, 3) + " ");
     EXPECT_EQ(sjis::cutToWidth(mixed, 2), "A");
     EXPECT_EQ(sjis::boundaryAtOrBefore(mixed, 3), 3u);
+}
+
+TEST(TextOps, AFieldIsAlwaysExactlyItsWidthEvenAfterALoneLeadByte) {
+    // A short text that ends in the first half of a character: the half goes, the width stays.
+    const std::string lone = "AB\x82";
+    EXPECT_EQ(padField(lone, false, 10), "AB        ");
+    EXPECT_EQ(padField(lone, true, 10), "        AB");
+    EXPECT_EQ(sjis::cutToWidth(lone, 10), "AB");
+    for (std::size_t w : {1u, 2u, 3u, 4u, 30u})
+        for (bool right : {false, true}) EXPECT_EQ(padField(kJapanese + "\x93", right, w).size(), w);
+}
+
+TEST(TextOps, TrimmingBlanksKeepsCharactersWhole) {
+    const std::string wide = sjis::fromUnicode("　清澄白河ＢＣ　");
+    EXPECT_EQ(trimBlanks(" " + wide + "  "), sjis::fromUnicode("清澄白河ＢＣ"));
+    // 0x81 0x40 is a full-width blank only where a character starts: "\x81\x81\x40" is "＼" then "@".
+    EXPECT_EQ(trimBlanks("\x81\x5F\x40"), "\x81\x5F\x40");
+    EXPECT_EQ(trimBlanks("   "), "");
+    EXPECT_TRUE(holdsTeam("A "));
+    EXPECT_FALSE(holdsTeam(" A"));
+    EXPECT_FALSE(holdsTeam(std::string("\0A", 2)));
+    EXPECT_FALSE(holdsTeam(""));
 }
 
 TEST(Sjis, RoundTripsTheCharactersOrganisersUse) {

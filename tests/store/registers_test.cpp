@@ -3,74 +3,82 @@
 
 #include <gtest/gtest.h>
 
+#include "store/file_transaction.h"
 #include "store/results_file.h"
 #include "store/suspended_register.h"
 #include "store/team_register.h"
 #include "store/text_ops.h"
+#include "support/records.h"
 #include "support/temp_folder.h"
 
 namespace {
-
-const std::string kEmptyTeam = std::string(999, ' ') + "\n";
-
-// A team record with a representative and a team name.
-std::string team(const std::string& representative, const std::string& name, char fill = ' ') {
-    std::string r = kEmptyTeam;
-    r.replace(0, 16, padField(representative, false, 16));
-    r.replace(211, 400, std::string(400, fill));
-    r.replace(611, 20, padField(name, false, 20));
-    return r;
-}
 
 class Registers : public ::testing::Test {
 protected:
     TempFolder t;
     LeagueModel m;
     DataDir dir = t.dir();
-    std::string reg(std::initializer_list<std::pair<int, std::string>> records) {
-        std::string r = repeatRecord(kEmptyTeam, 200);
-        for (auto& [n, rec] : records) r.replace(std::size_t(n - 1) * 1000, 1000, rec);
-        return r;
-    }
     std::string suspended(std::initializer_list<std::string> names) {
         std::string r;
-        for (auto& n : names) r += team("rep " + n, n, 'm');
+        for (auto& n : names) r += teamRecord("rep " + n, n, 'm');
         return r;
     }
 };
 
 TEST_F(Registers, NamesAreFoundByTheirFirstRecordAndAllocatedToTheFirstFreeOne) {
-    t.write(files::kTeamRegister, reg({{30, team("a", "Falcons")}, {150, team("b", "Falcons")}, {151, team("", "Hawks")},
-                                        {1, team("", "Owls")}}));
+    t.write(files::kTeamRegister, teamRegister({{30, teamRecord("a", "Falcons")},
+                                                {150, teamRecord("b", "Falcons")},
+                                                {151, teamRecord("", "Hawks")},
+                                                {1, teamRecord("", "Owls")}}));
     EXPECT_EQ(findTeamByName(m, dir, "Falcons"), 30);
     EXPECT_EQ(findTeamByName(m, dir, "Hawks"), 151);
     EXPECT_EQ(findTeamByName(m, dir, "Nobody"), 0);
-    EXPECT_EQ(findOrAllocateTeam(m, dir, "Hawks"), 151);
+    EXPECT_EQ(findOrAllocateTeam(m, dir, "Hawks").recordNo, 151);
     const std::string before = t.read(files::kTeamRegister);
-    EXPECT_EQ(findOrAllocateTeam(m, dir, "Swallows"), 2);
+    EXPECT_EQ(findOrAllocateTeam(m, dir, "Swallows").recordNo, 2);
     std::string after = t.read(files::kTeamRegister);
-    EXPECT_EQ(after.substr(1000 + 611, 20), padField("Swallows", false, 20));
+    EXPECT_EQ(after.substr(1000 + 611, 20), name20("Swallows"));
     // Nothing but the name field of record 2 changed.
     after.replace(1000 + 611, 20, before.substr(1000 + 611, 20));
     EXPECT_EQ(after, before);
     EXPECT_EQ(findTeamByName(m, dir, "Swallows"), 2);
 }
 
+TEST_F(Registers, TheNamesInMemoryFollowAFileChangedBehindTheirBack) {
+    t.write(files::kTeamRegister, teamRegister({{4, teamRecord("", "Owls")}}));
+    EXPECT_EQ(findTeamByName(m, dir, "Owls"), 4);
+    // Another program (or a restored backup) rewrites the register while ours runs.
+    t.write(files::kTeamRegister, teamRegister({{9, teamRecord("", "Owls")}, {1, teamRecord("", "Kites")}}));
+    EXPECT_EQ(findTeamByName(m, dir, "Owls"), 9);
+    EXPECT_EQ(findOrAllocateTeam(m, dir, "Wrens").recordNo, 2);
+}
+
+TEST_F(Registers, ANameFieldOfNulsIsFreeNotATeam) {
+    std::string reg = teamRegister({{1, teamRecord("", "Owls")}});
+    reg.replace(teamAt(2) + 611, 20, std::string(20, '\0'));
+    t.write(files::kTeamRegister, reg);
+    EXPECT_EQ(findOrAllocateTeam(m, dir, "Wrens").recordNo, 2);
+}
+
 TEST_F(Registers, AFullRegisterOrAMissingOneAllocatesNothing) {
     std::string full;
-    for (int i = 0; i < 200; ++i) full += team("r", "T" + std::to_string(i));
+    for (int i = 0; i < 200; ++i) full += teamRecord("r", "T" + std::to_string(i));
     t.write(files::kTeamRegister, full);
-    EXPECT_EQ(findOrAllocateTeam(m, dir, "Extra"), 0);
+    EXPECT_EQ(findOrAllocateTeam(m, dir, "Extra").recordNo, 0);
     EXPECT_EQ(t.read(files::kTeamRegister), full);
     TempFolder empty;
     empty.write("Data/.keep", "");
-    EXPECT_EQ(findOrAllocateTeam(m, empty.dir(), "Extra"), 0);
+    LeagueModel fresh;
+    EXPECT_EQ(findOrAllocateTeam(fresh, empty.dir(), "Extra").recordNo, 0);
     EXPECT_FALSE(empty.exists(files::kTeamRegister));
 }
 
 TEST_F(Registers, RegisteredTeamsCountRecordsWithARepresentative) {
-    std::string r = reg({{1, team("rep", "A")}, {2, team("", "B")}, {10, team("rep", "")}, {11, team("x", "C")},
-                         {200, team("y", "D")}});
+    std::string r = teamRegister({{1, teamRecord("rep", "A")},
+                                  {2, teamRecord("", "B")},
+                                  {10, teamRecord("rep", "")},
+                                  {11, teamRecord("x", "C")},
+                                  {200, teamRecord("y", "D")}});
     r[2 * 1000 + 0] = '\0';  // record 3: a NUL first byte is no representative either
     r.replace(2 * 1000 + 611, 1, "N");
     t.write(files::kTeamRegister, r);
@@ -86,19 +94,18 @@ TEST_F(Registers, RegisteredTeamsCountRecordsWithARepresentative) {
 }
 
 TEST_F(Registers, DetailFieldsAreWrittenInPlaceWithTheirWidth) {
-    t.write(files::kTeamRegister, reg({{7, team("old", "Owls", 'm')}}));
-    m.detailRecordNo = 7;
-    ASSERT_TRUE(writeTeamField(m, dir, team_field::Telephone, "03-1234-5678-99"));
-    ASSERT_TRUE(writeTeamField(m, dir, team_field::Remarks, "line one\r\nline two"));
+    t.write(files::kTeamRegister, teamRegister({{7, teamRecord("old", "Owls", 'm')}}));
+    ASSERT_TRUE(writeTeamField(dir, 7, team_field::Telephone, "03-1234-5678-99"));
+    ASSERT_TRUE(writeTeamField(dir, 7, team_field::Remarks, "line one\r\nline two"));
     std::string f = t.read(files::kTeamRegister);
     EXPECT_EQ(f.substr(6000 + 29, 13), "03-1234-5678-");
     EXPECT_EQ(f.substr(6000 + 211, 400), padField("line one\r\nline two", false, 400));
-    ASSERT_TRUE(writeTeamField(m, dir, team_field::Remarks, "\r\nstarts with a break"));
+    ASSERT_TRUE(writeTeamField(dir, 7, team_field::Remarks, "\r\nstarts with a break"));
     EXPECT_EQ(t.read(files::kTeamRegister).substr(6000 + 211, 400), std::string(400, ' '));
-    EXPECT_EQ(t.read(files::kTeamRegister).substr(6000 + 611, 20), padField("Owls", false, 20));
+    EXPECT_EQ(t.read(files::kTeamRegister).substr(6000 + 611, 20), name20("Owls"));
     EXPECT_EQ(t.size(files::kTeamRegister), 200000);
-    ASSERT_TRUE(readTeam(m, dir));
-    EXPECT_EQ(m.teamCodec.field(team_field::Representative).bytes(), padField("old", false, 16));
+    EXPECT_EQ(readTeam(dir, 7).substr(0, 16), padField("old", false, 16));
+    EXPECT_FALSE(writeTeamField(dir, 0, team_field::Telephone, "x"));
 }
 
 TEST_F(Registers, SuspendedTeamsAreAppendedAndRemovedInOrder) {
@@ -107,93 +114,102 @@ TEST_F(Registers, SuspendedTeamsAreAppendedAndRemovedInOrder) {
     EXPECT_EQ(t.size(files::kSuspended), 0);
     EXPECT_EQ(m.suspendedCount, 0);
 
-    m.teamCodec.record() = team("rep A", "Alpha", 'm');
-    m.teamCodec.unpackRecord();
-    ASSERT_TRUE(appendSuspended(m, dir));
-    EXPECT_EQ(t.read(files::kSuspended), team("rep A", "Alpha", 'm'));
+    ASSERT_TRUE(appendSuspended(m, dir, teamRecord("rep A", "Alpha", 'm')));
+    EXPECT_EQ(t.read(files::kSuspended), teamRecord("rep A", "Alpha", 'm'));
     EXPECT_EQ(m.suspendedCount, 1);
+    EXPECT_EQ(readSuspended(dir, 1), teamRecord("rep A", "Alpha", 'm'));
 
     ASSERT_TRUE(removeSuspended(m, dir, 0));
     EXPECT_EQ(t.size(files::kSuspended), 0);
     EXPECT_EQ(m.suspendedCount, 0);
 
     t.write(files::kSuspended, suspended({"A", "B", "C", "D"}));
-    countSuspended(m, dir);
+    ASSERT_TRUE(countSuspended(m, dir));
     ASSERT_TRUE(removeSuspended(m, dir, 1));
     EXPECT_EQ(t.read(files::kSuspended), suspended({"A", "C", "D"}));
     EXPECT_EQ(m.suspendedCount, 3);
     EXPECT_EQ(t.read(files::kSuspendedScratch), suspended({"A", "C", "D"}));
 }
 
-TEST_F(Registers, TheSuspendedCountStopsAtAHundred) {
+TEST_F(Registers, TheSuspendedCountStopsAtAHundredAndAHundredAndFirstIsRefused) {
     std::string many;
-    for (int i = 0; i < 103; ++i) many += team("r", "S" + std::to_string(i));
+    for (int i = 0; i < 103; ++i) many += teamRecord("r", "S" + std::to_string(i));
     t.write(files::kSuspended, many + "partial");
-    countSuspended(m, dir);
+    ASSERT_TRUE(countSuspended(m, dir));
     EXPECT_EQ(m.suspendedCount, 100);
-    m.teamCodec.clearRecord();
-    EXPECT_FALSE(appendSuspended(m, dir));
+    const std::string before = t.read(files::kSuspended);
+    EXPECT_FALSE(appendSuspended(m, dir, kEmptyTeam));
+    EXPECT_EQ(t.read(files::kSuspended), before);
 }
 
 TEST_F(Registers, SnapshotsBringBothRegistersBack) {
-    const std::string teams = reg({{1, team("a", "A")}, {2, team("b", "B")}});
+    const std::string teams = teamRegister({{1, teamRecord("a", "A")}, {2, teamRecord("b", "B")}});
     t.write(files::kTeamRegister, teams);
     t.write(files::kSuspended, suspended({"X", "Y"}));
-    countSuspended(m, dir);
+    ASSERT_TRUE(countSuspended(m, dir));
     ASSERT_TRUE(snapshotRegisters(m, dir));
     EXPECT_EQ(t.read(files::kTeamSnapshot), teams);
     EXPECT_EQ(t.read(files::kSuspendedSnapshot), suspended({"X", "Y"}));
 
-    t.write(files::kTeamRegister, reg({}));
+    t.write(files::kTeamRegister, teamRegister());
     t.write(files::kSuspended, suspended({"Z"}));
-    m.suspendedCount = 1;
-    ASSERT_TRUE(restoreRegisters(m, dir));
+    FileTransaction restore(dir);
+    ASSERT_TRUE(stageRestoredRegisters(restoredRegisters(dir), restore));
+    ASSERT_TRUE(restore.commit());
     EXPECT_EQ(t.read(files::kTeamRegister), teams);
     EXPECT_EQ(t.read(files::kSuspended), suspended({"X", "Y"}));
-    EXPECT_EQ(m.suspendedCount, 2);
 }
 
 TEST_F(Registers, AnEmptySuspendedSnapshotEmptiesTheRegisterAgain) {
-    t.write(files::kTeamRegister, reg({}));
+    t.write(files::kTeamRegister, teamRegister());
     t.write(files::kSuspended, "");
-    countSuspended(m, dir);
+    ASSERT_TRUE(countSuspended(m, dir));
     ASSERT_TRUE(snapshotRegisters(m, dir));
     EXPECT_EQ(t.size(files::kSuspendedSnapshot), 0);
     t.write(files::kSuspended, suspended({"New"}));
-    m.suspendedCount = 1;
-    restoreRegisters(m, dir);
-    EXPECT_EQ(t.size(files::kSuspended), 0);
-    EXPECT_EQ(m.suspendedCount, 0);
+    const RestoredRegisters r = restoredRegisters(dir);
+    ASSERT_TRUE(r.suspended.has_value());
+    EXPECT_EQ(*r.suspended, "");
 }
 
-TEST_F(Registers, MissingSnapshotsLeaveTheRegistersAlone) {
-    t.write(files::kTeamRegister, reg({{5, team("e", "E")}}));
-    t.write(files::kSuspended, suspended({"Q"}));
-    m.suspendedCount = 1;
-    restoreRegisters(m, dir);
-    EXPECT_EQ(t.read(files::kTeamRegister), reg({{5, team("e", "E")}}));
-    EXPECT_EQ(m.suspendedCount, 1);
-    // A snapshot cut short still restores a register of 200 records.
-    t.write(files::kTeamSnapshot, team("a", "A"));
-    restoreRegisters(m, dir);
-    EXPECT_EQ(t.read(files::kTeamRegister), reg({{1, team("a", "A")}}));
+TEST_F(Registers, AMissingSnapshotRestoresNothingAndAShortOneIsRefused) {
+    RestoredRegisters r = restoredRegisters(dir);
+    EXPECT_FALSE(r.team || r.suspended);
+    EXPECT_TRUE(r.damaged.empty());
+    // An Info.old cut short would blank every team it lacks: it is not used at all.
+    t.write(files::kTeamSnapshot, teamRecord("a", "A"));
+    r = restoredRegisters(dir);
+    EXPECT_EQ(r.damaged, files::kTeamSnapshot);
+    FileTransaction tx(dir);
+    EXPECT_FALSE(stageRestoredRegisters(r, tx));
+    EXPECT_TRUE(tx.empty());
 }
 
-TEST_F(Registers, SwappingAndMovingKeepTheRegisterAndTheResultsInStep) {
-    t.write(files::kTeamRegister, reg({{1, team("a", "A")}, {2, team("b", "B")}}));
-    std::string res = std::string(31, ' ') + "\n";
-    std::string blk = repeatRecord(std::string(45, ' ') + "\n", 200);
-    blk.replace(0, 46, padField("A", false, 45) + "\n");
-    blk.replace(46, 46, padField("B", false, 45) + "\n");
-    t.write(files::kResults, res + blk);
-    ASSERT_TRUE(swapTeams(m, dir, 1, 2));
-    EXPECT_EQ(t.read(files::kTeamRegister).substr(0, 1000), team("b", "B"));
-    EXPECT_EQ(t.read(files::kResults).substr(32, 1), "B");
-    ASSERT_TRUE(moveTeam(m, dir, 1, 3));
-    EXPECT_EQ(t.read(files::kTeamRegister).substr(2000, 1000), team("b", "B"));
-    EXPECT_EQ(t.read(files::kTeamRegister).substr(0, 1000), kEmptyTeam);
-    EXPECT_EQ(t.read(files::kResults).substr(32 + 92, 1), "B");
-    EXPECT_EQ(t.read(files::kResults).substr(32, 46), std::string(45, ' ') + "\n");
+TEST_F(Registers, SwappingKeepsTheRegisterAndTheResultsInStep) {
+    t.write(files::kTeamRegister, teamRegister({{1, teamRecord("a", "A")}, {2, teamRecord("b", "B")}}));
+    t.write(files::kResults,
+            resultsHeader("220") + termBlock({{1, resultRecord("A", " 1")}, {2, resultRecord("B", "2")}}));
+    ASSERT_TRUE(swapTeams(m, dir, 0, 1, 2));
+    EXPECT_EQ(t.read(files::kTeamRegister).substr(0, 1000), teamRecord("b", "B"));
+    EXPECT_EQ(t.read(files::kTeamRegister).substr(1000, 1000), teamRecord("a", "A"));
+    // B's record comes first, and in both the two result columns traded places.
+    EXPECT_EQ(t.read(files::kResults).substr(resultAt(0, 1), 46), resultRecord("B", " 2"));
+    EXPECT_EQ(t.read(files::kResults).substr(resultAt(0, 2), 46), resultRecord("A", "1"));
+    EXPECT_EQ(findTeamByName(m, dir, "A"), 2);
+}
+
+TEST_F(Registers, ASwapThatCannotBeSavedChangesNeitherFile) {
+    const std::string reg = teamRegister({{1, teamRecord("a", "A")}, {2, teamRecord("b", "B")}});
+    const std::string res = resultsHeader("220") + termBlock({{1, resultRecord("A")}, {2, resultRecord("B")}});
+    t.write(files::kTeamRegister, reg);
+    t.write(files::kResults, res);
+    fileio::testing::failWritesWhen(
+        [&](const fileio::testing::WriteAttempt& a) { return a.path == t.path(files::kResults); });
+    const SaveResult saved = swapTeams(m, dir, 0, 1, 2);
+    fileio::testing::reset();
+    EXPECT_EQ(saved.failedFile(), files::kResults);
+    EXPECT_EQ(t.read(files::kTeamRegister), reg);
+    EXPECT_EQ(t.read(files::kResults), res);
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // Data/Seiseki.001: the term header, the term blocks, and the records of one group.
 
+#include "store/results_file.h"
+
 #include <gtest/gtest.h>
 
-#include "store/results_file.h"
+#include "store/file_io.h"
 #include "store/text_ops.h"
 #include "support/temp_folder.h"
 
@@ -10,10 +12,14 @@ namespace {
 
 const std::string kEmpty = std::string(45, ' ') + "\n";
 
-std::string header(const std::string& slots) { return padField(slots, false, 30) + " \n"; }
+std::string header(const std::string& slots) {
+    return padField(slots, false, 30) + " \n";
+}
 
 // A record with a name in the first bytes.
-std::string named(const std::string& name) { return padField(name, false, 20) + std::string(25, ' ') + "\n"; }
+std::string named(const std::string& name) {
+    return padField(name, false, 20) + std::string(25, ' ') + "\n";
+}
 
 // A block whose record n carries "Tn" for every n in the list.
 std::string block(std::initializer_list<int> occupied, const std::string& tag = "T") {
@@ -40,16 +46,20 @@ TEST_F(ResultsFile, ANewFileIsAHeaderAndOneEmptyBlock) {
 
 TEST_F(ResultsFile, FindTermTellsFoundMissingAndNothingStored) {
     write(header("") + block({}));
-    EXPECT_EQ(findTerm(m, dir, "221"), TermLookup::NoTermStored);
+    EXPECT_EQ(findTerm(dir, "221").lookup, TermLookup::NoTermStored);
     write(header("221220211") + block({}));
-    EXPECT_EQ(findTerm(m, dir, "230"), TermLookup::NotFound);
-    EXPECT_EQ(findTerm(m, dir, "211"), TermLookup::Found);
-    EXPECT_EQ(m.termSlotIndex, 2);
+    EXPECT_EQ(findTerm(dir, "230").lookup, TermLookup::NotFound);
+    EXPECT_EQ(findTerm(dir, "211").lookup, TermLookup::Found);
+    EXPECT_EQ(findTerm(dir, "211").slot, 2);
     t.write(files::kResults, "22");  // a damaged, short header
-    EXPECT_EQ(findTerm(m, dir, "221"), TermLookup::NotFound);
+    EXPECT_EQ(findTerm(dir, "221").lookup, TermLookup::NotFound);
+    // A slot of NULs holds no term, whatever its key would compare with.
+    t.write(files::kResults, std::string(3, '\0') + "220");
+    EXPECT_EQ(findTerm(dir, "220").slot, 1);
+    EXPECT_EQ(readTermHeader(dir).storedTerms(), 1);
 }
 
-TEST_F(ResultsFile, TermSlotsGiveTheNewestTermAndTheDeleteCommand) {
+TEST_F(ResultsFile, TermSlotsGiveTheNewestTermAndWhetherOneCanBeDeleted) {
     m.todayHeiseiYear = 38;
     write(header("221") + block({}));
     readTermSlots(m, dir);
@@ -57,14 +67,12 @@ TEST_F(ResultsFile, TermSlotsGiveTheNewestTermAndTheDeleteCommand) {
     EXPECT_EQ(m.termHalf, 1);
     EXPECT_EQ(m.yearFieldText, "22");
     EXPECT_EQ(m.deleteAvailable, 0);
-    EXPECT_EQ(m.deleteCommandCaption, "F4" + std::string(23, ' '));
 
     write(header("290211") + block({}));
     readTermSlots(m, dir);
     EXPECT_EQ(m.deleteAvailable, 1);
     EXPECT_EQ(m.termHalf, 0);
     EXPECT_EQ(m.yearFieldText, "29");
-    EXPECT_EQ(m.deleteCommandCaption, "F4 平成29年 前期 成績削除");
 
     write(header("") + block({}));
     readTermSlots(m, dir);
@@ -96,26 +104,26 @@ TEST_F(ResultsFile, InsertingIntoTenTermsDropsTheOldest) {
         EXPECT_EQ(f.substr(32 + s * 9200, 9200), block({s}, "S" + std::to_string(s - 1) + "-")) << s;
 }
 
-TEST_F(ResultsFile, DeletingTheNewestOfTenTermsMovesTheRestForward) {
+TEST_F(ResultsFile, WithoutTheNewestOfTenTermsTheRestMoveForward) {
     std::string image = header("261260251250241240231230221220");
     for (int s = 0; s < 10; ++s) image += block({s + 1}, "S" + std::to_string(s) + "-");
-    write(image);
-    m.currentGroup = 5;
-    m.termSlotIndex = 3;
-    ASSERT_TRUE(deleteNewestTerm(m, dir));
-    std::string f = file();
+    const std::string f = withoutNewestTerm(image);
     ASSERT_EQ(f.size(), 92032u);
     EXPECT_EQ(f.substr(0, 32), header("260251250241240231230221220"));
     for (int s = 0; s < 9; ++s)
         EXPECT_EQ(f.substr(32 + s * 9200, 9200), block({s + 2}, "S" + std::to_string(s + 1) + "-")) << s;
     EXPECT_EQ(f.substr(32 + 9 * 9200, 9200), block({}));
-    EXPECT_EQ(m.deleteDone, 1);
-    EXPECT_EQ(m.termSlotIndex, 0);
-    EXPECT_EQ(m.currentGroup, 1);
-    EXPECT_EQ(m.currentRecordNo, 1);
-    EXPECT_EQ(m.latestYear, 26);
-    EXPECT_EQ(m.termHalf, 0);
-    EXPECT_EQ(m.termTeamCount, 1);
+}
+
+TEST_F(ResultsFile, AnInsertThatCannotBeWrittenLeavesTheFileAsItWas) {
+    const std::string before = header("220") + block({1, 15});
+    write(before);
+    fileio::testing::failWritesWhen(fileio::testing::diskFull);
+    const SaveResult saved = insertNewestTerm(dir, makeTermKey(22, 1));
+    fileio::testing::reset();
+    EXPECT_EQ(saved.failedFile(), files::kResults);
+    EXPECT_EQ(file(), before);
+    EXPECT_FALSE(t.exists(std::string(files::kResults) + ".tf-new"));
 }
 
 TEST_F(ResultsFile, TeamCountsIgnoreRecordsThatBeginWithABlank) {
@@ -139,87 +147,69 @@ TEST_F(ResultsFile, TeamCountsIgnoreRecordsThatBeginWithABlank) {
     EXPECT_EQ(m.resultGroupCount, 20);
 }
 
-TEST_F(ResultsFile, GroupResultsAreStoredAsTheirTwentyFourCharacters) {
+TEST_F(ResultsFile, AGroupsFieldsAreWrittenAsOneBlockAndNeverReachTheTrailer) {
     write(header("220") + block({11, 12, 13}));
-    m.currentGroup = 2;
-    auto& tb = m.table;
-    tb.results[0][1] = Win;
-    tb.results[0][2] = Win;
-    tb.results[0][3] = Loss;
-    tb.standings[0] = {2, 1, 0, 4, 1};
-    tb.winRate[0] = 2.0 / 3.0;
-    tb.results[1][0] = Loss;
-    tb.results[1][2] = Draw;
-    tb.standings[1] = {0, 1, 1, 1, 3};
-    tb.winRate[1] = 0.0;
-    tb.results[2][0] = Loss;
-    tb.standings[2] = {3, 0, 0, 6, 2};
-    tb.winRate[2] = 1.0;
-    ASSERT_TRUE(writeGroupResults(m, dir, false));
-    std::string f = file();
-    auto rec = [&](int n) { return f.substr(resultRecordOffset(0, n), 46); };
-    EXPECT_EQ(rec(11), padField("T11", false, 20) + " 112      " + " 2 1   40.66 1" + " \n");
-    EXPECT_EQ(rec(12), padField("T12", false, 20) + "2 3       " + "   1 1 10.00 3" + " \n");
-    EXPECT_EQ(rec(13), padField("T13", false, 20) + "2         " + " 3     61.00 2" + " \n");
-    EXPECT_EQ(rec(14), kEmpty);
-    EXPECT_EQ(rec(1), kEmpty);
-
-    // With ranks kept by hand only 22 characters are written: the stored rank stays.
-    tb.standings[0].rank = 7;
-    tb.standings[0].wins = 5;
-    ASSERT_TRUE(writeGroupResults(m, dir, true));
-    EXPECT_EQ(file().substr(resultRecordOffset(0, 11) + 30, 14), " 5 1   40.66 1");
-    ASSERT_TRUE(writeRank(m, dir, 0, 4));
+    std::array<std::string, kTeamsPerGroup> rows;
+    rows[0] = "ABC";
+    rows[9] = std::string(40, 'x');  // longer than the record: cut before its blank and line feed
+    ASSERT_TRUE(writeGroupFields(dir, 0, 1, 20, rows));
+    const std::string f = file();
+    EXPECT_EQ(f.substr(resultRecordOffset(0, 11), 46),
+              padField("T11", false, 20) + "ABC" + std::string(22, ' ') + "\n");
+    EXPECT_EQ(f.substr(resultRecordOffset(0, 12), 46), named("T12"));
+    EXPECT_EQ(f.substr(resultRecordOffset(0, 20), 46), std::string(20, ' ') + std::string(24, 'x') + " \n");
+    EXPECT_EQ(f.substr(resultRecordOffset(0, 21), 46), kEmpty);
+    ASSERT_TRUE(writeRank(dir, 0, 1, 0, 4));
     EXPECT_EQ(file().substr(resultRecordOffset(0, 11) + 42, 4), " 4 \n");
 }
 
-TEST_F(ResultsFile, WinRatesKeepTheirFirstFourCharacters) {
-    EXPECT_EQ(encodeWinRate(2.0 / 3.0, true), "0.66");
-    EXPECT_EQ(encodeWinRate(1.0, true), "1.00");
-    EXPECT_EQ(encodeWinRate(0.0, true), "0.00");
-    EXPECT_EQ(encodeWinRate(0.0, false), "    ");
-    EXPECT_EQ(encodeWinRate(0.9996, true), "1.00");
+TEST_F(ResultsFile, AWritePastTheEndOfAShortFileFillsTheGapWithEmptyRecords) {
+    write(header("220") + block({1}).substr(0, 5000));  // cut in the middle of a record
+    std::array<std::string, kTeamsPerGroup> rows;
+    rows[0] = "1";
+    ASSERT_TRUE(writeGroupFields(dir, 0, 19, 20, rows));
+    const std::string f = file();
+    EXPECT_EQ(f.find('\0'), std::string::npos);
+    ASSERT_EQ(f.size(), std::size_t(resultRecordOffset(0, 201)));
+    // From the cut on, every record is blanks and a line feed where a record ends.
+    EXPECT_EQ(f.substr(resultRecordOffset(0, 110), 46), kEmpty);
+    EXPECT_EQ(f.substr(resultRecordOffset(0, 191), 46), padField("", false, 20) + "1" + std::string(24, ' ') + "\n");
+    LeagueModel counted;
+    ASSERT_TRUE(countTermTeams(counted, dir));
+    EXPECT_EQ(counted.termTeamCount, 1);
 }
 
-TEST_F(ResultsFile, ARecordThatCannotBeReadShowsBlanksNotTheRowBefore) {
+TEST_F(ResultsFile, ARecordThatCannotBeReadIsBlankNotTheRowBefore) {
     write(header("220") + block({1}));
-    m.currentRecordNo = 1;
-    ASSERT_TRUE(readResultRecord(m, dir));
-    EXPECT_EQ(m.resultCodec.field(result_field::TeamName).bytes(), padField("T1", false, 20));
-    m.termSlotIndex = 4;  // past the end of the file
-    readResultRecord(m, dir);
-    EXPECT_EQ(m.resultCodec.field(result_field::TeamName).bytes(), std::string(20, ' '));
-    m.termSlotIndex = 0;
-    readResultRecord(m, dir);
-    t.write(files::kResults + std::string(".gone"), "");
+    EXPECT_EQ(readResultRecord(dir, 0, 1), named("T1"));
+    EXPECT_EQ(readResultRecord(dir, 4, 1), kEmpty);  // past the end of the file
+    auto rows = readGroupRecords(dir, 0, 0);
+    EXPECT_EQ(rows[0], named("T1"));
+    EXPECT_EQ(rows[1], kEmpty);
     std::remove(t.path(files::kResults).c_str());
-    EXPECT_FALSE(readResultRecord(m, dir));
-    EXPECT_EQ(m.resultCodec.field(result_field::TeamName).bytes(), std::string(20, ' '));
+    bool readable = true;
+    rows = readGroupRecords(dir, 0, 0, &readable);
+    EXPECT_FALSE(readable);
+    EXPECT_EQ(rows[0], kEmpty);
 }
 
 TEST_F(ResultsFile, OperationsOnAMissingFileReportFailureAndCreateNothing) {
     t.write("Data/.keep", "");
     EXPECT_FALSE(insertNewestTerm(dir, "220"));
-    EXPECT_FALSE(deleteNewestTerm(m, dir));
     EXPECT_FALSE(setNewestKey(dir, "220"));
-    EXPECT_FALSE(writeGroupResults(m, dir, false));
-    EXPECT_FALSE(writeTeamName(m, dir));
+    EXPECT_FALSE(writeGroupFields(dir, 0, 0, 20, {}));
+    EXPECT_FALSE(writeTeamName(m, dir, 0, 1, "x"));
     EXPECT_FALSE(t.exists(files::kResults));
 }
 
-TEST_F(ResultsFile, TeamNameAndRecordMovesStayInTheShownTerm) {
+TEST_F(ResultsFile, ATeamNameLandsInItsTermAndTheShownTermIsCountedAgain) {
     write(header("221220") + block({1, 2}) + block({5}));
     m.termSlotIndex = 1;
-    m.currentRecordNo = 3;
-    m.resultCodec.field(result_field::TeamName).assign("NEW");
-    ASSERT_TRUE(writeTeamName(m, dir));
+    ASSERT_TRUE(writeTeamName(m, dir, 1, 3, "NEW"));
     EXPECT_EQ(m.termTeamCount, 2);
-    ASSERT_TRUE(moveRecord(m, dir, 5, 7));
-    ASSERT_TRUE(blankRecord(m, dir, 5));
-    std::string f = file();
+    EXPECT_EQ(m.termTeamPresent[2], 1);
+    const std::string f = file();
     EXPECT_EQ(f.substr(resultRecordOffset(1, 3), 20), padField("NEW", false, 20));
-    EXPECT_EQ(f.substr(resultRecordOffset(1, 7), 46), named("T5"));
-    EXPECT_EQ(f.substr(resultRecordOffset(1, 5), 46), kEmpty);
     EXPECT_EQ(f.substr(32, 9200), block({1, 2}));
     ASSERT_TRUE(setNewestKey(dir, "230"));
     EXPECT_EQ(file().substr(0, 6), "230220");

@@ -3,6 +3,8 @@
 #include <QInputMethodEvent>
 #include <QTest>
 
+#include "form/form_services.h"
+
 void FormTest::SetUp() {
     setClockForTesting(today_);
     prepareFiles();
@@ -33,6 +35,11 @@ void FormTest::closeForm() {
 QString FormTest::focusName() const {
     QWidget* w = QApplication::focusWidget();
     return w ? w->objectName() : QString();
+}
+
+QString FormTest::recordedFocus() const {
+    QWidget* w = form_->services().focus.field(form_->state().focusCode);
+    return w ? w->objectName() : QStringLiteral("(no field %1)").arg(form_->state().focusCode);
 }
 
 void FormTest::key(int qtKey, Qt::KeyboardModifiers mods) {

@@ -28,6 +28,10 @@ protected:
         return form_->findChild<T*>(name);
     }
     QString focusName() const;
+    LeagueModel& model() const { return form_->model(); }
+    FormState& state() const { return form_->state(); }
+    // The name of the field whose focus number is recorded (the one restoreFocus returns to).
+    QString recordedFocus() const;
     void key(int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier);
     void click(QWidget* w);
     // Text committed into the focused field the way an input method hands it over.

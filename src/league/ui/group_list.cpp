@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/form_layout.h"
-#include "app/form_services.h"
 #include "form/field_edit.h"
+#include "form/focus_codes.h"
 #include "form/form_colors.h"
+#include "form/form_layout.h"
 #include "form/framed_shape.h"
 #include "form/sjis_text.h"
 
@@ -21,11 +21,8 @@ constexpr int kBoxTop = 68, kClassLeft = 10, kDivisionLeft = 34, kBox = 22;
 constexpr int kSelectionLeft = 6, kSelectionTop = 66, kSelectionWidth = 52;
 constexpr int kMarkerLeft = 60, kMarkerTop = 68, kMarkerWidth = 16;
 
-constexpr int kYearCode = 1000;
-constexpr int kFirstTeamCode = 1410;
-
 int focusCodeOf(GroupColumn c, int n) {
-    return (c == GroupColumn::Class ? 1010 : 1210) + 10 * (n - 1);
+    return c == GroupColumn::Class ? focus::classBox(n) : focus::divisionBox(n);
 }
 
 int wrapped(int n) {
@@ -50,7 +47,7 @@ const QString kDivisionHelp2 = QStringLiteral(
 
 }  // namespace
 
-GroupList::GroupList(QWidget* form, FormServices& services) : QWidget(form), s_(services), m_(services.model) {
+GroupList::GroupList(QWidget* form, FormServices& services) : QWidget(form), ScreenArea(services) {
     setObjectName("GroupList");
     setGeometry(form_layout::kGroupList);
 
@@ -129,7 +126,7 @@ void GroupList::showGroups() {
 void GroupList::enterBox(GroupColumn c, int n) {
     if (s_.refuseWhilePanelOpen()) return;
     s_.help.setManualHint();
-    m_.focusCode = focusCodeOf(c, n);
+    st_.focusCode = focusCodeOf(c, n);
     if (n != m_.currentGroup) {
         m_.currentGroup = n;
         m_.currentRecordNo = positionNumber(n - 1, 0);
@@ -155,7 +152,7 @@ void GroupList::storeLetter(GroupColumn c, int n) {
     FieldEdit* e = column(c).edits[n - 1];
     // A letter left as it was shown keeps its byte, even one that has no character to show.
     const char letter = e->text() == shown_ ? storedLetter(c, n) : groupLetterFromText(toSjis(e->text()));
-    storeGroupLetter(m_, s_.dir, n - 1, c, letter);
+    s_.reportSave(storeGroupLetter(m_, s_.dir, n - 1, c, letter));
     showLetter(c, n);
     shown_ = e->text();
     if (n == m_.currentGroup) emit lettersChanged();
@@ -169,10 +166,6 @@ void GroupList::exitBox(GroupColumn c, int n) {
     storeLetter(c, n);
     editingRow_ = 0;
     column(c).frames[n - 1]->setPenColor(kSilver);
-}
-
-void GroupList::focusField(int code) {
-    if (QWidget* w = s_.focus.field(code)) w->setFocus(Qt::OtherFocusReason);
 }
 
 void GroupList::Edit_KyuuEnter(int n) {
@@ -209,12 +202,12 @@ void GroupList::letterKeyDown(GroupColumn c, int n, int key) {
             return;
         case Qt::Key_Home:
             if (isClass)
-                target = n == 1 ? kYearCode : focusCodeOf(GroupColumn::Division, n - 1);
+                target = n == 1 ? focus::Year : focusCodeOf(GroupColumn::Division, n - 1);
             else
                 target = focusCodeOf(GroupColumn::Class, n);
             break;
         case Qt::Key_Up:
-            target = n == 1 ? kYearCode : focusCodeOf(c, n - 1);
+            target = n == 1 ? focus::Year : focusCodeOf(c, n - 1);
             break;
         case Qt::Key_Down:
             store = true;
@@ -223,7 +216,7 @@ void GroupList::letterKeyDown(GroupColumn c, int n, int key) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             store = true;
-            target = isClass ? focusCodeOf(GroupColumn::Division, n) : kFirstTeamCode;
+            target = isClass ? focusCodeOf(GroupColumn::Division, n) : focus::teamName(1);
             break;
         default:
             return;

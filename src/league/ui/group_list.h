@@ -6,15 +6,14 @@
 #include <QWidget>
 #include <array>
 
+#include "form/screen_area.h"
 #include "league/group_names.h"
-#include "store/league_model.h"
 
 class QLabel;
 class FieldEdit;
 class FramedShape;
-struct FormServices;
 
-class GroupList : public QWidget {
+class GroupList : public QWidget, public ScreenArea {
     Q_OBJECT
 public:
     GroupList(QWidget* form, FormServices& services);
@@ -49,11 +48,8 @@ private:
     void enterBox(GroupColumn c, int n);
     void exitBox(GroupColumn c, int n);
     void storeLetter(GroupColumn c, int n);
-    void focusField(int code);
     bool isEditing(GroupColumn c, int n) const { return editingRow_ == n && editingColumn_ == c; }
 
-    FormServices& s_;
-    LeagueModel& m_;
     Column class_;
     Column division_;
     FramedShape* selection_ = nullptr;

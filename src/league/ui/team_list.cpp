@@ -3,14 +3,16 @@
 #include <QLabel>
 #include <utility>
 
-#include "app/form_layout.h"
-#include "app/form_services.h"
 #include "form/field_edit.h"
+#include "form/focus_codes.h"
 #include "form/form_colors.h"
+#include "form/form_layout.h"
 #include "form/framed_shape.h"
+#include "form/label_factory.h"
 #include "form/sjis_text.h"
 #include "league/team_moves.h"
 #include "league/team_names.h"
+#include "store/record_layout.h"
 #include "store/text_ops.h"
 
 using namespace form_colors;
@@ -20,13 +22,6 @@ namespace {
 // Form coordinates of the name rows.
 constexpr int kLeft = 132, kTop = 66, kPitch = 21, kWidth = 152;
 constexpr int kCaptionTop = kTop + kTeamsPerGroup * kPitch + 2;
-
-constexpr int kFirstCode = 1410;
-constexpr int kDetailsCode = 1520;  // the representative's name of the team's details
-
-int focusCodeOf(int n) {
-    return kFirstCode + 10 * (n - 1);
-}
 
 QRect place(int x, int y, int w, int h) {
     return QRect(x - form_layout::kTeamList.x(), y - form_layout::kTeamList.y(), w, h);
@@ -62,7 +57,7 @@ const KeyCaption kKeys[] = {
 
 }  // namespace
 
-TeamList::TeamList(QWidget* form, FormServices& services) : QWidget(form), s_(services), m_(services.model) {
+TeamList::TeamList(QWidget* form, FormServices& services) : QWidget(form), ScreenArea(services) {
     setObjectName("TeamList");
     setGeometry(form_layout::kTeamList);
     for (auto& n : stored_) n = fillSpaces(kTeamNameWidth);
@@ -73,13 +68,7 @@ TeamList::TeamList(QWidget* form, FormServices& services) : QWidget(form), s_(se
 
 void TeamList::buildCaptions() {
     auto caption = [this](const QString& text, const QRect& r, int pixels, Qt::Alignment align = Qt::AlignLeft) {
-        auto* l = new QLabel(text, this);
-        l->setGeometry(r);
-        l->setAlignment(align | Qt::AlignVCenter);
-        QFont f = font();
-        f.setPixelSize(pixels);
-        l->setFont(f);
-        return l;
+        return makeLabel(this, text, r, LabelStyle{pixels, align | Qt::AlignVCenter});
     };
     caption(QStringLiteral("参加チーム名"), place(190, 44, 110, 20), 13);
     caption(QStringLiteral("↑全角以外使用不可↑"), place(kLeft, kCaptionTop, kWidth, 12), 11, Qt::AlignHCenter);
@@ -108,22 +97,25 @@ void TeamList::buildRows() {
         auto* edit = new FieldEdit(this, "Edit_TeamName_" + index, r.adjusted(3, 3, -3, -3), kTeamNameWidth);
         edit->setFont(f);
         edits_[n - 1] = edit;
-        s_.focus.add(focusCodeOf(n), edit);
+        s_.focus.add(focus::teamName(n), edit);
         connect(edit, &FieldEdit::entered, this, [this, n] { Edit_TeamNameEnter(n); });
         connect(edit, &FieldEdit::exited, this, [this, n] { Edit_TeamNameExit(n); });
         connect(edit, &FieldEdit::keyDown, this,
                 [this, n](int key, Qt::KeyboardModifiers) { Edit_TeamNameKeyDown(n, key); });
         // A name changed after [Enter] wrote it is written again when the box is left.
         connect(edit, &QLineEdit::textEdited, this, [this, n] {
-            if (editingRow_ == n) m_.enterCommitted = 0;
+            if (editingRow_ == n) st_.enterCommitted = 0;
         });
     }
 }
 
 void TeamList::showNames(const std::array<std::string, kTeamsPerGroup>& names) {
     stored_ = names;
-    registerShownTeams(m_, s_.dir, names);
-    for (int r = 0; r < kTeamsPerGroup; ++r) edits_[r]->setText(fromSjis(trimField(names[r])));
+    s_.reportSave(registerShownTeams(m_, s_.dir, names));
+    for (int r = 0; r < kTeamsPerGroup; ++r) {
+        const QString text = fromSjis(trimField(names[r]));
+        if (edits_[r]->text() != text) edits_[r]->setText(text);
+    }
     if (editingRow_ != 0) shown_ = edits_[editingRow_ - 1]->text();
     markSelectedTeam();
 }
@@ -139,18 +131,14 @@ bool TeamList::nameIsFilled(int n) const {
     return !text.isEmpty() && !text.startsWith(QLatin1Char(' '));
 }
 
-void TeamList::focusField(int code) {
-    if (QWidget* w = s_.focus.field(code)) w->setFocus(Qt::OtherFocusReason);
-}
-
 void TeamList::Edit_TeamNameEnter(int n) {
     m_.selectedRow = n - 1;
     if (s_.refuseWhilePanelOpen()) return;
     s_.help.setManualHint();
-    m_.focusCode = focusCodeOf(n);
-    m_.enterCommitted = 0;
+    st_.focusCode = focus::teamName(n);
+    st_.enterCommitted = 0;
     const bool otherTeam = m_.currentRecordNo != positionNumber(m_.currentGroup - 1, n - 1);
-    selectTeam(m_, s_.dir, n - 1);
+    s_.reportSave(selectTeam(m_, s_.dir, m_.currentGroup - 1, n - 1));
     if (showDetails) showDetails();
     if (otherTeam) s_.showGroup();
     editingRow_ = n;
@@ -164,13 +152,14 @@ void TeamList::Edit_TeamNameEnter(int n) {
 void TeamList::writeName(int n) {
     if (editingRow_ != n) return;
     const QString text = edits_[n - 1]->text();
-    // A name left as it was shown keeps its bytes as stored.
-    const std::string field = text == shown_ ? stored_[n - 1] : teamNameField(toSjis(text));
-    storeTeamName(m_, s_.dir, n - 1, field);
+    // A name left as it was shown keeps its bytes as stored, but for blanks around it.
+    const std::string field = teamNameField(text == shown_ ? stored_[n - 1] : toSjis(text));
+    if (field != stored_[n - 1])
+        s_.reportSave(storeTeamName(m_, s_.dir, m_.termSlotIndex, m_.currentGroup - 1, n - 1, field));
     s_.showCounts();
     s_.showGroup();
     // A new or changed name has its own register record, where its details belong.
-    selectTeam(m_, s_.dir, n - 1);
+    s_.reportSave(selectTeam(m_, s_.dir, m_.currentGroup - 1, n - 1));
 }
 
 void TeamList::Edit_TeamNameExit(int n) {
@@ -178,21 +167,24 @@ void TeamList::Edit_TeamNameExit(int n) {
         edits_[n - 1]->setText(fromSjis(trimField(stored_[n - 1])));  // a refused box keeps nothing typed
         return;
     }
-    if (!m_.enterCommitted) writeName(n);
+    if (!st_.enterCommitted) writeName(n);
     editingRow_ = 0;
     if (frames_[n - 1]->penColor() != kLime) frames_[n - 1]->setPenColor(kSilver);
 }
 
-void TeamList::moveTeam(int n, bool up) {
-    if (editingRow_ != n) return;
-    if (up ? n == 1 : n == kTeamsPerGroup) return;
+void TeamList::moveTeam(int n, MoveDirection d) {
+    if (editingRow_ != n || !canMove(n - 1, d)) return;
     // A name typed but not yet written goes with its team rather than being lost.
     if (edits_[n - 1]->text() != shown_) writeName(n);
-    const bool moved = up ? moveTeamUp(m_, s_.dir, n - 1) : moveTeamDown(m_, s_.dir, n - 1);
-    if (!moved) return;
-    selectTeam(m_, s_.dir, n - 1);
+    s_.reportSave(::moveTeam(m_, s_.dir, m_.termSlotIndex, m_.currentGroup - 1, n - 1, d));
     s_.showGroup();
     if (showDetails) showDetails();
+    // The selection and the focus follow the team, so that two presses move it two rows.
+    const int at = m_.selectedRow + 1;
+    if (at != n) {
+        st_.enterCommitted = 1;  // nothing typed is left to write in the row it leaves
+        focusField(focus::teamName(at));
+    }
 }
 
 void TeamList::Edit_TeamNameKeyDown(int n, int key) {
@@ -206,23 +198,23 @@ void TeamList::Edit_TeamNameKeyDown(int n, int key) {
         case Qt::Key_Down: {
             e->setKeyHandled();
             writeName(n);
-            m_.enterCommitted = 1;
+            st_.enterCommitted = 1;
             const int next = key == Qt::Key_Up ? (n == 1 ? kTeamsPerGroup : n - 1) : n % kTeamsPerGroup + 1;
-            focusField(focusCodeOf(next));
+            focusField(focus::teamName(next));
             break;
         }
         case Qt::Key_Return:
         case Qt::Key_Enter:
             e->setKeyHandled();
             writeName(n);
-            m_.enterCommitted = 1;
+            st_.enterCommitted = 1;
             if (showDetails) showDetails();
-            focusField(kDetailsCode);
+            focusField(focus::Representative);
             break;
         case Qt::Key_F2:
         case Qt::Key_F4:
             e->setKeyHandled();
-            moveTeam(n, key == Qt::Key_F2);
+            moveTeam(n, key == Qt::Key_F2 ? MoveDirection::Up : MoveDirection::Down);
             break;
         case Qt::Key_F6:
         case Qt::Key_F7: {

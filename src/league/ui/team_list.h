@@ -8,13 +8,14 @@
 #include <functional>
 #include <string>
 
-#include "store/league_model.h"
+#include "form/area_hook.h"
+#include "form/screen_area.h"
+#include "league/team_moves.h"
 
 class FieldEdit;
 class FramedShape;
-struct FormServices;
 
-class TeamList : public QWidget {
+class TeamList : public QWidget, public ScreenArea {
     Q_OBJECT
 public:
     TeamList(QWidget* form, FormServices& services);
@@ -30,24 +31,21 @@ public:
     void Edit_TeamNameExit(int n);
     void Edit_TeamNameKeyDown(int n, int key);
 
-    // Set by the areas that act on a team; each is left empty until that area exists.
+    // Set by the areas that act on a team; a feature not built yet leaves its hook unset.
     // The withdrawal (F6), suspension (F7) and return (F8) panels, for row n.
-    std::function<void(int n)> openWithdrawal;
-    std::function<void(int n)> openSuspension;
-    std::function<void(int n)> openReturn;
+    AreaHook<void(int n)> openWithdrawal{"openWithdrawal"};
+    AreaHook<void(int n)> openSuspension{"openSuspension"};
+    AreaHook<void(int n)> openReturn{"openReturn"};
     // The details of detailRecordNo, after the current team changed or its name was written.
-    std::function<void()> showDetails;
+    AreaHook<void()> showDetails{"showDetails"};
 
 private:
     void buildCaptions();
     void buildRows();
     void writeName(int n);
-    void moveTeam(int n, bool up);
-    void focusField(int code);
+    void moveTeam(int n, MoveDirection d);
     bool nameIsFilled(int n) const;
 
-    FormServices& s_;
-    LeagueModel& m_;
     std::array<FieldEdit*, kTeamsPerGroup> edits_{};
     std::array<FramedShape*, kTeamsPerGroup> frames_{};
     std::array<std::string, kTeamsPerGroup> stored_;

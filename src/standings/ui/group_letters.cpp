@@ -2,24 +2,16 @@
 
 #include <QLabel>
 
-#include "app/form_layout.h"
 #include "form/form_colors.h"
+#include "form/form_layout.h"
+#include "form/label_factory.h"
 #include "form/sjis_text.h"
 
-GroupLetters::GroupLetters(QWidget* form, const LeagueModel& model) : QObject(form), m_(model) {
+GroupLetters::GroupLetters(QWidget* form, FormServices& services) : QObject(form), ScreenArea(services) {
     const QRect area = form_layout::kTeamList;
-    QFont big = form->font();
-    big.setPixelSize(15);
     auto letter = [&](const char* name, int x) {
-        auto* l = new QLabel(form);
-        l->setObjectName(name);
-        l->setGeometry(area.x() + x, area.y() + 2, 22, 22);
-        l->setAlignment(Qt::AlignCenter);
-        l->setFont(big);
-        QPalette p = l->palette();
-        p.setColor(QPalette::Window, form_colors::kWhite);
-        l->setPalette(p);
-        l->setAutoFillBackground(true);
+        QLabel* l = makeLabel(form, QString(), QRect(area.x() + x, area.y() + 2, 22, 22),
+                              LabelStyle{15, Qt::AlignCenter, QColor(), form_colors::kWhite}, name);
         l->lower();  // beneath the overlay panels, like every area of the main screen
         return l;
     };

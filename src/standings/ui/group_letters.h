@@ -3,21 +3,20 @@
 
 #include <QObject>
 
-#include "store/league_model.h"
+#include "form/screen_area.h"
 
 class QLabel;
 class QWidget;
 
-class GroupLetters : public QObject {
+class GroupLetters : public QObject, public ScreenArea {
     Q_OBJECT
 public:
-    GroupLetters(QWidget* form, const LeagueModel& model);
+    GroupLetters(QWidget* form, FormServices& services);
 
     // Label_ChooseKyuu and Label_ChooseBu show the letters of currentGroup.
     void showGroupLetters();
 
 private:
-    const LeagueModel& m_;
     QLabel* kyuu_;
     QLabel* bu_;
 };

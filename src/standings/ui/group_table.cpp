@@ -5,15 +5,18 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "app/fonts.h"
-#include "app/form_layout.h"
-#include "app/form_services.h"
 #include "form/click_label.h"
 #include "form/field_edit.h"
+#include "form/focus_codes.h"
+#include "form/fonts.h"
 #include "form/form_colors.h"
+#include "form/form_layout.h"
 #include "form/framed_shape.h"
+#include "form/label_factory.h"
 #include "form/sjis_text.h"
+#include "standings/result_codes.h"
 #include "standings/standings.h"
+#include "store/record_layout.h"
 #include "store/results_file.h"
 #include "store/sjis.h"
 #include "store/text_ops.h"
@@ -57,20 +60,15 @@ QRect cellRect(int i, int j) {
     return QRect(kGridX + kCell * (j - 1), kGridY + kCell * (i - 1), kCell, kCell);
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& r, Qt::Alignment align) {
-    auto* l = new QLabel(parent);
-    if (!name.isEmpty()) l->setObjectName(name);
-    l->setGeometry(r);
-    l->setAlignment(align);
-    return l;
+QLabel* tableLabel(QWidget* parent, const QString& name, const QRect& r, Qt::Alignment align,
+                   const QColor& background = QColor(), const QColor& text = QColor()) {
+    return makeLabel(parent, QString(), r, LabelStyle{0, align, text, background}, name);
 }
 
-void fill(QWidget* w, const QColor& background, const QColor& text = kBlack) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, background);
-    p.setColor(QPalette::WindowText, text);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
+// Labels are set only when their text changes: a group switch or a click touches a hundred
+// of them, and most keep what they show.
+void showText(QLabel* l, const QString& text) {
+    if (l->text() != text) l->setText(text);
 }
 
 // The first eight characters of a name for the heading written downwards. A double-byte
@@ -92,16 +90,12 @@ std::array<std::string, kHeadingChars> headingCharacters(std::string_view name) 
     return out;
 }
 
-int codeOfStoredByte(char c) {
-    return c >= '1' && c <= '3' ? c - '0' : NoResult;
-}
-
 }  // namespace
 
-GroupTable::GroupTable(QWidget* form, FormServices& services) : QFrame(form), s_(services), m_(services.model) {
+GroupTable::GroupTable(QWidget* form, FormServices& services) : QFrame(form), ScreenArea(services) {
     setObjectName("Panel_SingleGame");
     setGeometry(form_layout::kGroupTable);
-    fill(this, kPanelColour);
+    setWidgetColours(this, kBlack, kPanelColour);
     setMouseTracking(true);
     for (auto& n : names_) n = fillSpaces(20);
 
@@ -109,7 +103,7 @@ GroupTable::GroupTable(QWidget* form, FormServices& services) : QFrame(form), s_
     junCal_->setObjectName("CheckBox_JunCal");
     junCal_->setGeometry(4, 2, 130, 18);
     junCal_->installEventFilter(this);
-    s_.focus.add(3110, junCal_);
+    s_.focus.add(focus::RankByHand, junCal_);
 
     buildHeadings();
     buildRows();
@@ -122,20 +116,18 @@ GroupTable::GroupTable(QWidget* form, FormServices& services) : QFrame(form), s_
 void GroupTable::buildHeadings() {
     for (int c = 1; c <= kTeamsPerGroup; ++c) {
         for (int k = 1; k <= kHeadingChars; ++k) {
-            QLabel* l = makeLabel(
+            QLabel* l = tableLabel(
                 this, twoDigits("Label_Retu_TeamName", c) + twoDigits("_", k),
                 QRect(kGridX + kCell * (c - 1), kHeadingY + kHeadingCharHeight * (k - 1), kCell, kHeadingCharHeight),
-                Qt::AlignCenter);
-            fill(l, kGridGrey);
+                Qt::AlignCenter, kGridGrey, kBlack);
             columnChars_[c - 1][k - 1] = l;
             if (k >= 5) surroundings_.insert(l);
         }
     }
 
     auto caption = [&](const QString& text, int x, int y, int width) {
-        QLabel* l = makeLabel(this, QString(), QRect(x, y, width, kCaptionHeight), Qt::AlignCenter);
-        l->setText(text);
-        fill(l, kCaptionColour, kGray);
+        makeLabel(this, text, QRect(x, y, width, kCaptionHeight),
+                  LabelStyle{0, Qt::AlignCenter, kGray, kCaptionColour});
     };
     const int upper = kCaptionY, lower = kCaptionY + kCaptionHeight + 1;
     caption(QStringLiteral("成   績"), kCountX, upper, 3 * kCountWidth);
@@ -159,8 +151,8 @@ void GroupTable::buildRows() {
         auto* nameBox = new FramedShape(this, twoDigits("Shape_GyouTeamName_", i),
                                         QRect(kRowNameX, y, kRowNameWidth, kCell), kSilver, kGridGrey);
         QLabel* name =
-            makeLabel(this, twoDigits("Label_GyouTeamName_", i),
-                      QRect(kRowNameX + 3, y + 1, kRowNameWidth - 4, kCell - 2), Qt::AlignLeft | Qt::AlignVCenter);
+            tableLabel(this, twoDigits("Label_GyouTeamName_", i),
+                       QRect(kRowNameX + 3, y + 1, kRowNameWidth - 4, kCell - 2), Qt::AlignLeft | Qt::AlignVCenter);
         name->setFont(names);
         rowNames_[i - 1] = name;
         surroundings_.insert(name);
@@ -197,8 +189,8 @@ void GroupTable::buildCountCells(int i, int y) {
         const QRect r(kCountX + c * kCountWidth, y, kCountWidth, kCell);
         auto* frame = new FramedShape(this, c == 0 && kWinsFrameNames[i - 1] ? kWinsFrameNames[i - 1] : "", r, kSilver,
                                       kCountColour);
-        QLabel* l = makeLabel(this, twoDigits(columns[c].prefix, i), r.adjusted(1, 1, -3, -1),
-                              Qt::AlignRight | Qt::AlignVCenter);
+        QLabel* l = tableLabel(this, twoDigits(columns[c].prefix, i), r.adjusted(1, 1, -3, -1),
+                               Qt::AlignRight | Qt::AlignVCenter);
         (*columns[c].labels)[i - 1] = l;
         if (c == 0) {
             surroundings_.insert(l);
@@ -215,68 +207,62 @@ void GroupTable::buildCountCells(int i, int y) {
     connect(rank, &FieldEdit::exited, this, [this, i] { Edit_JunExit(i); });
     connect(rank, &FieldEdit::keyDown, this, [this, i](int key, Qt::KeyboardModifiers) { Edit_JunKeyDown(i, key); });
     ranks_[i - 1] = rank;
-    s_.focus.add(3010 + 10 * (i - 1), rank);
+    s_.focus.add(focus::rank(i), rank);
 }
 
 void GroupTable::ShowGroup() {
-    const int kept = m_.currentRecordNo;
-    for (int row = kTeamsPerGroup; row >= 1; --row) {
-        m_.currentRecordNo = (m_.currentGroup - 1) * kTeamsPerGroup + row;
-        readResultRecord(m_, s_.dir);
-        ShowGroupRow(row);
-    }
-    m_.currentRecordNo = kept;
+    const auto records = readGroupRecords(s_.dir, m_.termSlotIndex, m_.currentGroup - 1);
+    m_.table = tableFromRecords(records);
+    for (int row = kTeamsPerGroup; row >= 1; --row) ShowGroupRow(row, records[row - 1]);
     emit groupShown();
 }
 
-void GroupTable::ShowGroupRow(int row) {
-    const RecordCodec& rec = m_.resultCodec;
-    const std::string& name = rec.field(result_field::TeamName).bytes();
+void GroupTable::ShowGroupRow(int row, const std::string& record) {
+    auto field = [&](int f) {
+        return std::string_view(record).substr(layouts::offset(layouts::Result, f), layouts::width(layouts::Result, f));
+    };
+    const std::string name(field(result_field::TeamName));
     names_[row - 1] = name;
-    rowNames_[row - 1]->setText(fromSjis(trimField(name)));
+    showText(rowNames_[row - 1], fromSjis(trimField(name)));
 
     const auto heading = headingCharacters(name);
     for (int k = 0; k < kHeadingChars; ++k) {
         QString ch = fromSjis(heading[k]);
         if (ch == QStringLiteral("ー") || ch == QStringLiteral("－")) ch = QStringLiteral("｜");
-        columnChars_[row - 1][k]->setText(ch);
+        showText(columnChars_[row - 1][k], ch);
     }
 
     // A byte this program never writes shows, and counts, as no result; the own cell is empty.
-    for (int j = 1; j <= kTeamsPerGroup; ++j) {
-        const int code =
-            j == row ? NoResult : codeOfStoredByte(rec.field(result_field::FirstResult + j - 1).bytes()[0]);
-        m_.table.results[row - 1][j - 1] = code;
+    for (int j = 1; j <= kTeamsPerGroup; ++j)
         if (j != row) showMark(row, j, true);
-    }
 
-    const bool hasTeam = name[0] != ' ';
-    auto count = [&](int field) {
-        const std::string& f = rec.field(field).bytes();
-        return fromSjis(hasTeam && parseLong(f) == 0 && (field == result_field::Wins || field == result_field::Losses)
-                            ? std::string(" 0")
-                            : f);
+    const bool hasTeam = holdsTeam(name);
+    auto count = [&](int f) {
+        const std::string_view v = field(f);
+        return fromSjis(hasTeam && parseLong(v) == 0 && (f == result_field::Wins || f == result_field::Losses)
+                            ? std::string_view(" 0")
+                            : v);
     };
-    wins_[row - 1]->setText(count(result_field::Wins));
-    losses_[row - 1]->setText(count(result_field::Losses));
-    draws_[row - 1]->setText(count(result_field::Draws));
-    points_[row - 1]->setText(count(result_field::Points));
-    ranks_[row - 1]->setText(fromSjis(rec.field(result_field::Rank).bytes()));
+    showText(wins_[row - 1], count(result_field::Wins));
+    showText(losses_[row - 1], count(result_field::Losses));
+    showText(draws_[row - 1], count(result_field::Draws));
+    showText(points_[row - 1], count(result_field::Points));
+    const QString rank = fromSjis(field(result_field::Rank));
+    if (ranks_[row - 1]->text() != rank) ranks_[row - 1]->setText(rank);
 }
 
 void GroupTable::showMark(int i, int j, bool fromFile) {
     const int code = m_.table.results[i - 1][j - 1];
     // A click clears a cell to an empty caption; a group read from the file shows "　".
-    cells_[i - 1][j - 1]->setText(code == NoResult && !fromFile ? QString() : kMarks[code]);
+    showText(cells_[i - 1][j - 1], code == NoResult && !fromFile ? QString() : kMarks[code]);
 }
 
 void GroupTable::Label_SelClick(int i, int j) {
     if (i == j || i < 1 || j < 1 || i > kTeamsPerGroup || j > kTeamsPerGroup) return;
     s_.help.setManualHint();
-    static constexpr int kOpposite[] = {NoResult, Loss, Win, Draw};
     int& code = m_.table.results[i - 1][j - 1];
-    code = (code + 1) % 4;
-    m_.table.results[j - 1][i - 1] = kOpposite[code];
+    code = nextResultOnClick(code);
+    m_.table.results[j - 1][i - 1] = mirrorResult(code);
     showMark(i, j, false);
     showMark(j, i, false);
     RecomputeStandings();
@@ -284,9 +270,15 @@ void GroupTable::Label_SelClick(int i, int j) {
 
 void GroupTable::RecomputeStandings() {
     TeamRows teams{};
-    for (int r = 0; r < kTeamsPerGroup; ++r) teams[r] = names_[r][0] != ' ';
-    ::RecomputeStandings(m_, s_.dir, teams, ranksKeptByHand());
-    showStandings();
+    for (int r = 0; r < kTeamsPerGroup; ++r) teams[r] = holdsTeam(names_[r]);
+    const SaveResult saved =
+        ::RecomputeStandings(m_.table, s_.dir, m_.termSlotIndex, m_.currentGroup - 1, teams, ranksKeptByHand());
+    if (s_.reportSave(saved)) {
+        showStandings();
+        return;
+    }
+    // Nothing was stored, so the table goes back to what the file holds.
+    ShowGroup();
 }
 
 void GroupTable::showStandings() {
@@ -294,12 +286,13 @@ void GroupTable::showStandings() {
     for (int r = 0; r < kTeamsPerGroup; ++r) {
         const TeamStanding& st = m_.table.standings[r];
         // A team always shows its wins and losses, " 0" included; an empty row only once it has some.
-        const bool showBoth = names_[r][0] != ' ' || st.wins + st.losses > 0;
-        wins_[r]->setText(showBoth ? fromSjis(formatNumber(st.wins, 2)) : QString());
-        losses_[r]->setText(showBoth ? fromSjis(formatNumber(st.losses, 2)) : QString());
-        draws_[r]->setText(fromSjis(formatCount(st.draws, 2)));
-        points_[r]->setText(fromSjis(formatCount(st.points, 2)));
-        if (!keepRanks) ranks_[r]->setText(fromSjis(formatCount(st.rank, 2)));
+        const bool showBoth = holdsTeam(names_[r]) || st.wins + st.losses > 0;
+        showText(wins_[r], showBoth ? fromSjis(formatNumber(st.wins, 2)) : QString());
+        showText(losses_[r], showBoth ? fromSjis(formatNumber(st.losses, 2)) : QString());
+        showText(draws_[r], fromSjis(formatCount(st.draws, 2)));
+        showText(points_[r], fromSjis(formatCount(st.points, 2)));
+        const QString rank = fromSjis(formatCount(st.rank, 2));
+        if (!keepRanks && ranks_[r]->text() != rank) ranks_[r]->setText(rank);
     }
 }
 
@@ -311,7 +304,7 @@ void GroupTable::Edit_JunEnter(int nn) {
     if (s_.refuseWhilePanelOpen()) return;
     s_.help.setManualHint();
     if (!junCal_->isChecked()) junCal_->setChecked(true);
-    m_.focusCode = 3010 + 10 * (nn - 1);
+    st_.focusCode = focus::rank(nn);
     FieldEdit* e = ranks_[nn - 1];
     e->setText(fromSjis(trimField(toSjis(e->text()))));
     rankFrames_[nn - 1]->setPenColor(kRed);
@@ -323,8 +316,12 @@ void GroupTable::storeRank(int nn) {
     const long value = parseLong(toSjis(e->text()));
     const int rank = value >= 1 && value <= kTeamsPerGroup ? int(value) : 0;
     e->setText(fromSjis(formatCount(rank, 2)));
-    // A rank typed into a row without a team is shown but not stored.
-    if (names_[nn - 1][0] != ' ') writeRank(m_, s_.dir, nn - 1, rank);
+    // A rank typed into a row without a team is shown but not stored. One that could not be
+    // stored gives way to what the file holds.
+    if (!holdsTeam(names_[nn - 1])) return;
+    if (!s_.reportSave(writeRank(s_.dir, m_.termSlotIndex, m_.currentGroup - 1, nn - 1, rank)))
+        e->setText(fromSjis(readResultRecord(s_.dir, m_.termSlotIndex, positionNumber(m_.currentGroup - 1, nn - 1))
+                                .substr(layouts::offset(layouts::Result, result_field::Rank), 2)));
 }
 
 void GroupTable::Edit_JunExit(int nn) {
@@ -361,7 +358,7 @@ void GroupTable::Edit_JunKeyDown(int nn, int key) {
 void GroupTable::CheckBox_JunCalEnter() {
     if (s_.refuseWhilePanelOpen()) return;
     s_.help.setManualHint();
-    m_.focusCode = 3110;
+    st_.focusCode = focus::RankByHand;
 }
 
 bool GroupTable::eventFilter(QObject* watched, QEvent* e) {
@@ -377,12 +374,12 @@ void GroupTable::mouseMoveEvent(QMouseEvent* e) {
 void GroupTable::pointerMovedTo(const QPoint& pos) {
     QWidget* under = childAt(pos);
     if (resultCells_.contains(under)) {
-        if (m_.gridHelpShown == 1) return;
-        m_.gridHelpShown = 1;
-        s_.help.setHelp(kGridHelp1, kGridHelp2);
+        if (st_.gridHelpShown == 1) return;
+        st_.gridHelpShown = 1;
+        s_.help.setPointerHelp(kGridHelp1, kGridHelp2);
     } else if (surroundings_.contains(under)) {
-        if (m_.gridHelpShown == 0) return;
-        m_.gridHelpShown = 0;
-        s_.help.setHelp(QString(), QString());
+        if (st_.gridHelpShown == 0) return;
+        st_.gridHelpShown = 0;
+        s_.help.setPointerHelp(QString(), QString());
     }
 }

@@ -8,16 +8,15 @@
 #include <array>
 #include <string>
 
-#include "store/league_model.h"
+#include "form/screen_area.h"
 
 class QCheckBox;
 class QLabel;
 class ClickLabel;
 class FieldEdit;
 class FramedShape;
-struct FormServices;
 
-class GroupTable : public QFrame {
+class GroupTable : public QFrame, public ScreenArea {
     Q_OBJECT
 public:
     GroupTable(QWidget* form, FormServices& services);
@@ -25,8 +24,8 @@ public:
     // Loads the whole table of currentGroup in termSlotIndex from the results file.
     // It shows what is stored and computes nothing.
     void ShowGroup();
-    // Row and column `row` (1..10) from the result record read last.
-    void ShowGroupRow(int row);
+    // Row and column `row` (1..10) from its stored result record.
+    void ShowGroupRow(int row, const std::string& record);
 
     // A click on the cell of row team i against column team j (1..10, i != j).
     void Label_SelClick(int i, int j);
@@ -63,8 +62,6 @@ private:
     void showStandings();
     void storeRank(int nn);
 
-    FormServices& s_;
-    LeagueModel& m_;
     std::array<std::string, kTeamsPerGroup> names_;
     int editingRank_ = 0;  // rank field being edited (1..10), 0 when none
 

@@ -2,11 +2,12 @@
 
 #include <QLabel>
 
-#include "app/form_services.h"
 #include "form/click_label.h"
 #include "form/field_edit.h"
+#include "form/focus_codes.h"
 #include "form/form_colors.h"
 #include "form/framed_shape.h"
+#include "form/label_factory.h"
 #include "form/sjis_text.h"
 #include "standings/term_choice.h"
 #include "standings/ui/term_panels.h"
@@ -20,18 +21,9 @@ using namespace form_colors;
 namespace {
 constexpr int kTop = 8;
 constexpr int kHeight = 22;
-constexpr int kYearCode = 1000;
-constexpr int kUserNameCode = 1005;
-constexpr int kFirstClassCode = 1010;
 
 QLabel* caption(QWidget* parent, const QString& text, int x, int width, int px) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(x, kTop, width, kHeight);
-    l->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
-    QFont f = l->font();
-    f.setPixelSize(px);
-    l->setFont(f);
-    return l;
+    return makeLabel(parent, text, QRect(x, kTop, width, kHeight), LabelStyle{px});
 }
 
 bool confirmsField(int key) {
@@ -39,7 +31,7 @@ bool confirmsField(int key) {
 }
 }  // namespace
 
-HeaderLine::HeaderLine(QWidget* form, FormServices& services) : QObject(form), s_(services) {
+HeaderLine::HeaderLine(QWidget* form, FormServices& services) : QObject(form), ScreenArea(services) {
     QFont big = form->font();
     big.setPixelSize(15);
 
@@ -50,11 +42,8 @@ HeaderLine::HeaderLine(QWidget* form, FormServices& services) : QObject(form), s
     yearEdit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     yearEdit_->setAttribute(Qt::WA_InputMethodEnabled, false);
     caption(form, QStringLiteral("年度"), 76, 32, 15);
-    gregorianYear_ = caption(form, QString(), 108, 40, 11);
-    gregorianYear_->setObjectName("Label_GregorianYear");
-    QPalette gp = gregorianYear_->palette();
-    gp.setColor(QPalette::WindowText, kGray);
-    gregorianYear_->setPalette(gp);
+    gregorianYear_ = makeLabel(form, QString(), QRect(108, kTop, 40, kHeight),
+                               LabelStyle{11, Qt::AlignLeft | Qt::AlignVCenter, kGray}, "Label_GregorianYear");
 
     zenkiFrame_ = new FramedShape(form, "Shape_Zenki", QRect(150, kTop - 2, 44, kHeight + 4), kSilver, kWhite);
     zenki_ = new ClickLabel(form, "Label_Zenki", QStringLiteral("前期"), QRect(152, kTop, 40, kHeight));
@@ -72,16 +61,14 @@ HeaderLine::HeaderLine(QWidget* form, FormServices& services) : QObject(form), s
     userNameEdit_->setFont(big);
 
     caption(form, QStringLiteral("全"), 650, 16, 15);
-    teamCount_ = caption(form, QString(), 666, 30, 15);
-    teamCount_->setObjectName("Label_TeamDs");
+    const LabelStyle count{15, Qt::AlignRight | Qt::AlignVCenter};
+    teamCount_ = makeLabel(form, QString(), QRect(666, kTop, 30, kHeight), count, "Label_TeamDs");
     caption(form, QStringLiteral("チーム　休会"), 698, 96, 15);
-    suspendedCount_ = caption(form, QString(), 794, 30, 15);
-    suspendedCount_->setObjectName("Label_KyuusiDs");
+    suspendedCount_ = makeLabel(form, QString(), QRect(794, kTop, 30, kHeight), count, "Label_KyuusiDs");
     caption(form, QStringLiteral("チーム"), 826, 50, 15);
-    for (QLabel* l : {teamCount_, suspendedCount_}) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    s_.focus.add(kYearCode, yearEdit_);
-    s_.focus.add(kUserNameCode, userNameEdit_);
+    s_.focus.add(focus::Year, yearEdit_);
+    s_.focus.add(focus::UserName, userNameEdit_);
     connect(zenki_, &ClickLabel::clicked, this, &HeaderLine::Label_ZenkiClick);
     connect(kouki_, &ClickLabel::clicked, this, &HeaderLine::Label_KoukiClick);
     connect(yearEdit_, &FieldEdit::entered, this, &HeaderLine::Edit_YearEnter);
@@ -98,10 +85,23 @@ HeaderLine::HeaderLine(QWidget* form, FormServices& services) : QObject(form), s
 }
 
 void HeaderLine::refresh() {
-    yearEdit_->setText(QString::fromStdString(s_.model.yearFieldText));
-    userNameEdit_->setText(fromSjis(trimField(s_.model.userName)));
+    yearEdit_->setText(QString::fromStdString(m_.yearFieldText));
+    userNameEdit_->setText(fromSjis(trimField(m_.userName)));
+    userNameEdit_->home(false);
     showTermFrames();
     showCounts();
+}
+
+void HeaderLine::showShownTerm() {
+    const TermName shown = storedTerm(s_.dir, m_.termSlotIndex);
+    if (shown.year != 0) {
+        m_.termHalf = shown.half;
+        m_.yearFieldText = formatNumber(shown.year, 2);
+    } else {
+        readTermSlots(m_, s_.dir);
+    }
+    yearEdit_->setText(QString::fromStdString(m_.yearFieldText));
+    showTermFrames();
 }
 
 void HeaderLine::showGregorianYear() {
@@ -110,25 +110,25 @@ void HeaderLine::showGregorianYear() {
 }
 
 void HeaderLine::colourCaptionsByToday() {
-    zenki_->setTextColor(s_.model.todayHalf == 0 ? kBlack : kGray);
-    kouki_->setTextColor(s_.model.todayHalf == 1 ? kBlack : kGray);
+    zenki_->setTextColor(m_.todayHalf == 0 ? kBlack : kGray);
+    kouki_->setTextColor(m_.todayHalf == 1 ? kBlack : kGray);
 }
 
 void HeaderLine::showTermFrames() {
-    zenkiFrame_->setPenColor(s_.model.termHalf == 0 ? kRed : kSilver);
-    koukiFrame_->setPenColor(s_.model.termHalf == 1 ? kRed : kSilver);
+    zenkiFrame_->setPenColor(m_.termHalf == 0 ? kRed : kSilver);
+    koukiFrame_->setPenColor(m_.termHalf == 1 ? kRed : kSilver);
 }
 
 void HeaderLine::showCounts() {
-    teamCount_->setText(QString::number(s_.model.termTeamCount));
-    suspendedCount_->setText(QString::number(s_.model.suspendedCount));
+    teamCount_->setText(QString::number(m_.termTeamCount));
+    suspendedCount_->setText(QString::number(m_.suspendedCount));
 }
 
 // The half changes only in the marks; the shown term follows when the year is confirmed.
 void HeaderLine::chooseHalf(int half) {
-    if (s_.model.panelOpen || s_.model.sidePanelOpen) return;
-    if (s_.model.termHalf != half) {
-        s_.model.termHalf = half;
+    if (st_.anyPanelOpen()) return;
+    if (m_.termHalf != half) {
+        m_.termHalf = half;
         showTermFrames();
     }
     yearEdit_->setFocus();
@@ -144,9 +144,9 @@ void HeaderLine::Label_KoukiClick() {
 void HeaderLine::Edit_YearEnter() {
     if (s_.refuseWhilePanelOpen()) return;
     s_.help.clearManualHint();
-    s_.model.focusCode = kYearCode;
+    st_.focusCode = focus::Year;
     yearConfirmedByKey_ = false;
-    yearEdit_->setText(QString::fromStdString(yearTextOnEntry(s_.model, yearEdit_->text().toStdString())));
+    yearEdit_->setText(QString::fromStdString(yearTextOnEntry(m_, yearEdit_->text().toStdString())));
     yearEdit_->selectAll();
     yearFrame_->setPenColor(kRed);
     s_.help.setHelp(QStringLiteral("表示する節の年度（平成）を入力し[Enter]キーを押してください．"
@@ -156,9 +156,9 @@ void HeaderLine::Edit_YearEnter() {
 
 void HeaderLine::Edit_YearExit() {
     yearFrame_->setPenColor(kSilver);
-    if (s_.model.panelOpen || s_.model.sidePanelOpen || yearConfirmedByKey_) return;
+    if (st_.anyPanelOpen() || yearConfirmedByKey_) return;
     // Leaving without a key confirms only when the field was really entered.
-    if (s_.model.focusCode != kYearCode) return;
+    if (st_.focusCode != focus::Year) return;
     confirmYear(false);
 }
 
@@ -176,17 +176,19 @@ void HeaderLine::Edit_YearKeyDown(int key) {
 // A year confirmed by a key moves on to the club name; one confirmed by leaving the field
 // leaves the focus where the user put it.
 void HeaderLine::confirmYear(bool byKey) {
-    LeagueModel& m = s_.model;
-    const YearChoice c = ::confirmYear(m, yearEdit_->text().toStdString());
+    const YearChoice c = ::confirmYear(m_, yearEdit_->text().toStdString());
     yearEdit_->setText(QString::fromStdString(c.fieldText));
     if (!c.accepted) return;
-    switch (findTerm(m, s_.dir, c.key)) {
+    const TermSearch found = findTerm(s_.dir, c.key);
+    switch (found.lookup) {
         case TermLookup::Found:
-            countTermTeams(m, s_.dir);
+            m_.termSlotIndex = found.slot;
+            m_.yearFieldText = c.fieldText;
+            countTermTeams(m_, s_.dir);
             showCounts();
             s_.showGroup();
             if (byKey) {
-                m.focusCode = kUserNameCode;
+                st_.focusCode = focus::UserName;
                 s_.focus.restoreFocus();
             }
             break;
@@ -202,7 +204,7 @@ void HeaderLine::confirmYear(bool byKey) {
 void HeaderLine::Edit_UserNameEnter() {
     if (s_.refuseWhilePanelOpen()) return;
     s_.help.clearManualHint();
-    s_.model.focusCode = kUserNameCode;
+    st_.focusCode = focus::UserName;
     userNameEntered_ = true;
     userNameEdit_->setText(userNameEdit_->text().trimmed());
     userNameFrame_->setPenColor(kRed);
@@ -224,17 +226,23 @@ void HeaderLine::Edit_UserNameKeyDown(int key) {
     } else if (confirmsField(key)) {
         userNameEdit_->setKeyHandled();
         confirmUserName();
-        s_.model.focusCode = kFirstClassCode;
+        st_.focusCode = focus::classBox(1);
+        s_.focus.restoreFocus();
+    } else if (key == Qt::Key_Home || key == Qt::Key_Up) {
+        userNameEdit_->setKeyHandled();
+        confirmUserName();
+        st_.focusCode = focus::Year;
         s_.focus.restoreFocus();
     }
 }
 
 void HeaderLine::confirmUserName() {
-    LeagueModel& m = s_.model;
-    m.userName = padField(toSjis(userNameEdit_->text()), false, kUserNameWidth);
-    userNameEdit_->setText(fromSjis(trimField(m.userName)));
-    // Kept at once, so a crash or a power cut does not lose it; saved again at close.
-    saveUserName(m, s_.dir);
+    const std::string before = m_.userName;
+    m_.userName = padField(toSjis(userNameEdit_->text()), false, kUserNameWidth);
+    // Kept at once, so a crash or a power cut does not lose it; saved again at close. A name
+    // that could not be kept is not shown as if it were.
+    if (m_.userName != before && !s_.reportSave(saveUserName(m_, s_.dir))) m_.userName = before;
+    userNameEdit_->setText(fromSjis(trimField(m_.userName)));
 }
 
 void HeaderLine::confirmUserNameIfEdited() {

@@ -4,21 +4,25 @@
 
 #include <QObject>
 
+#include "form/screen_area.h"
+
 class QWidget;
 class QLabel;
 class ClickLabel;
 class FieldEdit;
 class FramedShape;
 class TermPanels;
-struct FormServices;
 
-class HeaderLine : public QObject {
+class HeaderLine : public QObject, public ScreenArea {
     Q_OBJECT
 public:
     HeaderLine(QWidget* form, FormServices& services);
 
     // Shows the model's year field, term marks, club name and counts.
     void refresh();
+    // The year field and the term marks name the term being shown again (after a choice of
+    // another term was not carried out).
+    void showShownTerm();
     // Colours the captions of the marks by today's half (once, at start-up).
     void colourCaptionsByToday();
     void showTermFrames();
@@ -45,7 +49,6 @@ private:
     void confirmUserName();
     void showGregorianYear();
 
-    FormServices& s_;
     FieldEdit* yearEdit_;
     FieldEdit* userNameEdit_;
     QLabel* gregorianYear_;

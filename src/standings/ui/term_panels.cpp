@@ -3,29 +3,23 @@
 #include <QFrame>
 #include <QLabel>
 
-#include "app/form_services.h"
 #include "form/choice_buttons.h"
 #include "form/click_label.h"
 #include "form/field_edit.h"
+#include "form/focus_codes.h"
 #include "form/form_colors.h"
 #include "form/hidden_key_box.h"
+#include "form/label_factory.h"
 #include "standings/ui/header_line.h"
 #include "store/results_file.h"
 #include "store/text_ops.h"
 
 namespace {
 
-constexpr int kFirstUseKeyCode = 9030;
-constexpr int kNewTermKeyCode = 9040;
 constexpr int kLineHeight = 20;
 
 QLabel* text(QWidget* panel, const QString& t, int x, int y, int w = 440, int px = 14) {
-    auto* l = new QLabel(t, panel);
-    l->setGeometry(x, y, w, kLineHeight);
-    QFont f = l->font();
-    f.setPixelSize(px);
-    l->setFont(f);
-    return l;
+    return makeLabel(panel, t, QRect(x, y, w, kLineHeight), LabelStyle{px});
 }
 
 QString half(int h) {
@@ -33,10 +27,8 @@ QString half(int h) {
 }
 
 void title(QWidget* panel, const QString& t) {
-    QLabel* l = text(panel, t, 20, 14, 300, 18);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
+    makeLabel(panel, t, QRect(20, 14, 300, kLineHeight),
+              LabelStyle{18, Qt::AlignLeft | Qt::AlignVCenter, QColor(), QColor(), true});
 }
 
 // Lines of fixed text one under another; returns the top of the next line.
@@ -51,7 +43,7 @@ int textLines(QWidget* panel, std::initializer_list<const char*> lines, int x, i
 }  // namespace
 
 TermPanels::TermPanels(QWidget* form, FormServices& services, HeaderLine& header)
-    : QObject(form), s_(services), header_(header) {
+    : QObject(form), ScreenArea(services), header_(header) {
     buildFirstUsePanel(form);
     buildNewTermPanel(form);
 }
@@ -61,7 +53,7 @@ TermPanels::TermPanels(QWidget* form, FormServices& services, HeaderLine& header
 HiddenKeyBox* TermPanels::keyBox(QFrame* panel, const char* name, int code, ChoiceButtons* choices) {
     auto* box = new HiddenKeyBox(panel, name);
     s_.focus.add(code, box);
-    connect(box, &FieldEdit::entered, this, [this, code] { s_.model.focusCode = code; });
+    connect(box, &FieldEdit::entered, this, [this, code] { st_.focusCode = code; });
     connect(box, &FieldEdit::keyDown, this, [box, choices](int key, Qt::KeyboardModifiers) {
         box->setKeyHandled();
         choices->handleKey(key);
@@ -70,9 +62,8 @@ HiddenKeyBox* TermPanels::keyBox(QFrame* panel, const char* name, int code, Choi
 }
 
 void TermPanels::buildFirstUsePanel(QWidget* form) {
-    firstUse_ = form->findChild<QFrame*>("Panel_NotData");
+    firstUse_ = makeOverlayPanel(form, "Panel_NotData", QRect(240, 120, 520, 420));
     QFrame* p = firstUse_;
-    p->setGeometry(240, 120, 520, 420);
     title(p, QStringLiteral("初めてのご利用"));
     int y = textLines(p,
                       {"初めてのご利用になります。グループ名や", "チーム名、チーム情報などを入力して、成績",
@@ -111,13 +102,12 @@ void TermPanels::buildFirstUsePanel(QWidget* form) {
             {"Label197", "F9", "Label198", QStringLiteral("年度を修正する"), QRect(280, 370, 180, 30)}});
     connect(firstUseChoices_, &ChoiceButtons::chosen, this, [this](int i) { ConfirmFirstTerm(i == 0); });
 
-    firstUseKey_ = keyBox(p, "Edit_Panel_NotDataCommand", kFirstUseKeyCode, firstUseChoices_);
+    firstUseKey_ = keyBox(p, "Edit_Panel_NotDataCommand", focus::FirstUseKey, firstUseChoices_);
 }
 
 void TermPanels::buildNewTermPanel(QWidget* form) {
-    newTerm_ = form->findChild<QFrame*>("Panel_NewData");
+    newTerm_ = makeOverlayPanel(form, "Panel_NewData", QRect(240, 140, 520, 360));
     QFrame* p = newTerm_;
-    p->setGeometry(240, 140, 520, 360);
     title(p, QStringLiteral("新しい節の成績です"));
     int y = textLines(p,
                       {"新しい節の成績を入力されようとしています", "が、まだチームの入れ替えができていません。",
@@ -153,7 +143,7 @@ void TermPanels::buildNewTermPanel(QWidget* form) {
             {"Label194", "F9", "Label196", QStringLiteral("年度を修正する"), QRect(280, 310, 190, 30)}});
     connect(newTermChoices_, &ChoiceButtons::chosen, this, [this](int i) { AnswerNewTermPanel(i == 0); });
 
-    newTermKey_ = keyBox(p, "Edit_Panel_NewDataCommand", kNewTermKeyCode, newTermChoices_);
+    newTermKey_ = keyBox(p, "Edit_Panel_NewDataCommand", focus::NewTermKey, newTermChoices_);
 }
 
 void LabelLine::reflow() {
@@ -167,24 +157,30 @@ void LabelLine::reflow() {
 
 // Both panels open on their first choice with the focus in their key box.
 void TermPanels::openPanel(QFrame* panel, ChoiceButtons* choices, HiddenKeyBox* keyBox, int code) {
-    s_.model.panelOpen = 1;
+    st_.panelOpen = 1;
     choices->select(0);
-    panel->raise();
-    panel->show();
-    s_.model.focusCode = code;
+    raisePanel(panel);
+    st_.focusCode = code;
     keyBox->setFocus();
 }
 
+void TermPanels::closePanel(QFrame* panel, HiddenKeyBox* keyBox) {
+    st_.panelOpen = 0;
+    s_.messages.cancelPanelOpenMessage();
+    if (keyBox->hasFocus()) keyBox->clearFocus();
+    panel->hide();
+}
+
 void TermPanels::ShowFirstUsePanel() {
-    LeagueModel& m = s_.model;
+    LeagueModel& m = m_;
     firstUseYear_->setText(header_.yearEdit()->text().trimmed());
     firstUseHalf_->setText(half(m.termHalf));
     firstUseLine_.reflow();
-    openPanel(firstUse_, firstUseChoices_, firstUseKey_, kFirstUseKeyCode);
+    openPanel(firstUse_, firstUseChoices_, firstUseKey_, focus::FirstUseKey);
 }
 
 void TermPanels::Label_Panel_NotDataZenkiKoukiClick() {
-    LeagueModel& m = s_.model;
+    LeagueModel& m = m_;
     m.termHalf = m.termHalf == 1 ? 0 : 1;
     firstUseHalf_->setText(half(m.termHalf));
     firstUseLine_.reflow();
@@ -193,23 +189,21 @@ void TermPanels::Label_Panel_NotDataZenkiKoukiClick() {
 }
 
 void TermPanels::ConfirmFirstTerm(bool ok) {
-    LeagueModel& m = s_.model;
-    firstUse_->hide();
-    m.panelOpen = 0;
+    closePanel(firstUse_, firstUseKey_);
     if (!ok) {
-        m.focusCode = 1000;
+        st_.focusCode = focus::Year;
         s_.focus.restoreFocus();
         return;
     }
-    m.termSlotIndex = 0;
-    m.termHalf = firstUseHalf_->text() == half(0) ? 0 : 1;
-    int year = firstTermYear(m, int(parseLong(firstUseYear_->text().toStdString())));
-    setNewestKey(s_.dir, makeTermKey(year, m.termHalf));
-    readTermSlots(m, s_.dir);
-    countTermTeams(m, s_.dir);
+    m_.termSlotIndex = 0;
+    m_.termHalf = firstUseHalf_->text() == half(0) ? 0 : 1;
+    const int year = firstTermYear(m_, int(parseLong(firstUseYear_->text().toStdString())));
+    s_.reportSave(setNewestKey(s_.dir, makeTermKey(year, m_.termHalf)));
+    readTermSlots(m_, s_.dir);
+    countTermTeams(m_, s_.dir);
     header_.refresh();
     s_.showGroup();
-    m.focusCode = 1005;
+    st_.focusCode = focus::UserName;
     s_.focus.restoreFocus();
 }
 
@@ -222,20 +216,21 @@ void TermPanels::ShowNewTermPanel() {
     nextHalf_->setText(half(offered_.half));
     newestLine_.reflow();
     nextLine_.reflow();
-    openPanel(newTerm_, newTermChoices_, newTermKey_, kNewTermKeyCode);
+    openPanel(newTerm_, newTermChoices_, newTermKey_, focus::NewTermKey);
 }
 
 void TermPanels::AnswerNewTermPanel(bool ok) {
-    LeagueModel& m = s_.model;
-    newTerm_->hide();
     if (ok && s_.openChangeOver) {
-        m.termSlotIndex = 0;
+        newTerm_->hide();
+        m_.termSlotIndex = 0;
         s_.openChangeOver(offered_.year, offered_.half);
         return;
     }
-    // Without the change-over screen the first choice answers like the second.
-    m.panelOpen = 0;
-    s_.messages.cancelPanelOpenMessage();
-    m.focusCode = 1000;
+    // Without the change-over the header goes back to the term that is shown, so that it
+    // never names one term while the table and every click belong to another. (The first
+    // choice answers like the second until the change-over screen exists.)
+    closePanel(newTerm_, newTermKey_);
+    header_.showShownTerm();
+    st_.focusCode = focus::Year;
     s_.focus.restoreFocus();
 }

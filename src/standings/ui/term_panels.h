@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <vector>
 
+#include "form/screen_area.h"
 #include "standings/term_choice.h"
 
 class QFrame;
@@ -15,7 +16,6 @@ class ClickLabel;
 class ChoiceButtons;
 class HiddenKeyBox;
 class HeaderLine;
-struct FormServices;
 
 // Labels placed one after another on a line, each as wide as its text.
 struct LabelLine {
@@ -24,7 +24,7 @@ struct LabelLine {
     void reflow();
 };
 
-class TermPanels : public QObject {
+class TermPanels : public QObject, public ScreenArea {
     Q_OBJECT
 public:
     TermPanels(QWidget* form, FormServices& services, HeaderLine& header);
@@ -45,9 +45,11 @@ private:
     void buildNewTermPanel(QWidget* form);
     HiddenKeyBox* keyBox(QFrame* panel, const char* name, int code, ChoiceButtons* choices);
     void openPanel(QFrame* panel, ChoiceButtons* choices, HiddenKeyBox* keyBox, int code);
+    // Hides a panel and clears the guard before the focus moves on, so that the field that
+    // takes it is not refused as if the panel were still open.
+    void closePanel(QFrame* panel, HiddenKeyBox* keyBox);
     void Label_Panel_NotDataZenkiKoukiClick();
 
-    FormServices& s_;
     HeaderLine& header_;
     QFrame* firstUse_ = nullptr;
     QFrame* newTerm_ = nullptr;

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QString>
 
-#include "store/league_model.h"
+#include "form/form_state.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -15,10 +15,13 @@ class FocusTable;
 class HelpArea : public QObject {
     Q_OBJECT
 public:
-    // Registers the memo as focus number 2820.
-    HelpArea(QWidget* form, LeagueModel& model, FocusTable& focus);
+    // Registers the memo under its focus number. instructions: the text of the memo.
+    HelpArea(QWidget* form, FormState& state, FocusTable& focus, const QString& instructions);
 
+    // The help of the field that has just taken the focus.
     void setHelp(const QString& line1, const QString& line2);
+    // What the pointer rests on; it does not stand for the focused field's help.
+    void setPointerHelp(const QString& line1, const QString& line2);
     QString line1() const;
     QString line2() const;
 
@@ -28,6 +31,7 @@ public:
     void clearManualHint();
     // The start-up text, with manualHint 0.
     void showInitialHint();
+    QString manualHintText() const;
 
     QPlainTextEdit* memo() const { return memo_; }
 
@@ -38,10 +42,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    LeagueModel& m_;
+    // Every change of the focus shows the help of the field that took it, or none: a field
+    // without help lines of its own never keeps the lines of the one before.
+    void focusChanged();
+    void showLines(const QString& line1, const QString& line2);
+
+    FormState& st_;
     FocusTable& focus_;
     QLabel* line1_;
     QLabel* line2_;
     QPlainTextEdit* memo_;
     QLabel* manual_;
+    bool helpSetSinceFocusChange_ = false;
 };

@@ -1,7 +1,8 @@
-#include "store/league_session.h"
+#include "session/league_session.h"
 
 #include "contacts/saved_postal_codes.h"
 #include "store/file_io.h"
+#include "store/file_transaction.h"
 #include "store/results_file.h"
 #include "store/settings_files.h"
 #include "store/suspended_register.h"
@@ -10,46 +11,37 @@
 StartupResult loadLeague(LeagueModel& m, const DataDir& dir, const CalendarDate& today) {
     StartupResult r;
     r.dataFolderReady = dir.ensureDataFolder();
+    if (r.dataFolderReady) r.recovered = recoverInterruptedWrites(dir);
     bool ok = r.dataFolderReady;
 
     m.selectedRow = 0;
     m.deleteDone = 0;
-    for (int i = 0; i < kChangePositions; ++i) {
-        m.ChangePositionMap[i] = i + 1;
-        m.BasePositionMap[i] = i + 1;
-        m.NextTermTeam[i] = 0;
-        m.RankedTeamRecord[i] = 0;
-    }
+    resetPositionMaps(m);
+    m.NextTermTeam.fill(0);
+    m.RankedTeamRecord.fill(0);
     m.resultTeams.fill(0);
-    applyToday(m, today);
     m.registeredTeams.fill(0);
+    m.registerNames.invalidate();
+    applyToday(m, today);
 
     ok &= loadUserName(m, dir);
     applyToday(m, today);
     m.currentGroup = 0;
     ok &= loadGroups(m, dir);
-
-    m.suspendedCodec.clearRecord();
-    m.changePositionCodec.clearRecord();
     ok &= countSuspended(m, dir);
 
-    m.resultCodec.clearRecord();
     readTermSlots(m, dir);
-    if (fileio::exists(dir.path(files::kResults))) {
+    if (fileio::isRegularFile(dir.path(files::kResults))) {
         ok &= countTermTeams(m, dir);
     } else {
-        ok &= createResultsFile(dir);
+        ok &= createResultsFile(dir).ok();
         m.termTeamCount = 0;
     }
+    if (!fileio::isRegularFile(dir.path(files::kTeamRegister))) ok &= createTeamRegister(dir).ok();
 
-    m.teamCodec.clearRecord();
-    if (!fileio::exists(dir.path(files::kTeamRegister))) ok &= createTeamRegister(dir);
-
-    m.savedCodeCodec.clearRecord();
     ok &= countSavedCodes(m, dir);
-    mergeTeamRegisterCodes(m, dir);
+    ok &= mergeTeamRegisterCodes(m, dir).ok();
 
-    m.manualHint = 0;
     countRegisteredTeams(m, dir);
     countGroupTeams(m, dir);
     loadChangePositions(m, dir);
@@ -61,13 +53,14 @@ StartupResult loadLeague(LeagueModel& m, const DataDir& dir, const CalendarDate&
     m.termSlotIndex = 0;
 
     r.allFilesReady = ok;
+    r.writable = r.dataFolderReady && dir.dataFolderWritable();
     return r;
 }
 
-bool closeLeague(const LeagueModel& m, const DataDir& dir) {
-    bool ok = true;
-    if (fileio::exists(dir.path(files::kUserName))) ok &= saveUserName(m, dir);
-    if (fileio::exists(dir.path(files::kGroups))) ok &= saveGroups(m, dir);
-    if (fileio::exists(dir.path(files::kChangePositions))) ok &= sortChangePositions(dir);
-    return ok;
+SaveResult closeLeague(const LeagueModel& m, const DataDir& dir) {
+    SaveResult r = SaveResult::saved();
+    if (fileio::isRegularFile(dir.path(files::kUserName))) r &= saveUserName(m, dir);
+    if (fileio::isRegularFile(dir.path(files::kGroups))) r &= saveGroups(m, dir);
+    if (fileio::isRegularFile(dir.path(files::kChangePositions))) r &= sortChangePositions(dir);
+    return r;
 }

@@ -1,4 +1,4 @@
-#include "app/fonts.h"
+#include "form/fonts.h"
 
 #include <QFont>
 

@@ -6,11 +6,11 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "store/league_model.h"
+#include "form/form_state.h"
 
 class FocusTable {
 public:
-    explicit FocusTable(LeagueModel& m) : m_(m) {}
+    explicit FocusTable(FormState& state) : state_(state) {}
 
     void add(int code, QWidget* field);
     QWidget* field(int code) const;
@@ -21,6 +21,6 @@ public:
     void restoreFocus() const;
 
 private:
-    LeagueModel& m_;
+    FormState& state_;
     QHash<int, QPointer<QWidget>> fields_;
 };

@@ -1,6 +1,8 @@
-#include "app/focus_table.h"
+#include "form/focus_table.h"
 
-void FocusTable::add(int code, QWidget* field) { fields_.insert(code, field); }
+void FocusTable::add(int code, QWidget* field) {
+    fields_.insert(code, field);
+}
 
 QWidget* FocusTable::field(int code) const {
     auto it = fields_.find(code);
@@ -14,5 +16,5 @@ int FocusTable::codeOf(const QWidget* field) const {
 }
 
 void FocusTable::restoreFocus() const {
-    if (QWidget* w = field(m_.focusCode)) w->setFocus(Qt::OtherFocusReason);
+    if (QWidget* w = field(state_.focusCode)) w->setFocus(Qt::OtherFocusReason);
 }

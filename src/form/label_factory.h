@@ -1,0 +1,23 @@
+#pragma once
+// Labels as the form places them: a text in a rectangle with its own size, alignment and
+// colours. Every area makes its fixed texts here.
+
+#include <QColor>
+#include <QLabel>
+#include <QRect>
+#include <QString>
+
+struct LabelStyle {
+    int pixelSize = 0;  // 0: the parent's font size
+    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
+    QColor text;        // invalid: the palette's text colour
+    QColor background;  // invalid: transparent
+    bool bold = false;
+    QString fontFamily;  // empty: the parent's font
+};
+
+QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, const LabelStyle& style = {},
+                  const QString& name = QString());
+
+// Sets the text and background colours of any widget the way a label's are set.
+void setWidgetColours(QWidget* w, const QColor& text, const QColor& background = QColor());

@@ -1,0 +1,118 @@
+#include "form/timed_messages.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+#include "form/focus_table.h"
+#include "form/form_colors.h"
+#include "form/form_layout.h"
+#include "form/label_factory.h"
+
+namespace {
+constexpr int kFirstTick = 100;
+constexpr int kShowFor = 2000;
+constexpr int kShowFailureFor = 4000;  // a failed save is worth a longer look
+
+QFrame* messagePanel(QWidget* form, const char* name, int width, const QString& text, QLabel** label = nullptr) {
+    QFrame* panel = new QFrame(form);
+    panel->setObjectName(name);
+    panel->setGeometry(QRect(form_layout::kMessagePanel, QSize(width, 40)));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    setWidgetColours(panel, QColor(), form_colors::kWhite);
+    panel->hide();
+    QLabel* l = makeLabel(panel, text, panel->rect(),
+                          LabelStyle{15, Qt::AlignCenter, form_colors::kRed, QColor(), true, QString()},
+                          QString(name) + "_Text");
+    if (label) *label = l;
+    return panel;
+}
+
+QTimer* messageTimer(QObject* owner, const char* name) {
+    auto* t = new QTimer(owner);
+    t->setObjectName(name);
+    t->setInterval(kFirstTick);
+    t->stop();
+    return t;
+}
+}  // namespace
+
+TimedMessages::TimedMessages(QWidget* form, FocusTable& focus)
+    : QObject(form),
+      focus_(focus),
+      errTimer_(messageTimer(form, "Timer_ErrMsg")),
+      notDeleteTimer_(messageTimer(form, "Timer_NotDelete")),
+      saveErrTimer_(messageTimer(form, "Timer_SaveErr")),
+      openErr_(messagePanel(form, "Panel_OpenErr", 420, QStringLiteral("■パネルが開いた状態では操作できません■"))),
+      notDelete_(
+          messagePanel(form, "Panel_NotDelete", 420, QStringLiteral("■２回削除はできません。一度終了させてください■"))),
+      saveErr_(messagePanel(form, "Panel_SaveErr", 560, QString(), &saveErrText_)) {
+    saveErr_->move(form_layout::kMessagePanel.x() - 70, form_layout::kMessagePanel.y() + 48);
+    connect(errTimer_, &QTimer::timeout, this, &TimedMessages::Timer_ErrMsgTimer);
+    connect(notDeleteTimer_, &QTimer::timeout, this, &TimedMessages::Timer_NotDeleteTimer);
+    connect(saveErrTimer_, &QTimer::timeout, this, &TimedMessages::Timer_SaveErrTimer);
+}
+
+void TimedMessages::start(QTimer* timer) {
+    timer->setInterval(kFirstTick);
+    timer->start();
+}
+
+void TimedMessages::showPanelOpenMessage() {
+    start(errTimer_);
+}
+
+void TimedMessages::showNotDeleteMessage() {
+    start(notDeleteTimer_);
+}
+
+void TimedMessages::showSaveFailure(const QString& fileName) {
+    showMessage(QStringLiteral("■%1 に保存できませんでした■").arg(fileName));
+}
+
+void TimedMessages::showMessage(const QString& text) {
+    saveErrText_->setText(text);
+    // A message already showing stays up for its full time with the new text.
+    if (saveErr_->isVisible()) {
+        saveErrTimer_->setInterval(kShowFailureFor);
+        saveErrTimer_->start();
+        return;
+    }
+    start(saveErrTimer_);
+}
+
+QString TimedMessages::messageText() const {
+    return saveErrText_->text();
+}
+
+void TimedMessages::cancelPanelOpenMessage() {
+    if (openErr_->isVisible()) return;
+    errTimer_->stop();
+    errTimer_->setInterval(kFirstTick);
+}
+
+void TimedMessages::Timer_ErrMsgTimer() {
+    tick(errTimer_, openErr_, kShowFor);
+}
+void TimedMessages::Timer_NotDeleteTimer() {
+    tick(notDeleteTimer_, notDelete_, kShowFor);
+}
+void TimedMessages::Timer_SaveErrTimer() {
+    tick(saveErrTimer_, saveErr_, kShowFailureFor);
+}
+
+void TimedMessages::tick(QTimer* timer, QFrame* panel, int showFor) {
+    if (!panel->isVisible()) {
+        panel->raise();
+        panel->show();
+        timer->setInterval(showFor);
+        focus_.restoreFocus();
+    } else {
+        timer->setInterval(kFirstTick);
+        timer->stop();
+        panel->hide();
+        focus_.restoreFocus();
+    }
+}

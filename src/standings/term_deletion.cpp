@@ -1,0 +1,52 @@
+#include "standings/term_deletion.h"
+
+#include "store/backup.h"
+#include "store/file_transaction.h"
+#include "store/results_file.h"
+#include "store/suspended_register.h"
+#include "store/team_register.h"
+
+TermDeletion deleteNewestTermOnce(LeagueModel& m, const DataDir& dir, const LocalDateTime& now) {
+    TermDeletion d;
+    if (!m.deleteAvailable) return d;
+    if (m.deleteDone) {
+        d.outcome = TermDeletionOutcome::AlreadyDone;
+        return d;
+    }
+    auto image = readFullImage(dir);
+    if (!image) {
+        d.outcome = TermDeletionOutcome::NotSaved;
+        d.saved = SaveResult::failed(files::kResults);
+        return d;
+    }
+    const RestoredRegisters restored = restoredRegisters(dir);
+    FileTransaction t(dir);
+    if (!stageRestoredRegisters(restored, t)) {
+        d.outcome = TermDeletionOutcome::SnapshotDamaged;
+        d.saved = SaveResult::failed(restored.damaged);
+        return d;
+    }
+    d.saved = backupDataFolder(dir, now);
+    if (!d.saved) {
+        d.outcome = TermDeletionOutcome::BackupFailed;
+        return d;
+    }
+    t.replace(files::kResults, withoutNewestTerm(*image));
+    d.saved = t.commit();
+    m.registerNames.invalidate();
+    if (!d.saved) {
+        d.outcome = TermDeletionOutcome::NotSaved;
+        return d;
+    }
+    d.outcome = TermDeletionOutcome::Deleted;
+    m.deleteDone = 1;
+    readTermSlots(m, dir);
+    m.termSlotIndex = 0;
+    m.currentGroup = 1;
+    m.currentRecordNo = 1;
+    m.selectedRow = 0;
+    countTermTeams(m, dir);
+    countSuspended(m, dir);
+    countRegisteredTeams(m, dir);
+    return d;
+}
