@@ -33,7 +33,11 @@ void pruneOldCopies(const fs::path& root) {
     std::error_code ec;
     for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (name.rfind(kPrefix, 0) == 0 && it->is_directory(ec)) copies.push_back(name);
+        if (name.rfind(kPrefix, 0) != 0 || !it->is_directory(ec)) continue;
+        if (isTemporary(name))
+            fs::remove_all(it->path(), ec);  // a copy a stopped process never finished
+        else
+            copies.push_back(name);
     }
     std::sort(copies.begin(), copies.end());
     for (std::size_t i = 0; i + kBackupsKept < copies.size(); ++i) fs::remove_all(root / copies[i], ec);
@@ -47,19 +51,23 @@ SaveResult backupDataFolder(const DataDir& dir, const LocalDateTime& now, std::s
     fs::create_directories(root, ec);
     std::string name = folderName(now);
     for (int n = 2; fs::exists(root / name, ec); ++n) name = folderName(now) + "-" + std::to_string(n);
+    // The copy is made under a temporary name and renamed when whole, so that a folder with
+    // the final name is always a complete copy.
     const fs::path target = root / name;
+    const fs::path building = root / (name + std::string(fileio::kTemporarySuffix));
     const std::string relative = std::string(files::kBackupFolder) + "/" + name;
-    if (!fs::create_directory(target, ec)) return SaveResult::failed(relative);
+    fs::remove_all(building, ec);
+    if (!fs::create_directory(building, ec)) return SaveResult::failed(relative);
 
     bool ok = true;
     for (fs::directory_iterator it(fs::path(dir.root()) / "Data", ec), end; ok && !ec && it != end; it.increment(ec)) {
         const std::string file = it->path().filename().string();
         if (!it->is_regular_file(ec) || isTemporary(file)) continue;
         auto bytes = fileio::readAll(it->path().string());
-        ok = bytes && fileio::replaceFile((target / file).string(), *bytes);
+        ok = bytes && fileio::replaceFile((building / file).string(), *bytes);
     }
-    if (!ok || ec) {
-        fs::remove_all(target, ec);
+    if (!ok || ec || !fileio::renamePath(building.string(), target.string())) {
+        fs::remove_all(building, ec);
         return SaveResult::failed(relative);
     }
     fileio::syncFolder(root.string());

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -114,11 +115,20 @@ bool writeOpen(const Fd& fd, const std::string& path, long size, long offset, st
                EmptyPattern gap) {
     std::string joined;
     long at = offset;
-    if (offset > size) {
-        joined = emptyStretch(gap, size, offset);
+    const long end = offset + long(bytes.size());
+    if (offset > size || (end > size && gap.recordLength > 0)) {
+        // A file made longer stays whole records: the gap before the bytes and the rest of
+        // the last record after them are filled as an empty stretch of the file.
+        at = std::min(offset, size);
+        joined = emptyStretch(gap, at, offset);
         joined.append(bytes);
+        long wholeEnd = end;
+        if (gap.recordLength > 0 && end > gap.firstRecord) {
+            const long into = (end - gap.firstRecord) % gap.recordLength;
+            if (into != 0) wholeEnd = end + (gap.recordLength - into);
+        }
+        joined += emptyStretch(gap, end, wholeEnd);
         bytes = joined;
-        at = size;
     }
     if (writeRefused(path, at, bytes.size(), size)) return false;
     step();
@@ -242,6 +252,11 @@ bool replaceFile(const std::string& path, std::string_view bytes) {
 bool removeFile(const std::string& path) {
     step();
     return ::unlink(path.c_str()) == 0;
+}
+
+bool renamePath(const std::string& from, const std::string& to) {
+    step();
+    return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
 bool syncFolder(const std::string& folder) {

@@ -64,6 +64,8 @@ void discardTemporary(const std::string& path);
 bool mayWrite(const std::string& path);
 
 bool removeFile(const std::string& path);
+// Renames a file or folder (a step of a save, as a removal is).
+bool renamePath(const std::string& from, const std::string& to);
 // Makes the names in a folder durable (after renames, creations and removals).
 bool syncFolder(const std::string& folder);
 // The folder part of a path ("." when there is none).

@@ -32,7 +32,9 @@ std::string TempFolder::read(const std::string& relative) const {
     return s.str();
 }
 
-bool TempFolder::exists(const std::string& relative) const { return fs::exists(fs::path(root_) / relative); }
+bool TempFolder::exists(const std::string& relative) const {
+    return fs::exists(fs::path(root_) / relative);
+}
 
 long TempFolder::size(const std::string& relative) const {
     std::error_code ec;
