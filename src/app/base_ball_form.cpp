@@ -137,6 +137,7 @@ void TBaseBall::FormCreate() {
     help_->showInitialHint();
     header_->colourCaptionsByToday();
     refreshScreens();
+    services_->startCountingSaves();
     header_->yearEdit()->setFocus();
 }
 

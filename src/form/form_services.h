@@ -10,6 +10,7 @@
 #include "form/help_area.h"
 #include "form/timed_messages.h"
 #include "store/data_dir.h"
+#include "store/file_io.h"
 #include "store/league_model.h"
 #include "store/save_result.h"
 
@@ -48,18 +49,17 @@ struct FormServices {
     }
 
     // Every save reports here. A failed one is shown with a timed message naming the file;
-    // when nothing has been saved yet in this run, the user is also told that nothing is
+    // when nothing has been written yet in this run, the user is also told that nothing is
     // being saved. Returns whether the save succeeded.
     bool reportSave(const SaveResult& r) {
-        if (r.ok()) {
-            savedOnce_ = true;
-            return true;
-        }
+        if (r.ok()) return true;
         messages.showSaveFailure(QString::fromStdString(r.failedFileName()));
-        if (!savedOnce_ && showNothingSaved) showNothingSaved();
+        if (fileio::writesDone() == writesAtStart_ && showNothingSaved) showNothingSaved();
         return false;
     }
+    // Start-up is over: writes from here on are the user's.
+    void startCountingSaves() { writesAtStart_ = fileio::writesDone(); }
 
 private:
-    bool savedOnce_ = false;
+    long writesAtStart_ = 0;
 };

@@ -11,6 +11,8 @@
 namespace fileio {
 namespace {
 
+long successfulWrites = 0;
+
 struct Seams {
     long crashAt = 0;
     long steps = 0;
@@ -132,7 +134,9 @@ bool writeOpen(const Fd& fd, const std::string& path, long size, long offset, st
     }
     if (writeRefused(path, at, bytes.size(), size)) return false;
     step();
-    return pwriteAll(fd.get(), at, bytes);
+    if (!pwriteAll(fd.get(), at, bytes)) return false;
+    ++successfulWrites;
+    return true;
 }
 
 std::string temporaryOf(const std::string& path) {
@@ -232,7 +236,13 @@ bool writeTemporary(const std::string& path, std::string_view bytes) {
 
 bool commitTemporary(const std::string& path) {
     step();
-    return ::rename(temporaryOf(path).c_str(), path.c_str()) == 0;
+    if (::rename(temporaryOf(path).c_str(), path.c_str()) != 0) return false;
+    ++successfulWrites;
+    return true;
+}
+
+long writesDone() {
+    return successfulWrites;
 }
 
 void discardTemporary(const std::string& path) {

@@ -60,6 +60,9 @@ std::optional<std::string> readAll(const std::string& path);
 [[nodiscard]] bool commitTemporary(const std::string& path);
 void discardTemporary(const std::string& path);
 
+// How many writes and renames have reached a file since the program started.
+long writesDone();
+
 // True when the file exists and may be written, or does not exist.
 bool mayWrite(const std::string& path);
 
