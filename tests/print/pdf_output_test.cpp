@@ -5,12 +5,14 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <filesystem>
 
 #include "print/league_files.h"
 #include "print/ui/print_reports.h"
+#include "print/ui/printer_setup.h"
 
 namespace {
 
@@ -68,6 +70,21 @@ protected:
         return names;
     }
 };
+
+TEST(PrinterSetup, OneA4LandscapeCopyDrawnFromThePaperCorner) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setCopyCount(3);
+    const PageGeometry g = setUpPrinter(printer);
+    EXPECT_EQ(g.dpiX, printer.resolution());
+    EXPECT_GE(g.dpiX, 600);
+    EXPECT_EQ(g.offsetX, 0);  // a PDF page is printable to its edges
+    EXPECT_EQ(g.offsetY, 0);
+    EXPECT_EQ(printer.copyCount(), 1);
+    EXPECT_TRUE(printer.fullPage());
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+}
 
 TEST_F(PdfOutput, TheStandingsSheetIsSavedForTheTermWithItsBlocksInPlace) {
     LeagueFiles("381").league(20).writeTo(t);

@@ -56,9 +56,9 @@ PrintOutcome savePdf(PrintOutcome out, const DataDir& dir, const Job& job, const
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setDocName(documentName(job));
         printer.setCreator(QStringLiteral("Tallyfold"));
-        setUpPrinter(printer);
+        const PageGeometry geometry = setUpPrinter(printer);
         QtPrintCanvas canvas(printer);
-        if (!layOut(pageGeometryOf(printer), canvas)) return failed(out, QStringLiteral("PDFファイルを書き込めません"));
+        if (!layOut(geometry, canvas)) return failed(out, QStringLiteral("PDFファイルを書き込めません"));
     }
     if (!pdf.commit(&reason)) return failed(out, reason);
     out.kind = PrintOutcome::SavedPdf;
@@ -74,9 +74,9 @@ PrintOutcome run(const DataDir& dir, const Job& job, PrintTarget target, const L
         if (!info.isNull()) {
             QPrinter printer(info, QPrinter::HighResolution);
             printer.setDocName(documentName(job));
-            setUpPrinter(printer);
+            const PageGeometry geometry = setUpPrinter(printer);
             QtPrintCanvas canvas(printer);
-            if (layOut(pageGeometryOf(printer), canvas)) {
+            if (layOut(geometry, canvas)) {
                 out.kind = PrintOutcome::Printed;
                 out.printerName = info.printerName();
                 return out;

@@ -5,20 +5,24 @@
 #include <QPrinter>
 #include <QtMath>
 
-void setUpPrinter(QPrinter& printer) {
+PageGeometry setUpPrinter(QPrinter& printer) {
     printer.setCopyCount(1);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setFullPage(true);
-}
 
-PageGeometry pageGeometryOf(const QPrinter& printer) {
+    // With the page margins at the printer's own minimum, the page is the printable area.
+    printer.setFullPage(false);
+    const QPageLayout layout = printer.pageLayout();
+    printer.setPageMargins(layout.minimumMargins(), layout.units());
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
     PageGeometry g;
     g.dpiX = printer.resolution();
     g.dpiY = printer.resolution();
-    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
-    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
     g.offsetX = qRound(page.left() - paper.left());
     g.offsetY = qRound(page.top() - paper.top());
+
+    // Draw from the paper's corner; the offsets keep every mark inside the printable area.
+    printer.setFullPage(true);
     return g;
 }

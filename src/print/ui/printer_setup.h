@@ -1,12 +1,11 @@
 #pragma once
-// The printer as both reports want it: one A4 landscape copy in high resolution, with
-// positions counted from the corner of the paper.
+// The printer as both reports want it: one A4 landscape copy in high resolution, drawn on
+// from the corner of the paper.
 
 #include "print/print_canvas.h"
 
 class QPrinter;
 
-void setUpPrinter(QPrinter& printer);
-
-// Resolution and printable-area offsets of a set-up printer, in device dots.
-PageGeometry pageGeometryOf(const QPrinter& printer);
+// Sets the printer up and returns its resolution and the offsets of its printable area
+// (the paper less the margins the printer cannot print on), in device dots.
+PageGeometry setUpPrinter(QPrinter& printer);
