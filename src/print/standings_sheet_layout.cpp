@@ -52,7 +52,7 @@ private:
             if (!holdsTeam(line.name)) continue;
             const int y = 54 + kCell * k;
             text(1, y, fitField(line.name, 2));
-            for (int j = 1; j <= kTeamsPerGroup; ++j) text(kCell * j + 1, y, resultSymbol(line.results[j - 1]));
+            for (int j = 1; j <= kTeamsPerGroup; ++j) text(kCell * j + 1, y, resultSymbol(resultByte(line, j - 1)));
             text(45, y, countOrZero(line.wins));
             text(49, y, countOrZero(line.losses));
             text(53, y, fitField(line.draws, 2));
@@ -107,6 +107,10 @@ private:
         // Through the cells of each team against itself.
         moveTo(4, 54, true);
         lineTo(44, 94, true);
+    }
+
+    static char resultByte(const ResultLine& line, int column) {
+        return std::size_t(column) < line.results.size() ? line.results[column] : ' ';
     }
 
     static const std::string& resultSymbol(char code) {

@@ -19,7 +19,6 @@ struct Column {
     const char* heading;
     int headingX;
 };
-// 級, 部, チーム名, 代表者, 携帯電話, 電話, ＦＡＸ, 住所.
 constexpr Column kColumns[] = {{"級", 1},        {"部", 4},    {"チーム名", 9}, {"代表者", 44},
                                {"携帯電話", 72}, {"電話", 96}, {"ＦＡＸ", 120}, {"住所", 144}};
 constexpr int kRuleXs[] = {8, 42, 70, 94, 118, 142};
