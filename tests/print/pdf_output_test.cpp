@@ -170,7 +170,7 @@ TEST_F(PdfOutput, APrintFolderThatCannotBeMadeIsReported) {
     const PrintOutcome out = printTeamList(m, dir, {2026, 4, 5}, PrintTarget::PdfOnly);
     EXPECT_EQ(out.kind, PrintOutcome::Failed);
     EXPECT_EQ(printOutcomeMessage(out),
-              QStringLiteral("■チーム一覧を印刷できません：フォルダ Print を作成できません■"));
+              QStringLiteral("■チーム一覧のPDFを保存できません：フォルダ Print を作成できません■"));
     EXPECT_EQ(t.read("Print"), "not a folder");
 }
 
@@ -181,7 +181,7 @@ TEST_F(PdfOutput, AReadOnlyWorkingFolderIsReported) {
     const PrintOutcome out = printStandingsSheet(m, dir, PrintTarget::PdfOnly);
     std::filesystem::permissions(t.root(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
     EXPECT_EQ(out.kind, PrintOutcome::Failed);
-    EXPECT_TRUE(printOutcomeMessage(out).contains(QStringLiteral("Print")));
+    EXPECT_TRUE(printOutcomeMessage(out).startsWith(QStringLiteral("■勝敗表のPDFを保存できません：")));
 }
 
 }  // namespace

@@ -48,6 +48,7 @@ PrintOutcome failed(PrintOutcome out, const QString& reason) {
 
 PrintOutcome savePdf(PrintOutcome out, const DataDir& dir, const Job& job, const LayOut& layOut) {
     PdfFile pdf(dir.root(), fromUtf8(reportFileName(job.report, job.term)));
+    out.pdfPath = pdf.finalPath();
     QString reason;
     if (!pdf.prepare(&reason)) return failed(out, reason);
     {
@@ -62,7 +63,6 @@ PrintOutcome savePdf(PrintOutcome out, const DataDir& dir, const Job& job, const
     }
     if (!pdf.commit(&reason)) return failed(out, reason);
     out.kind = PrintOutcome::SavedPdf;
-    out.pdfPath = pdf.finalPath();
     return out;
 }
 
@@ -136,5 +136,6 @@ QString printOutcomeMessage(const PrintOutcome& o) {
         case PrintOutcome::Failed:
             break;
     }
+    if (!o.pdfPath.isEmpty()) return QStringLiteral("■%1のPDFを保存できません：%2■").arg(o.report, o.reason);
     return QStringLiteral("■%1を印刷できません：%2■").arg(o.report, o.reason);
 }

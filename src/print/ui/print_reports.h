@@ -20,7 +20,7 @@ struct PrintOutcome {
     Kind kind = Failed;
     QString report;               // "勝敗表" or "チーム一覧"
     QString printerName;          // Printed: where it went
-    QString pdfPath;              // SavedPdf: the full path of the file
+    QString pdfPath;              // SavedPdf: the full path of the file; Failed: the file it was to be
     bool printerRefused = false;  // SavedPdf: a default printer was there but could not be opened
     QString reason;               // Failed: what went wrong, for the user
 };
