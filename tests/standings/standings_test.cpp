@@ -144,7 +144,9 @@ TEST(ResultCodes, AClickGoesRoundAndTheOtherCellMirrorsIt) {
     for (int c = 0; c < 256; ++c) {
         const int decoded = decodeResultByte(char(c));
         EXPECT_EQ(decoded, c >= '1' && c <= '3' ? c - '0' : NoResult);
-        if (decoded != NoResult) EXPECT_EQ(encodeResultByte(decoded), char(c));
+        if (decoded != NoResult) {
+            EXPECT_EQ(encodeResultByte(decoded), char(c));
+        }
     }
     EXPECT_EQ(nextResultOnClick(7), NoResult);
 }
