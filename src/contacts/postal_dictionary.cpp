@@ -60,13 +60,9 @@ long usableEntries(const DataDir& dir, const char* indexFile, int entryLength) {
     return std::min(entries, wholeEntries(dir.path(kDictionaryFile), kRecordLength));
 }
 
-std::optional<PostalDictRecord> readPostalRecord(const DataDir& dir, long recordNo) {
-    if (recordNo < 1) return std::nullopt;
-    std::string bytes(kRecordLength, ' ');
-    std::size_t got = 0;
-    if (!fileio::readAt(dir.path(kDictionaryFile), (recordNo - 1) * kRecordLength, bytes.data(), bytes.size(), &got) ||
-        got != bytes.size())
-        return std::nullopt;
+namespace {
+
+PostalDictRecord recordFromBytes(std::string_view bytes, long recordNo) {
     PostalDictRecord r;
     r.recordNo = recordNo;
     r.code = padField(sjis::cutToWidth(cleanField(bytes, dict_field::Code), 7), false, kPostalCodeWidth);
@@ -78,11 +74,38 @@ std::optional<PostalDictRecord> readPostalRecord(const DataDir& dir, long record
     return r;
 }
 
+// Records first .. first + count - 1 in one read; those not there in whole come back blank.
+void readRun(const std::string& path, long first, long count, std::vector<PostalDictRecord>& out) {
+    std::string bytes(std::size_t(count) * kRecordLength, ' ');
+    std::size_t got = 0;
+    if (first < 1 || !fileio::readAt(path, (first - 1) * kRecordLength, bytes.data(), bytes.size(), &got)) got = 0;
+    for (long k = 0; k < count; ++k) {
+        if (std::size_t(k + 1) * kRecordLength <= got)
+            out.push_back(recordFromBytes(std::string_view(bytes).substr(std::size_t(k) * kRecordLength), first + k));
+        else
+            out.push_back(blankRecord());
+    }
+}
+
+}  // namespace
+
+std::optional<PostalDictRecord> readPostalRecord(const DataDir& dir, long recordNo) {
+    std::vector<PostalDictRecord> one;
+    readRun(dir.path(kDictionaryFile), recordNo, 1, one);
+    if (one[0].recordNo == 0) return std::nullopt;
+    return std::move(one[0]);
+}
+
 std::vector<PostalDictRecord> readPostalPage(const DataDir& dir, const MatchList& matches, long first, int count) {
     std::vector<PostalDictRecord> page;
-    for (long i = std::max(first, 0L); i < first + count && i < matches.count(); ++i) {
-        auto r = readPostalRecord(dir, matches.records[i]);
-        page.push_back(r ? std::move(*r) : blankRecord());
+    const std::string path = dir.path(kDictionaryFile);
+    const long end = std::min(first + count, matches.count());
+    // A code lookup finds runs of neighbouring records; each run is one read.
+    for (long i = std::max(first, 0L); i < end;) {
+        long run = 1;
+        while (i + run < end && matches.records[i + run] == matches.records[i] + run) ++run;
+        readRun(path, matches.records[i], run, page);
+        i += run;
     }
     return page;
 }

@@ -58,31 +58,37 @@ LookupResult lookupByCode(const DataDir& dir, std::string_view typed) {
     if (query.size() > std::size_t(kCodeKeyLength)) return finish(std::move(r));
 
     const std::string path = dir.path(kCodeIndexFile);
+    auto before = [&](std::string_view entry) { return entry.substr(0, query.size()) < query; };
+    // Bisection for the first key whose leading bytes do not sort before the query: one
+    // key per probe while the range is wide, then the rest of the range in one read.
     std::string key;
-    // Bisection for the first key whose leading bytes do not sort before the query.
     long lo = 0, hi = n;
-    while (lo < hi) {
+    while (hi - lo > kCodeBlockEntries / 2) {
         long mid = lo + (hi - lo) / 2;
         if (readEntries(path, mid, 1, kCodeEntryLength, key) != 1) {
             r.outcome = LookupOutcome::NoDictionary;
             return r;
         }
-        if (std::string_view(key).substr(0, query.size()) < query)
+        if (before(key))
             lo = mid + 1;
         else
             hi = mid;
     }
-    // The run of matching keys from there on.
     std::string block;
-    for (long at = lo; at < n;) {
-        long got = readEntries(path, at, std::min(kCodeBlockEntries, n - at), kCodeEntryLength, block);
-        if (got == 0) break;
-        for (long i = 0; i < got; ++i) {
-            if (std::string_view(block).substr(std::size_t(i) * kCodeEntryLength, query.size()) != query ||
-                !r.matchList.add(at + i + 1))
-                return finish(std::move(r));
+    long got = readEntries(path, lo, std::min(kCodeBlockEntries, n - lo), kCodeEntryLength, block);
+    auto entry = [&](long i) {
+        return std::string_view(block).substr(std::size_t(i) * kCodeEntryLength, kCodeEntryLength);
+    };
+    long i = 0;
+    while (i < got && lo + i < hi && before(entry(i))) ++i;
+    // The run of matching keys from there on, block by block.
+    for (long at = lo; got > 0;) {
+        for (; i < got; ++i) {
+            if (entry(i).substr(0, query.size()) != query || !r.matchList.add(at + i + 1)) return finish(std::move(r));
         }
         at += got;
+        i = 0;
+        got = at < n ? readEntries(path, at, std::min(kCodeBlockEntries, n - at), kCodeEntryLength, block) : 0;
     }
     return finish(std::move(r));
 }
