@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <ostream>
 
 #include "contacts/postal_lookup.h"
 #include "postal_fixture.h"
@@ -31,6 +32,11 @@ struct DamagedCase {
     Outcome lastCode;   // 9998531, record 61
     Outcome reading;    // ｽｶﾞｻﾄ, record 61
 };
+
+// Test names show the case, not its bytes.
+void PrintTo(const DamagedCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 constexpr auto ND = LookupOutcome::NoDictionary;
 constexpr auto NF = LookupOutcome::NotFound;
