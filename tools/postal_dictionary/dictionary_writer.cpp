@@ -32,7 +32,7 @@ void putField(std::string& record, int field, std::string_view text, bool* cut) 
 // One output file under its temporary name, written in large pieces and synced at the end.
 class OutFile {
 public:
-    OutFile(std::string finalPath) : final_(std::move(finalPath)), temp_(final_ + ".part") {
+    explicit OutFile(std::string finalPath) : final_(std::move(finalPath)), temp_(final_ + ".part") {
         f_ = std::fopen(temp_.c_str(), "wb");
     }
     ~OutFile() {
