@@ -13,5 +13,7 @@ if [ ! -d "$work" ]; then
 fi
 # Copy the shipped files (pictures, postal dictionary) without overwriting anything the user has.
 cp -rn "$here/assets/." "$work/" 2>/dev/null || true
+# The postal-code dictionary is built once from public data; without it the program still works.
+"$here/scripts/build-postal-dictionary.sh" "$work" || true
 cd "$work"
 exec "$here/build/src/tallyfold"

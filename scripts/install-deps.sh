@@ -11,6 +11,10 @@ packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
     xvfb xdotool imagemagick poppler-utils x11-utils openbox
 )
+# npm fetches the public postal-code data; any npm will do, so Debian's is added only when none is there.
+if ! command -v npm >/dev/null 2>&1; then
+    packages+=(npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

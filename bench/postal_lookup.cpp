@@ -1,0 +1,161 @@
+// The two postal-code lookups over the dictionary of the whole country, each beside a
+// plain sequential read of the index it searches, measured in the same run:
+//   by code, from the typed code to the record that fills the fields (and to the first
+//   page of the result panel for a prefix);
+//   by reading, from the typed reading to the first page of the result panel, for a
+//   common reading and for one that matches nothing.
+// The dictionary is WORKFOLDER/Zip when a working folder is given as the argument,
+// otherwise one built from the npm data in the cache folder
+// (scripts/build-postal-dictionary.sh --fetch-only puts it there).
+//   build/bench/postal_lookup [WORKFOLDER] [--benchmark_repetitions=N ...]
+
+#include "contacts/postal_lookup.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "postal_dictionary/build_dictionary.h"
+#include "store/file_io.h"
+#include "store/sjis.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string gFolder;
+
+std::string cachedJsonFolder() {
+    std::string cache;
+    if (const char* c = std::getenv("TALLYFOLD_CACHE"); c && *c)
+        cache = c;
+    else if (const char* x = std::getenv("XDG_CACHE_HOME"); x && *x)
+        cache = std::string(x) + "/tallyfold";
+    else if (const char* h = std::getenv("HOME"); h && *h)
+        cache = std::string(h) + "/.cache/tallyfold";
+    return cache + "/jquery-jpostal-ja-2.14.73/package/json";
+}
+
+// The dictionary built into a fresh temporary folder, or "" when there is no data.
+std::string buildFromCache() {
+    if (!fs::is_directory(cachedJsonFolder())) return "";
+    std::string folder = (fs::temp_directory_path() / "tallyfold-bench-XXXXXX").string();
+    if (!::mkdtemp(folder.data())) return "";
+    postal_build::BuildReport report;
+    postal_build::Progress quiet;
+    std::string error;
+    if (!postal_build::buildFromJpostal(cachedJsonFolder(), folder, report, quiet, &error)) return "";
+    return folder;
+}
+
+void codeLookup(benchmark::State& state, const char* typed) {
+    DataDir dir(gFolder);
+    for (auto _ : state) {
+        auto r = postal::lookupByCode(dir, typed);
+        if (r.matchList.count() == 1)
+            benchmark::DoNotOptimize(postal::readPostalRecord(dir, r.matchList.records[0]));
+        else
+            benchmark::DoNotOptimize(postal::readPostalPage(dir, r.matchList, 0, 20));
+        if (r.outcome != postal::LookupOutcome::Found) state.SkipWithError("the code was not found");
+    }
+}
+
+void readingLookup(benchmark::State& state, const char* reading, bool expectFound) {
+    DataDir dir(gFolder);
+    const std::string query = sjis::fromUnicode(reading);
+    for (auto _ : state) {
+        auto r = postal::lookupByReading(dir, query, [](int percent) { benchmark::DoNotOptimize(percent); });
+        benchmark::DoNotOptimize(postal::readPostalPage(dir, r.matchList, 0, 20));
+        if ((r.outcome == postal::LookupOutcome::Found) != expectFound) state.SkipWithError("unexpected outcome");
+        state.counters["matches"] = double(r.matchList.count());
+    }
+}
+
+// The whole index read from start to end in the same blocks the reading scan uses.
+void sequentialRead(benchmark::State& state, const char* index, std::size_t block) {
+    const std::string path = DataDir(gFolder).path(index);
+    std::string buf(block, ' ');
+    for (auto _ : state) {
+        long at = 0;
+        std::size_t got = 0;
+        do {
+            if (!fileio::readAt(path, at, buf.data(), buf.size(), &got)) break;
+            at += long(got);
+            benchmark::DoNotOptimize(buf.data());
+        } while (got == buf.size());
+        state.counters["bytes"] = double(at);
+    }
+}
+
+void BM_CodeLookup_1000001(benchmark::State& s) {
+    codeLookup(s, "1000001");
+}
+void BM_CodeLookup_Prefix100(benchmark::State& s) {
+    codeLookup(s, "100");
+}
+void BM_CodeIndex_SequentialRead(benchmark::State& s) {
+    sequentialRead(s, postal::kCodeIndexFile, 4096 * 23);
+}
+void BM_ReadingLookup_Shinjuku(benchmark::State& s) {
+    readingLookup(s, "ｼﾝｼﾞｭｸ", true);
+}
+void BM_ReadingLookup_NoMatch(benchmark::State& s) {
+    readingLookup(s, "ﾝﾝﾝﾝﾝ", false);
+}
+void BM_ReadingIndex_SequentialRead(benchmark::State& s) {
+    sequentialRead(s, postal::kReadingIndexFile, 4096 * 202);
+}
+
+void registerAll() {
+    const int reps = 15;
+    benchmark::RegisterBenchmark("CodeLookup/1000001", BM_CodeLookup_1000001)
+        ->Unit(benchmark::kMicrosecond)
+        ->Repetitions(reps)
+        ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark("CodeLookup/prefix 100", BM_CodeLookup_Prefix100)
+        ->Unit(benchmark::kMicrosecond)
+        ->Repetitions(reps)
+        ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark("CodeIndex/sequential read", BM_CodeIndex_SequentialRead)
+        ->Unit(benchmark::kMicrosecond)
+        ->Repetitions(reps)
+        ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark("ReadingLookup/ｼﾝｼﾞｭｸ", BM_ReadingLookup_Shinjuku)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(reps)
+        ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark("ReadingLookup/no match", BM_ReadingLookup_NoMatch)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(reps)
+        ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark("ReadingIndex/sequential read", BM_ReadingIndex_SequentialRead)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(reps)
+        ->ReportAggregatesOnly(true);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    bool built = false;
+    if (argc > 1) {
+        gFolder = argv[1];
+    } else {
+        gFolder = buildFromCache();
+        built = !gFolder.empty();
+    }
+    if (gFolder.empty() || postal::usableEntries(DataDir(gFolder), postal::kCodeIndexFile, 23) == 0) {
+        std::fprintf(stderr,
+                     "No postal dictionary: give a working folder with Zip/, or run\n"
+                     "scripts/build-postal-dictionary.sh --fetch-only first.\n");
+        return 0;
+    }
+    registerAll();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (built) fs::remove_all(gFolder);
+    return 0;
+}

@@ -1,0 +1,134 @@
+#include "contacts/postal_lookup.h"
+
+#include <algorithm>
+
+#include "contacts/kana_input.h"
+#include "store/file_io.h"
+#include "store/sjis.h"
+
+namespace postal {
+namespace {
+
+// Entries read per call when scanning: large enough that the reading index (some 30 MB)
+// goes in a few dozen reads, small enough to stay out of the way of the rest of memory.
+constexpr long kCodeBlockEntries = 4096;
+constexpr long kReadingBlockEntries = 4096;
+
+// Reads up to count entries from entry first on into buf; returns how many whole entries
+// arrived (fewer when the file got shorter in the meantime).
+long readEntries(const std::string& path, long first, long count, int entryLength, std::string& buf) {
+    buf.resize(std::size_t(count) * entryLength);
+    std::size_t got = 0;
+    if (!fileio::readAt(path, first * entryLength, buf.data(), buf.size(), &got)) return 0;
+    return long(got / entryLength);
+}
+
+LookupResult finish(LookupResult r) {
+    if (r.matchList.overflow)
+        r.outcome = LookupOutcome::TooMany;
+    else if (r.matchList.empty())
+        r.outcome = LookupOutcome::NotFound;
+    else
+        r.outcome = LookupOutcome::Found;
+    return r;
+}
+
+}  // namespace
+
+std::string applyHyphenRule(std::string_view typed) {
+    if (typed.size() < 4 || typed[3] != '-') return std::string(typed);
+    std::string q(typed.substr(0, 3));
+    q += typed.substr(4, 4);
+    if (q.size() == 7) q += ' ';
+    return q;
+}
+
+LookupResult lookupByCode(const DataDir& dir, std::string_view typed) {
+    LookupResult r;
+    r.query = std::string(typed);
+    if (typed.empty() || typed[0] == ' ') return finish(std::move(r));
+    const long n = usableEntries(dir, kCodeIndexFile, kCodeEntryLength);
+    if (n == 0) {
+        r.outcome = LookupOutcome::NoDictionary;
+        return r;
+    }
+    r.query = applyHyphenRule(typed);
+    const std::string_view query = r.query;
+    // Keys are 8 bytes; a longer query can match none of them.
+    if (query.size() > std::size_t(kCodeKeyLength)) return finish(std::move(r));
+
+    const std::string path = dir.path(kCodeIndexFile);
+    auto before = [&](std::string_view entry) { return entry.substr(0, query.size()) < query; };
+    // Bisection for the first key whose leading bytes do not sort before the query: one
+    // key per probe while the range is wide, then the rest of the range in one read.
+    std::string key;
+    long lo = 0, hi = n;
+    while (hi - lo > kCodeBlockEntries / 2) {
+        long mid = lo + (hi - lo) / 2;
+        if (readEntries(path, mid, 1, kCodeEntryLength, key) != 1) {
+            r.outcome = LookupOutcome::NoDictionary;
+            return r;
+        }
+        if (before(key))
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    std::string block;
+    long got = readEntries(path, lo, std::min(kCodeBlockEntries, n - lo), kCodeEntryLength, block);
+    auto entry = [&](long i) {
+        return std::string_view(block).substr(std::size_t(i) * kCodeEntryLength, kCodeEntryLength);
+    };
+    long i = 0;
+    while (i < got && lo + i < hi && before(entry(i))) ++i;
+    // The run of matching keys from there on, block by block.
+    for (long at = lo; got > 0;) {
+        for (; i < got; ++i) {
+            if (entry(i).substr(0, query.size()) != query || !r.matchList.add(at + i + 1)) return finish(std::move(r));
+        }
+        at += got;
+        i = 0;
+        got = at < n ? readEntries(path, at, std::min(kCodeBlockEntries, n - at), kCodeEntryLength, block) : 0;
+    }
+    return finish(std::move(r));
+}
+
+LookupResult lookupByReading(const DataDir& dir, std::string_view cityText,
+                             const std::function<void(int percent)>& progress) {
+    LookupResult r;
+    std::string query = sjis::cutToWidth(cityText, 20);
+    while (!query.empty() && query.back() == ' ') query.pop_back();
+    r.query = query;
+    if (!kana::startsWithKatakanaLetter(query)) {
+        r.outcome = LookupOutcome::NotAReading;
+        return r;
+    }
+    const long n = usableEntries(dir, kReadingIndexFile, kReadingEntryLength);
+    if (n == 0) {
+        r.outcome = LookupOutcome::NoDictionary;
+        return r;
+    }
+    const std::string path = dir.path(kReadingIndexFile);
+    std::string block;
+    int shown = -1;
+    for (long at = 0; at < n;) {
+        long got = readEntries(path, at, std::min(kReadingBlockEntries, n - at), kReadingEntryLength, block);
+        if (got == 0) break;
+        for (long i = 0; i < got; ++i) {
+            const long entry = at + i;
+            int percent = int(entry * 100 / n);
+            if (percent != shown && progress) progress(percent);
+            shown = percent;
+            std::string_view reading =
+                std::string_view(block).substr(std::size_t(i) * kReadingEntryLength, kReadingLength);
+            // Only the first blank-free stretch of a reading counts.
+            std::string_view stretch = reading.substr(0, std::min(reading.find(' '), reading.size()));
+            if (stretch.find(query) != std::string_view::npos && !r.matchList.add(entry + 1))
+                return finish(std::move(r));
+        }
+        at += got;
+    }
+    return finish(std::move(r));
+}
+
+}  // namespace postal
