@@ -22,6 +22,7 @@
 #include "form/timed_messages.h"
 #include "league/ui/group_list.h"
 #include "league/ui/team_list.h"
+#include "print/ui/print_reports.h"
 #include "session/league_session.h"
 #include "standings/ui/group_letters.h"
 #include "standings/ui/group_table.h"
@@ -112,6 +113,13 @@ void TBaseBall::buildForm() {
 
     command_ = new CommandPanel(this, s);
     s.toggleCommandPanel = [this] { command_->toggleCommandPanel(); };
+    command_->printStandings = [this] {
+        messages_->showMessage(printOutcomeMessage(printStandingsSheet(*model_, dir_)));
+    };
+    command_->printTeamList = [this] {
+        const ListDate today{model_->todayYear, model_->todayMonth, model_->todayDay};
+        messages_->showMessage(printOutcomeMessage(printTeamList(*model_, dir_, today)));
+    };
 }
 
 void TBaseBall::FormCreate() {

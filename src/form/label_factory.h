@@ -8,11 +8,15 @@
 #include <QString>
 
 struct LabelStyle {
-    int pixelSize = 0;  // 0: the parent's font size
-    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
-    QColor text;        // invalid: the palette's text colour
-    QColor background;  // invalid: transparent
-    bool bold = false;
+    LabelStyle(int pixelSize = 0, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter, QColor text = QColor(),
+               QColor background = QColor(), bool bold = false, QString fontFamily = QString())
+        : pixelSize(pixelSize), align(align), text(text), background(background), bold(bold), fontFamily(fontFamily) {}
+
+    int pixelSize;       // 0: the parent's font size
+    Qt::Alignment align;
+    QColor text;         // invalid: the palette's text colour
+    QColor background;   // invalid: transparent
+    bool bold;
     QString fontFamily;  // empty: the parent's font
 };
 

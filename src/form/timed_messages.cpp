@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 #include "form/focus_table.h"
 #include "form/form_colors.h"
@@ -11,6 +12,7 @@
 #include "form/label_factory.h"
 
 namespace {
+constexpr int kFormWidth = form_layout::kFormWidth;
 constexpr int kFirstTick = 100;
 constexpr int kShowFor = 2000;
 constexpr int kShowFailureFor = 4000;  // a failed save is worth a longer look
@@ -74,6 +76,10 @@ void TimedMessages::showSaveFailure(const QString& fileName) {
 
 void TimedMessages::showMessage(const QString& text) {
     saveErrText_->setText(text);
+    // The panel is as wide as its text, centred on the form, so that a long file name is read whole.
+    const int width = std::clamp(saveErrText_->fontMetrics().horizontalAdvance(text) + 40, 420, kFormWidth - 20);
+    saveErr_->setGeometry(QRect((kFormWidth - width) / 2, saveErr_->y(), width, saveErr_->height()));
+    saveErrText_->setGeometry(saveErr_->rect());
     // A message already showing stays up for its full time with the new text.
     if (saveErr_->isVisible()) {
         saveErrTimer_->setInterval(kShowFailureFor);

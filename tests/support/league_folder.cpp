@@ -45,7 +45,7 @@ std::string leagueTeamName(int recordNo) {
 void layLeague(const TempFolder& t, const LeagueShape& shape) {
     std::string keys;
     for (int s = 0; s < shape.terms; ++s) {
-        const int year = 38 - (s + 1) / 2;
+        const int year = 38 - s / 2;  // 38後期, 38前期, 37後期, …
         keys += formatNumber(year, 2) + (s % 2 == 0 ? "1" : "0");
     }
     std::string results = resultsHeader(keys);
