@@ -90,11 +90,14 @@ bool FieldEdit::event(QEvent* e) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
             if (tabMovesOn_) {
+                // The owner may know a better next field; otherwise Tab is [Enter] and
+                // Shift+Tab is [Home], or [↑] where [Home] does nothing.
                 const bool forward = k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier);
-                if (forward)
-                    offerKey(Qt::Key_Return);
-                else if (!offerKey(Qt::Key_Home))
+                if (forward) {
+                    if (!offerKey(Qt::Key_Tab)) offerKey(Qt::Key_Return);
+                } else if (!offerKey(Qt::Key_Backtab) && !offerKey(Qt::Key_Home)) {
                     offerKey(Qt::Key_Up);
+                }
             }
             e->accept();
             return true;

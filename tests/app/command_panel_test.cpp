@@ -12,17 +12,9 @@
 #include "form/framed_shape.h"
 #include "store/sjis.h"
 #include "support/form_fixture.h"
+#include "support/records.h"
 
 namespace {
-
-const std::string kEmptyResult = std::string(45, ' ') + "\n";
-const std::string kEmptyTeam = std::string(999, ' ') + "\n";
-
-std::string resultRecord(const char* name) {
-    std::string r = sjis::fromUnicode(name);
-    r.resize(20, ' ');
-    return r + kEmptyResult.substr(20);
-}
 
 // A results file with the given term keys, newest first; block s names its first team.
 std::string resultsFile(const std::vector<std::string>& keys, const std::vector<const char*>& firstTeams) {

@@ -13,15 +13,12 @@
 #include "store/data_dir.h"
 #include "store/sjis.h"
 #include "support/form_fixture.h"
+#include "support/records.h"
 
 namespace {
 
-const std::string kEmptyResult = std::string(45, ' ') + "\n";
-
 std::string named(const char* name) {
-    std::string n = sjis::fromUnicode(name);
-    n.resize(20, ' ');
-    return n + kEmptyResult.substr(20);
+    return resultRecord(name);
 }
 
 QString box(const char* prefix, int n) {

@@ -13,20 +13,16 @@
 #include "store/data_dir.h"
 #include "store/sjis.h"
 #include "support/form_fixture.h"
+#include "support/records.h"
 
 namespace {
 
-const std::string kEmptyResult = std::string(45, ' ') + "\n";
-const std::string kEmptyTeam = std::string(999, ' ') + "\n";
 constexpr std::size_t kBlock0 = 32, kBlock1 = 32 + 9200;
 
 std::string field20(const std::string& sjisName) {
     std::string n = sjisName;
     n.resize(20, ' ');
     return n;
-}
-std::string name20(const char* name) {
-    return field20(sjis::fromUnicode(name));
 }
 std::size_t at(std::size_t block, int n) {
     return block + std::size_t(n - 1) * 46;

@@ -10,18 +10,11 @@
 #include "store/data_dir.h"
 #include "store/sjis.h"
 #include "support/form_fixture.h"
+#include "support/records.h"
 
 namespace {
 
-const std::string kEmptyResult = std::string(45, ' ') + "\n";
-const std::string kEmptyTeam = std::string(999, ' ') + "\n";
 const char* const kTeams[] = {"港北ブルーウェーブ", "桜台ファイターズ", "緑ヶ丘クラブ", "ＡＢＣスターズ"};
-
-std::string name20(const char* name) {
-    std::string n = sjis::fromUnicode(name);
-    n.resize(20, ' ');
-    return n;
-}
 
 class WorkingDay : public FormTest {
 protected:

@@ -90,7 +90,7 @@ TEST(TextOps, PaddingCuttingAndParsing) {
     EXPECT_EQ(parseLong("12ab"), 12);
     EXPECT_EQ(parseLong(std::string("\0\0", 2)), 0);
     EXPECT_EQ(parseLong("-3"), -3);
-    EXPECT_EQ(parseLong("99999999999999999999"), parseLong("99999999999999999999"));  // no overflow trap
+    EXPECT_LE(parseLong("99999999999999999999"), 1000000000L);  // stops long before overflow
     EXPECT_EQ(formatCount(0, 2), "  ");
     EXPECT_EQ(formatCount(5, 2), " 5");
     EXPECT_EQ(formatNumber(0, 2), " 0");

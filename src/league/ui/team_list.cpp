@@ -211,6 +211,12 @@ void TeamList::Edit_TeamNameKeyDown(int n, int key) {
             if (showDetails) showDetails();
             focusField(focus::Representative);
             break;
+        case Qt::Key_Backtab:
+            // Back from the first name to the division box of the group, the field before it.
+            if (n != 1) break;
+            e->setKeyHandled();
+            focusField(focus::divisionBox(m_.currentGroup));
+            break;
         case Qt::Key_F2:
         case Qt::Key_F4:
             e->setKeyHandled();
