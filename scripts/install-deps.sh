@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build, the tests and the screenshots need.
-# Safe to run again: only what is missing is installed.
+# Safe to run again: only what is missing is installed. With --fuzz it also installs clang
+# with libFuzzer and the sanitizer run-times for scripts/run-fuzzers.sh.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,9 @@ packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
     xvfb xdotool imagemagick poppler-utils x11-utils openbox
 )
+if [ "${1:-}" = "--fuzz" ]; then
+    packages+=(clang libclang-rt-dev)
+fi
 # npm fetches the public postal-code data; any npm will do, so Debian's is added only when none is there.
 if ! command -v npm >/dev/null 2>&1; then
     packages+=(npm)

@@ -14,6 +14,7 @@ namespace {
 long successfulWrites = 0;
 
 struct Seams {
+    bool skipSyncs = false;
     long crashAt = 0;
     long steps = 0;
     std::function<bool(const testing::WriteAttempt&)> fails;
@@ -37,6 +38,10 @@ bool writeRefused(const std::string& path, long offset, std::size_t length, long
     if (!s.fails(testing::WriteAttempt{path, offset, length, sizeBefore})) return false;
     errno = EIO;
     return true;
+}
+
+bool sync(int fd) {
+    return seams().skipSyncs || ::fsync(fd) == 0;
 }
 
 class Fd {
@@ -228,7 +233,7 @@ bool writeTemporary(const std::string& path, std::string_view bytes) {
         step();
         ok = pwriteAll(fd.get(), 0, bytes);
     }
-    ok = ok && ::fsync(fd.get()) == 0;
+    ok = ok && sync(fd.get());
     ok = fd.close() && ok;
     if (!ok) ::unlink(temp.c_str());
     return ok;
@@ -272,7 +277,7 @@ bool renamePath(const std::string& from, const std::string& to) {
 bool syncFolder(const std::string& folder) {
     Fd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!fd) return false;
-    return ::fsync(fd.get()) == 0;
+    return sync(fd.get());
 }
 
 std::string folderOf(const std::string& path) {
@@ -301,8 +306,14 @@ bool diskFull(const WriteAttempt& a) {
     return a.sizeBefore < 0 || a.offset + long(a.length) > a.sizeBefore;
 }
 
+void skipSyncs(bool skip) {
+    seams().skipSyncs = skip;
+}
+
 void reset() {
+    const bool skip = seams().skipSyncs;
     seams() = Seams{};
+    seams().skipSyncs = skip;
 }
 
 }  // namespace testing

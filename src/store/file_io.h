@@ -96,6 +96,8 @@ struct WriteAttempt {
 void failWritesWhen(std::function<bool(const WriteAttempt&)> predicate);
 // A full disk: every write that would make a file longer, or create one, fails.
 bool diskFull(const WriteAttempt& a);
+// The fuzzers write thousands of folders a second and need no durability: no fsync then.
+void skipSyncs(bool skip);
 void reset();
 
 }  // namespace testing
