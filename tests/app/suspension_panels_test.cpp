@@ -12,6 +12,7 @@
 #include "form/timed_messages.h"
 #include "store/capacities.h"
 #include "store/data_dir.h"
+#include "store/file_io.h"
 #include "support/form_fixture.h"
 #include "support/records.h"
 
@@ -136,18 +137,42 @@ TEST_F(SuspensionPanels, SuspensionInLinkedModeKeepsEveryGroupsCountAndThenUnlin
     click(allTeam);
     EXPECT_EQ(model().allTeamsLinked, 0);
     enterGroup(1);
-    enterTeam(1);
-    key(Qt::Key_F6);
+    enterTeam(3);
+    key(Qt::Key_F7);
     EXPECT_EQ(text("Label_Rendou"), QStringLiteral("★ 同 休・部 内だけ影響します ★"));
-    EXPECT_EQ(text("Label_TaikaiOrKyuubu"), QStringLiteral("の 退会 を実行しますか？"));
     key(Qt::Key_Left);
     EXPECT_EQ(pen("Shape_Label_PanelDelete_F1"), form_colors::kRed);
     key(Qt::Key_Return);
-    EXPECT_EQ(rows().size(), 9);
-    EXPECT_EQ(rows().first(), name(2));
-    EXPECT_EQ(text("Label_KyuusiDs"), "4");  // a withdrawal does not go onto the list
+    EXPECT_EQ(rows(), (QStringList{name(1), name(2), name(5), name(6), name(7), name(8), name(9), name(10), name(11)}));
+    EXPECT_EQ(text("Label_KyuusiDs"), "5");
+    EXPECT_EQ(folder_.read(files::kSuspended).substr(4000), details(4));
     enterGroup(2);
     EXPECT_EQ(rows().size(), 7);
+
+    // A withdrawal asks about 退会 and does not go onto the list.
+    enterGroup(1);
+    enterTeam(1);
+    key(Qt::Key_F6);
+    EXPECT_EQ(text("Label_TaikaiOrKyuubu"), QStringLiteral("の 退会 を実行しますか？"));
+    click(child("Label_PanelDelete_F1_Msg"));
+    EXPECT_EQ(rows().first(), name(2));
+    EXPECT_EQ(text("Label_KyuusiDs"), "5");
+}
+
+TEST_F(SuspensionPanels, ASuspensionThatCannotBeSavedIsToldAndTheTeamStays) {
+    const std::string results = folder_.read(files::kResults), list = folder_.read(files::kSuspended);
+    const std::string path = folder_.path(files::kSuspended);
+    fileio::testing::failWritesWhen(
+        [path](const fileio::testing::WriteAttempt& a) { return a.path.rfind(path, 0) == 0; });
+    enterTeam(3);
+    key(Qt::Key_F7);
+    click(child("Label_PanelDelete_F1"));
+    EXPECT_EQ(shownMessage(), QStringLiteral("■Kyuubu.001 に保存できませんでした■"));
+    fileio::testing::reset();
+    EXPECT_EQ(text("Label_GyouTeamName_03"), name(3));
+    EXPECT_EQ(text("Label_KyuusiDs"), "3");
+    EXPECT_EQ(folder_.read(files::kResults), results);
+    EXPECT_EQ(folder_.read(files::kSuspended), list);
 }
 
 TEST_F(SuspensionPanels, EnterWhileShinaiIsHighlightedEscapeAndShinaiChangeNothing) {
