@@ -21,6 +21,7 @@
 #include "form/label_factory.h"
 #include "form/timed_messages.h"
 #include "league/ui/group_list.h"
+#include "league/ui/suspension_area.h"
 #include "league/ui/team_list.h"
 #include "print/ui/print_reports.h"
 #include "session/league_session.h"
@@ -110,6 +111,13 @@ void TBaseBall::buildForm() {
         groupList_->showGroups();
     });
     connect(groupList_, &GroupList::lettersChanged, groupLetters_, &GroupLetters::showGroupLetters);
+
+    auto* suspension = new SuspensionArea(this, s);
+    suspension->hooks.markTeamRow = [this](int n, bool actedOn) { teamList_->markActedOn(n, actedOn); };
+    suspension->hooks.ranksKeptByHand = [this] { return groupTable_->ranksKeptByHand(); };
+    teamList_->openWithdrawal = [suspension](int n) { suspension->openWithdrawal(n); };
+    teamList_->openSuspension = [suspension](int n) { suspension->openSuspension(n); };
+    teamList_->openReturn = [suspension](int n) { suspension->openReturn(n); };
 
     command_ = new CommandPanel(this, s);
     s.toggleCommandPanel = [this] { command_->toggleCommandPanel(); };

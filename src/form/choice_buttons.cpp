@@ -6,7 +6,7 @@
 
 using namespace form_colors;
 
-ChoiceButtons::ChoiceButtons(QWidget* panel, const std::vector<Choice>& choices) : QObject(panel) {
+ChoiceButtons::ChoiceButtons(QWidget* panel, const std::vector<Choice>& choices) : QObject(panel), dimmedText_(kBlack) {
     for (int i = 0; i < int(choices.size()); ++i) {
         const Choice& c = choices[i];
         const QRect g = c.geometry;
@@ -43,9 +43,14 @@ void ChoiceButtons::select(int index) {
         frames_[i]->setFillColor(on ? kWhite : kSilver);
         for (ClickLabel* l : {keys_[i], captions_[i]}) {
             l->setBackgroundColor(on ? kWhite : kSilver);
-            l->setTextColor(kBlack);
+            l->setTextColor(on ? kBlack : dimmedText_);
         }
     }
+}
+
+void ChoiceButtons::setDimmedTextColor(const QColor& c) {
+    dimmedText_ = c;
+    select(selected_);
 }
 
 void ChoiceButtons::selectPrevious() {

@@ -3,6 +3,7 @@
 // The selected choice has a red frame and a white fill, the others a grey frame and a
 // silver fill. A click on the key label or on the caption chooses it.
 
+#include <QColor>
 #include <QObject>
 #include <QRect>
 #include <QString>
@@ -27,6 +28,8 @@ public:
 
     void select(int index);
     int selected() const { return selected_; }
+    // The text colour of the choices not selected (black unless set).
+    void setDimmedTextColor(const QColor& c);
     // ← and → move the selection between the choices.
     void selectPrevious();
     void selectNext();
@@ -44,4 +47,5 @@ private:
     std::vector<ClickLabel*> captions_;
     std::vector<int> fKeys_;
     int selected_ = 0;
+    QColor dimmedText_;
 };

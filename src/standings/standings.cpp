@@ -72,8 +72,7 @@ std::string encodeWinRate(double rate, bool played) {
     return padField(std::string(buf).substr(0, 4), false, 4);
 }
 
-SaveResult writeGroupResults(const DataDir& dir, int termSlot, int groupSlot, const ResultsTable& t,
-                             bool keepStoredRanks) {
+std::array<std::string, kTeamsPerGroup> groupResultFields(const ResultsTable& t, bool keepStoredRanks) {
     std::array<std::string, kTeamsPerGroup> rows;
     for (int row = 0; row < kTeamsPerGroup; ++row) {
         std::string& bytes = rows[row];
@@ -86,17 +85,25 @@ SaveResult writeGroupResults(const DataDir& dir, int termSlot, int groupSlot, co
         bytes += encodeWinRate(t.winRate[row], st.wins + st.losses + st.draws > 0);
         if (!keepStoredRanks) bytes += formatCount(st.rank, 2);
     }
+    return rows;
+}
+
+SaveResult writeGroupResults(const DataDir& dir, int termSlot, int groupSlot, const ResultsTable& t,
+                             bool keepStoredRanks) {
     return writeGroupFields(dir, termSlot, groupSlot, layouts::offset(layouts::Result, result_field::FirstResult),
-                            rows);
+                            groupResultFields(t, keepStoredRanks));
+}
+
+void computeStandings(ResultsTable& t, const TeamRows& teams, bool keepManualRanks) {
+    tallyStandings(t);
+    if (keepManualRanks) return;
+    t.rankWork = rankTeams(t, teams);
+    for (int row = 0; row < kTeamsPerGroup; ++row) t.standings[row].rank = t.rankWork[row];
 }
 
 SaveResult RecomputeStandings(ResultsTable& t, const DataDir& dir, int termSlot, int groupSlot, const TeamRows& teams,
                               bool keepManualRanks) {
-    tallyStandings(t);
-    if (!keepManualRanks) {
-        t.rankWork = rankTeams(t, teams);
-        for (int row = 0; row < kTeamsPerGroup; ++row) t.standings[row].rank = t.rankWork[row];
-    }
+    computeStandings(t, teams, keepManualRanks);
     return writeGroupResults(dir, termSlot, groupSlot, t, keepManualRanks);
 }
 

@@ -18,9 +18,15 @@ void tallyStandings(ResultsTable& t);
 // The four stored characters of a win rate: "%4.3f" cut to 4, blank when no game was decided.
 std::string encodeWinRate(double rate, bool played);
 
+// Bytes 20..43 (20..41 while ranks are kept by hand) of each of the group's ten records, from the table.
+std::array<std::string, kTeamsPerGroup> groupResultFields(const ResultsTable& t, bool keepStoredRanks);
+
 // Bytes 20..43 (20..41 while ranks are kept by hand) of the group's ten records, from the table.
 SaveResult writeGroupResults(const DataDir& dir, int termSlot, int groupSlot, const ResultsTable& t,
                              bool keepStoredRanks);
+
+// Tallies the group's table and ranks its teams unless the ranks are kept by hand.
+void computeStandings(ResultsTable& t, const TeamRows& teams, bool keepManualRanks);
 
 // Tallies the group's table, ranks its teams unless the ranks are kept by hand, and writes the
 // group's ten records into the term. The table holds the new values either way; the result

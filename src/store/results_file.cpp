@@ -129,6 +129,14 @@ std::optional<std::string> readFullImage(const DataDir& dir) {
     return image;
 }
 
+std::optional<std::string> readImageCovering(const DataDir& dir, long end) {
+    auto bytes = fileio::readAll(dir.path(files::kResults));
+    if (!bytes) return std::nullopt;
+    const fileio::EmptyPattern gap = resultsFilePattern();
+    for (long p = long(bytes->size()); p < end; ++p) *bytes += gap.byteAt(p);
+    return bytes;
+}
+
 SaveResult createResultsFile(const DataDir& dir) {
     return SaveResult::check(fileio::replaceFile(dir.path(files::kResults), emptyHeader() + emptyBlock()),
                              files::kResults);

@@ -61,6 +61,9 @@ std::array<std::string, kTeamsPerGroup> readGroupRecords(const DataDir& dir, int
 std::string readResultRecord(const DataDir& dir, int termSlot, int recordNo);
 // The whole file as it would be with all ten blocks: what is missing reads as empty.
 std::optional<std::string> readFullImage(const DataDir& dir);
+// The whole file as it is, made long enough to hold its bytes up to end; what is added reads
+// as an empty stretch. Nothing when it cannot be read.
+std::optional<std::string> readImageCovering(const DataDir& dir, long end);
 
 // Header (31 blanks and a line feed) and one empty block.
 SaveResult createResultsFile(const DataDir& dir);

@@ -27,8 +27,15 @@ std::string readSuspended(const DataDir& dir, int k) {
     return c.record();
 }
 
-SaveResult appendSuspended(LeagueModel& m, const DataDir& dir, const std::string& teamRecord) {
-    if (m.suspendedCount >= kMaxSuspended) return SaveResult::failed(files::kSuspended);
+std::optional<std::string> readSuspendedImage(const DataDir& dir) {
+    const std::string path = dir.path(files::kSuspended);
+    if (!fileio::isRegularFile(path) && fileio::mayWrite(path)) return std::string();
+    auto bytes = fileio::readAll(path);
+    if (!bytes) return std::nullopt;
+    return leadingRecords(*bytes, long(bytes->size()) / kTeamRecordLength);
+}
+
+std::string suspendedRecordFrom(const std::string& teamRecord) {
     RecordCodec team(layouts::get(layouts::Team));
     team.record() = teamRecord;
     team.record().resize(kTeamRecordLength, ' ');
@@ -36,27 +43,39 @@ SaveResult appendSuspended(LeagueModel& m, const DataDir& dir, const std::string
     RecordCodec s(layouts::get(layouts::Suspended));
     for (int f = 0; f <= team_field::TeamName; ++f) s.field(f).setRaw(team.field(f).bytes());
     s.packRecord();
+    return s.record();
+}
+
+std::string suspendedImageWithout(const std::string& image, int k) {
+    const std::string whole = leadingRecords(image, long(image.size()) / kTeamRecordLength);
+    if (k < 0 || std::size_t(k) * kTeamRecordLength >= whole.size()) return whole;
+    return whole.substr(0, std::size_t(k) * kTeamRecordLength) + whole.substr(std::size_t(k + 1) * kTeamRecordLength);
+}
+
+int suspendedCountOf(const std::string& image) {
+    return int(std::min<std::size_t>(image.size() / kTeamRecordLength, kMaxSuspended));
+}
+
+SaveResult appendSuspended(LeagueModel& m, const DataDir& dir, const std::string& teamRecord) {
+    if (m.suspendedCount >= kMaxSuspended) return SaveResult::failed(files::kSuspended);
     const long at = long(m.suspendedCount) * kTeamRecordLength;
-    if (!fileio::writeAt(dir.path(files::kSuspended), at, s.record(), layouts::emptyPattern(layouts::Suspended)))
+    if (!fileio::writeAt(dir.path(files::kSuspended), at, suspendedRecordFrom(teamRecord),
+                         layouts::emptyPattern(layouts::Suspended)))
         return SaveResult::failed(files::kSuspended);
     ++m.suspendedCount;
     return SaveResult::saved();
 }
 
 SaveResult removeSuspended(LeagueModel& m, const DataDir& dir, int k) {
-    auto bytes = fileio::readAll(dir.path(files::kSuspended));
-    if (!bytes) return SaveResult::failed(files::kSuspended);
-    std::string kept;
-    for (int j = 0; j < m.suspendedCount; ++j) {
-        if (j == k) continue;
-        const std::size_t at = std::size_t(j) * kTeamRecordLength;
-        if (at + kTeamRecordLength <= bytes->size()) kept.append(*bytes, at, kTeamRecordLength);
-    }
+    auto image = readSuspendedImage(dir);
+    if (!image) return SaveResult::failed(files::kSuspended);
+    // Only a counted record can be chosen; the uncounted ones stay as they are.
+    const std::string kept = k >= 0 && k < m.suspendedCount ? suspendedImageWithout(*image, k) : *image;
     FileTransaction t(dir);
     t.replace(files::kSuspended, kept);
     t.replace(files::kSuspendedScratch, kept);
     SaveResult saved = t.commit();
-    if (saved) m.suspendedCount = int(kept.size() / kTeamRecordLength);
+    if (saved) m.suspendedCount = suspendedCountOf(kept);
     return saved;
 }
 

@@ -15,6 +15,18 @@
 bool countSuspended(LeagueModel& m, const DataDir& dir);
 // Suspended record k (1-based); empty when it cannot be read.
 std::string readSuspended(const DataDir& dir, int k);
+
+// The file's whole records, counted ones first; a missing file is an empty list. Nothing
+// when the file is there but cannot be read.
+std::optional<std::string> readSuspendedImage(const DataDir& dir);
+// The suspended record of a team: fields 0..11 of its team register record, the reserved
+// field blank.
+std::string suspendedRecordFrom(const std::string& teamRecord);
+// A list image without record k (0-based). Records past the hundredth, which an older program
+// may have written without counting them, are kept after the others.
+std::string suspendedImageWithout(const std::string& image, int k);
+// The number of teams a list image holds, as counted (at most 100).
+int suspendedCountOf(const std::string& image);
 // Appends a team from its team register record (fields 0..11, the name included). A 101st
 // team is refused before anything is written.
 SaveResult appendSuspended(LeagueModel& m, const DataDir& dir, const std::string& teamRecord);

@@ -21,15 +21,6 @@ bool validRecord(int recordNo) {
     return recordNo >= 1 && recordNo <= kTeamPositions;
 }
 
-// The results file as it is, made long enough to hold the records up to byte end.
-std::optional<std::string> resultsImageCovering(const DataDir& dir, long end) {
-    auto bytes = fileio::readAll(dir.path(files::kResults));
-    if (!bytes) return std::nullopt;
-    const fileio::EmptyPattern gap = resultsFilePattern();
-    for (long p = long(bytes->size()); p < end; ++p) *bytes += gap.byteAt(p);
-    return bytes;
-}
-
 }  // namespace
 
 SaveResult createTeamRegister(const DataDir& dir) {
@@ -130,7 +121,7 @@ SaveResult swapTeams(LeagueModel& m, const DataDir& dir, int termSlot, int a, in
     if (!registerReadable) return SaveResult::failed(files::kTeamRegister);
     // Long enough for the whole group of the later position, whose rows may all change.
     const int lastOfGroup = positionNumber(slotOfPosition(std::max(a, b)), kTeamsPerGroup - 1);
-    auto results = resultsImageCovering(dir, resultRecordOffset(termSlot, lastOfGroup) + kResultRecordLength);
+    auto results = readImageCovering(dir, resultRecordOffset(termSlot, lastOfGroup) + kResultRecordLength);
     if (!results) return SaveResult::failed(files::kResults);
 
     const std::string ta = reg.substr(teamOffset(a), kTeamRecordLength);

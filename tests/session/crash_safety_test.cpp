@@ -10,6 +10,7 @@
 #include <map>
 
 #include "contacts/saved_postal_codes.h"
+#include "league/suspension.h"
 #include "league/team_moves.h"
 #include "session/league_session.h"
 #include "standings/term_deletion.h"
@@ -163,7 +164,31 @@ INSTANTIATE_TEST_SUITE_P(
         Operation{"MovingATeamDown",
                   [](LeagueModel& m, const DataDir& d) { ASSERT_TRUE(moveTeam(m, d, 0, 1, 2, MoveDirection::Down)); }},
         Operation{"ExchangingTeamsOfTwoGroups",
-                  [](LeagueModel& m, const DataDir& d) { ASSERT_TRUE(swapTeams(m, d, 1, 3, 25)); }}),
+                  [](LeagueModel& m, const DataDir& d) { ASSERT_TRUE(swapTeams(m, d, 1, 3, 25)); }},
+        Operation{"SuspendingATeamLinked",
+                  [](LeagueModel& m, const DataDir& d) {
+                      ASSERT_TRUE(removeTeam(m, d, LineUpRequest{0, 1, 2, true, false}, Leaving::Suspension).saved);
+                  }},
+        Operation{"SuspendingATeamUnlinked",
+                  [](LeagueModel& m, const DataDir& d) {
+                      ASSERT_TRUE(removeTeam(m, d, LineUpRequest{0, 1, 2, false, false}, Leaving::Suspension).saved);
+                  }},
+        Operation{"WithdrawingATeamLinked",
+                  [](LeagueModel& m, const DataDir& d) {
+                      ASSERT_TRUE(removeTeam(m, d, LineUpRequest{0, 0, 7, true, false}, Leaving::Withdrawal).saved);
+                  }},
+        Operation{"WithdrawingATeamUnlinked",
+                  [](LeagueModel& m, const DataDir& d) {
+                      ASSERT_TRUE(removeTeam(m, d, LineUpRequest{1, 4, 0, false, true}, Leaving::Withdrawal).saved);
+                  }},
+        Operation{"ReturningATeamLinked",
+                  [](LeagueModel& m, const DataDir& d) {
+                      ASSERT_EQ(returnTeam(m, d, LineUpRequest{0, 2, 3, true, false}, 1).outcome, LineUpOutcome::Done);
+                  }},
+        Operation{"ReturningATeamUnlinked",
+                  [](LeagueModel& m, const DataDir& d) {
+                      ASSERT_EQ(returnTeam(m, d, LineUpRequest{0, 5, 0, false, false}, 4).outcome, LineUpOutcome::Done);
+                  }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

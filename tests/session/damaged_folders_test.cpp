@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "contacts/saved_postal_codes.h"
+#include "league/suspension.h"
 #include "league/team_names.h"
 #include "session/league_session.h"
 #include "standings/term_deletion.h"
@@ -70,6 +71,12 @@ INSTANTIATE_TEST_SUITE_P(
                                         showEveryGroup(m, t.dir());
                                         EXPECT_EQ(findTeamByName(m, t.dir(), name20("最下位")), 4);
                                         EXPECT_EQ(findOrAllocateTeam(m, t.dir(), name20("次")).recordNo, 5);
+                                        // A suspension: the list gains the team and its group closes up.
+                                        const int listed = m.suspendedCount;
+                                        const LineUpRequest first{0, 0, 0, true, false};
+                                        EXPECT_TRUE(removeTeam(m, t.dir(), first, Leaving::Suspension).saved);
+                                        EXPECT_EQ(m.suspendedCount, listed + 1);
+                                        EXPECT_EQ(m.termTeamCount, 3);
                                     }},
                       DamagedFolder{"results-of-nuls",
                                     [](const TempFolder& t, LeagueModel& m, const StartupResult&) {
@@ -79,12 +86,23 @@ INSTANTIATE_TEST_SUITE_P(
                                         const std::string reg = t.read(files::kTeamRegister);
                                         showEveryGroup(m, t.dir());
                                         EXPECT_EQ(t.read(files::kTeamRegister), reg) << "no phantom team got a record";
+                                        const std::string results = t.read(files::kResults);
+                                        const LineUpRequest first{0, 0, 0, true, false};
+                                        const LineUpResult none = removeTeam(m, t.dir(), first, Leaving::Withdrawal);
+                                        EXPECT_EQ(none.outcome, LineUpOutcome::NoTeam);
+                                        EXPECT_EQ(t.read(files::kResults), results);
                                     }},
                       DamagedFolder{"suspended-register-is-a-folder",
-                                    [](const TempFolder&, LeagueModel& m, const StartupResult& r) {
+                                    [](const TempFolder& t, LeagueModel& m, const StartupResult& r) {
                                         EXPECT_EQ(m.suspendedCount, 0);
                                         EXPECT_FALSE(r.allFilesReady)
                                             << "a folder is reported as an unreadable register";
+                                        ASSERT_TRUE(storeTeamName(m, t.dir(), 0, 0, 0, name20("一番")));
+                                        const std::string results = t.read(files::kResults);
+                                        const LineUpRequest first{0, 0, 0, true, false};
+                                        const LineUpResult s = removeTeam(m, t.dir(), first, Leaving::Suspension);
+                                        EXPECT_EQ(s.saved.failedFile(), files::kSuspended);
+                                        EXPECT_EQ(t.read(files::kResults), results);
                                     }},
                       DamagedFolder{"team-snapshot-cut-short",
                                     [](const TempFolder& t, LeagueModel& m, const StartupResult&) {

@@ -140,6 +140,10 @@ TEST_F(Registers, TheSuspendedCountStopsAtAHundredAndAHundredAndFirstIsRefused) 
     const std::string before = t.read(files::kSuspended);
     EXPECT_FALSE(appendSuspended(m, dir, kEmptyTeam));
     EXPECT_EQ(t.read(files::kSuspended), before);
+    // Removing a counted team keeps the uncounted ones an older program wrote; the next moves up.
+    ASSERT_TRUE(removeSuspended(m, dir, 0));
+    EXPECT_EQ(t.read(files::kSuspended), many.substr(1000));
+    EXPECT_EQ(m.suspendedCount, 100);
 }
 
 TEST_F(Registers, SnapshotsBringBothRegistersBack) {

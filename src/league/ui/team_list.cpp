@@ -126,6 +126,16 @@ void TeamList::markSelectedTeam() {
         if (frames_[r]->penColor() != kLime) frames_[r]->setPenColor(r == selected ? kRed : kSilver);
 }
 
+void TeamList::markActedOn(int n, bool actedOn) {
+    if (actedOn) {
+        if (n >= 1 && n <= kTeamsPerGroup) frames_[n - 1]->setPenColor(kLime);
+        return;
+    }
+    for (FramedShape* f : frames_)
+        if (f->penColor() == kLime) f->setPenColor(kSilver);
+    markSelectedTeam();
+}
+
 bool TeamList::nameIsFilled(int n) const {
     const QString text = edits_[n - 1]->text();
     return !text.isEmpty() && !text.startsWith(QLatin1Char(' '));

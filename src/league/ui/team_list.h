@@ -25,6 +25,8 @@ public:
     void showNames(const std::array<std::string, kTeamsPerGroup>& names);
     // The frame of the current team red, the others silver; lime frames keep their colour.
     void markSelectedTeam();
+    // Row n's frame lime while a panel acts on its team; when it closes, the current team's red.
+    void markActedOn(int n, bool actedOn);
 
     // Row n (1..10).
     void Edit_TeamNameEnter(int n);

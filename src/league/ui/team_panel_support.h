@@ -1,0 +1,24 @@
+#pragma once
+// What the withdrawal, suspension and return panels share: the calls they make into the team
+// list and the group table, the text that names the mode, and how an outcome is told.
+
+#include <QString>
+
+#include "form/area_hook.h"
+#include "league/suspension.h"
+
+struct FormServices;
+
+struct TeamPanelHooks {
+    // Row n's frame lime while a panel acts on its team; otherwise the current team's red.
+    AreaHook<void(int n, bool actedOn)> markTeamRow{"markTeamRow"};
+    // Whether the group table keeps its ranks by hand.
+    AreaHook<bool()> ranksKeptByHand{"ranksKeptByHand"};
+};
+
+// "★ ほかの 級・部 に連動します ★" or "★ 同 休・部 内だけ影響します ★".
+QString modeText(bool linked);
+
+// Tells the user why an operation changed nothing: a timed message for a refusal, the failed
+// file for a save. Nothing for one that was done or had nothing to do.
+void reportLineUp(FormServices& s, const LineUpResult& r);
