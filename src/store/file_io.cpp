@@ -67,18 +67,14 @@ private:
     int fd_;
 };
 
-// Opens a regular file; anything else (a folder, a device) is refused.
-Fd openRegular(const std::string& path, int flags) {
+// Opens a regular file; anything else (a folder, a device) is refused. *size gets its size.
+Fd openRegular(const std::string& path, int flags, long* size = nullptr) {
     Fd fd(::open(path.c_str(), flags | O_CLOEXEC));
     if (!fd) return Fd();
     struct stat st;
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return Fd();
+    if (size) *size = long(st.st_size);
     return fd;
-}
-
-long sizeOf(const Fd& fd) {
-    struct stat st;
-    return ::fstat(fd.get(), &st) == 0 ? long(st.st_size) : -1;
 }
 
 bool preadAll(int fd, long offset, char* dst, std::size_t n, std::size_t* got) {
@@ -111,9 +107,14 @@ bool pwriteAll(int fd, long offset, std::string_view bytes) {
 }
 
 std::string emptyStretch(EmptyPattern gap, long from, long to) {
-    std::string s;
-    s.reserve(std::size_t(to > from ? to - from : 0));
-    for (long p = from; p < to; ++p) s += gap.byteAt(p);
+    if (to <= from) return std::string();
+    std::string s(std::size_t(to - from), ' ');
+    if (gap.recordLength <= 0) return s;
+    // Blanks, and a line feed at the last byte of every record (and of a header before them).
+    long nl = gap.firstRecord - 1;
+    if (from > nl) nl += ((from - nl + gap.recordLength - 1) / gap.recordLength) * gap.recordLength;
+    for (; nl < to; nl += gap.recordLength)
+        if (nl >= from) s[std::size_t(nl - from)] = '\n';
     return s;
 }
 
@@ -162,8 +163,9 @@ bool isRegularFile(const std::string& path) {
 }
 
 long fileSize(const std::string& path) {
-    Fd fd = openRegular(path, O_RDONLY);
-    return fd ? sizeOf(fd) : -1;
+    long size = -1;
+    Fd fd = openRegular(path, O_RDONLY, &size);
+    return fd ? size : -1;
 }
 
 bool readAt(const std::string& path, long offset, char* dst, std::size_t n, std::size_t* got) {
@@ -177,10 +179,9 @@ bool readAt(const std::string& path, long offset, char* dst, std::size_t n, std:
 }
 
 std::optional<std::string> readAll(const std::string& path) {
-    Fd fd = openRegular(path, O_RDONLY);
-    if (!fd) return std::nullopt;
-    long size = sizeOf(fd);
-    if (size < 0) return std::nullopt;
+    long size = -1;
+    Fd fd = openRegular(path, O_RDONLY, &size);
+    if (!fd || size < 0) return std::nullopt;
     std::string out(std::size_t(size), '\0');
     std::size_t got = 0;
     if (!preadAll(fd.get(), 0, out.data(), out.size(), &got)) return std::nullopt;
@@ -190,23 +191,22 @@ std::optional<std::string> readAll(const std::string& path) {
 
 bool writeAt(const std::string& path, long offset, std::string_view bytes, EmptyPattern gap) {
     if (offset < 0) return false;
-    Fd fd = openRegular(path, O_RDWR);
-    if (!fd) return false;
-    long size = sizeOf(fd);
-    if (size < 0 || !writeOpen(fd, path, size, offset, bytes, gap)) return false;
+    long size = -1;
+    Fd fd = openRegular(path, O_RDWR, &size);
+    if (!fd || !writeOpen(fd, path, size, offset, bytes, gap)) return false;
     return fd.close();
 }
 
 bool updateAt(const std::string& path, long offset, std::size_t n, const std::function<void(std::string&)>& change,
               EmptyPattern gap) {
     if (offset < 0) return false;
-    Fd fd = openRegular(path, O_RDWR);
+    long size = -1;
+    Fd fd = openRegular(path, O_RDWR, &size);
     if (!fd) return false;
-    long size = sizeOf(fd);
-    if (size < 0) return false;
-    std::string buf = emptyStretch(gap, offset, offset + long(n));
+    std::string buf(n, ' ');
     std::size_t got = 0;
     if (!preadAll(fd.get(), offset, buf.data(), n, &got)) return false;
+    if (got < n) buf.replace(got, n - got, emptyStretch(gap, offset + long(got), offset + long(n)));
     change(buf);
     if (!writeOpen(fd, path, size, offset, buf, gap)) return false;
     return fd.close();

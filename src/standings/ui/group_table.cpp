@@ -65,18 +65,35 @@ QLabel* tableLabel(QWidget* parent, const QString& name, const QRect& r, Qt::Ali
     return makeLabel(parent, QString(), r, LabelStyle{0, align, text, background}, name);
 }
 
+// A count as the table shows it ("%2d"; blank for zero when asked), without converting text:
+// a click sets some fifty of them.
+QString countText(int value, bool zeroAsBlank) {
+    static const std::array<QString, 100> shown = [] {
+        std::array<QString, 100> t;
+        for (int v = 0; v < 100; ++v) t[v] = QStringLiteral("%1").arg(v, 2);
+        return t;
+    }();
+    if (value == 0 && zeroAsBlank) return QStringLiteral("  ");
+    if (value >= 0 && value < 100) return shown[value];
+    return QString::fromStdString(formatNumber(value, 2));
+}
+
 // Labels are set only when their text changes: a group switch or a click touches a hundred
 // of them, and most keep what they show.
 void showText(QLabel* l, const QString& text) {
     if (l->text() != text) l->setText(text);
 }
 
-// The first eight characters of a name for the heading written downwards. A double-byte
-// character takes one place; half-width bytes go two to a place, but a place never holds
-// half of a double-byte character.
-std::array<std::string, kHeadingChars> headingCharacters(std::string_view name) {
-    std::array<std::string, kHeadingChars> out;
+// The first eight places of a name for the heading written downwards. A double-byte
+// character takes one place; half-width characters go two to a place, but a place never
+// holds half of a double-byte character. The name is converted once: every Shift-JIS
+// character (or undecodable byte) becomes one UTF-16 unit, so places are cut by counting.
+std::array<QString, kHeadingChars> headingPlaces(std::string_view name) {
+    std::array<QString, kHeadingChars> out;
+    std::array<int, kHeadingChars> chars{};  // characters in each place
+    std::array<std::size_t, kHeadingChars + 1> bytes{};
     std::size_t at = 0;
+    int total = 0;
     for (int k = 0; k < kHeadingChars && at < name.size(); ++k) {
         auto lead = [&](std::size_t p) { return sjis::isLeadByte(static_cast<unsigned char>(name[p])); };
         std::size_t take = 1;
@@ -84,8 +101,18 @@ std::array<std::string, kHeadingChars> headingCharacters(std::string_view name) 
             take = at + 1 < name.size() ? 2 : 1;
         else if (at + 1 < name.size() && !lead(at + 1))
             take = 2;
-        out[k] = std::string(name.substr(at, take));
+        chars[k] = lead(at) ? 1 : int(take);
+        total += chars[k];
+        bytes[k] = at;
         at += take;
+        bytes[k + 1] = at;
+    }
+    const QString whole = fromSjis(name.substr(0, at));
+    int from = 0;
+    for (int k = 0; k < kHeadingChars && bytes[k + 1] > bytes[k]; ++k) {
+        out[k] = whole.size() == total ? whole.mid(from, chars[k])
+                                       : fromSjis(name.substr(bytes[k], bytes[k + 1] - bytes[k]));
+        from += chars[k];
     }
     return out;
 }
@@ -225,9 +252,9 @@ void GroupTable::ShowGroupRow(int row, const std::string& record) {
     names_[row - 1] = name;
     showText(rowNames_[row - 1], fromSjis(trimField(name)));
 
-    const auto heading = headingCharacters(name);
+    const auto heading = headingPlaces(name);
     for (int k = 0; k < kHeadingChars; ++k) {
-        QString ch = fromSjis(heading[k]);
+        QString ch = heading[k];
         if (ch == QStringLiteral("ー") || ch == QStringLiteral("－")) ch = QStringLiteral("｜");
         showText(columnChars_[row - 1][k], ch);
     }
@@ -287,11 +314,11 @@ void GroupTable::showStandings() {
         const TeamStanding& st = m_.table.standings[r];
         // A team always shows its wins and losses, " 0" included; an empty row only once it has some.
         const bool showBoth = holdsTeam(names_[r]) || st.wins + st.losses > 0;
-        showText(wins_[r], showBoth ? fromSjis(formatNumber(st.wins, 2)) : QString());
-        showText(losses_[r], showBoth ? fromSjis(formatNumber(st.losses, 2)) : QString());
-        showText(draws_[r], fromSjis(formatCount(st.draws, 2)));
-        showText(points_[r], fromSjis(formatCount(st.points, 2)));
-        const QString rank = fromSjis(formatCount(st.rank, 2));
+        showText(wins_[r], showBoth ? countText(st.wins, false) : QString());
+        showText(losses_[r], showBoth ? countText(st.losses, false) : QString());
+        showText(draws_[r], countText(st.draws, true));
+        showText(points_[r], countText(st.points, true));
+        const QString rank = countText(st.rank, true);
         if (!keepRanks && ranks_[r]->text() != rank) ranks_[r]->setText(rank);
     }
 }

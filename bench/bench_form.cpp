@@ -1,0 +1,53 @@
+#include "bench_form.h"
+
+#include <QMouseEvent>
+
+#include "support/league_folder.h"
+
+BenchForm::BenchForm() {
+    layLeague(folder, LeagueShape{20, 10, 10, 20, 40});
+    form = std::make_unique<TBaseBall>(QString::fromStdString(folder.root()));
+    form->show();
+    QApplication::processEvents();
+}
+
+BenchForm::~BenchForm() {
+    form->close();
+    form.reset();
+}
+
+void sendClick(QWidget* w) {
+    const QPointF at = QRectF(w->rect()).center();
+    const QPointF global = w->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QApplication::sendEvent(w, &release);
+}
+
+void sendFocusIn(QWidget* w) {
+    QFocusEvent in(QEvent::FocusIn, Qt::OtherFocusReason);
+    QApplication::sendEvent(w, &in);
+}
+
+std::vector<std::pair<QWidget*, QString>> formTexts(QWidget* form) {
+    std::vector<std::pair<QWidget*, QString>> texts;
+    for (QLabel* l : form->findChildren<QLabel*>()) texts.emplace_back(l, l->text());
+    for (QLineEdit* e : form->findChildren<QLineEdit*>()) texts.emplace_back(e, e->text());
+    return texts;
+}
+
+std::vector<std::pair<QWidget*, QString>> changedTexts(const std::vector<std::pair<QWidget*, QString>>& before,
+                                                       const std::vector<std::pair<QWidget*, QString>>& after) {
+    std::vector<std::pair<QWidget*, QString>> changed;
+    for (std::size_t i = 0; i < before.size() && i < after.size(); ++i)
+        if (before[i].second != after[i].second) changed.push_back(after[i]);
+    return changed;
+}
+
+void setText(QWidget* w, const QString& text) {
+    if (auto* l = qobject_cast<QLabel*>(w))
+        l->setText(text);
+    else if (auto* e = qobject_cast<QLineEdit*>(w))
+        e->setText(text);
+}
