@@ -71,9 +71,9 @@ void SavedCodePanel::buildArrows() {
     connect(down_, &ClickLabel::clicked, this, &SavedCodePanel::Label_Panel_MyZipDownClick);
 
     const LabelStyle number{14, Qt::AlignRight | Qt::AlignVCenter};
-    nowPage_ = makeLabel(panel_, QString(), QRect(kWidth - 92, kFooterTop, 34, 22), number, "Label_Panel_MyZipNowPage");
-    makeLabel(panel_, QStringLiteral("/"), QRect(kWidth - 56, kFooterTop, 12, 22), LabelStyle{14, Qt::AlignCenter});
-    maxPage_ = makeLabel(panel_, QString(), QRect(kWidth - 46, kFooterTop, 34, 22),
+    nowPage_ = makeLabel(panel_, QString(), QRect(kWidth - 96, kFooterTop, 34, 22), number, "Label_Panel_MyZipNowPage");
+    makeLabel(panel_, QStringLiteral("/"), QRect(kWidth - 60, kFooterTop, 14, 22), LabelStyle{14, Qt::AlignCenter});
+    maxPage_ = makeLabel(panel_, QString(), QRect(kWidth - 44, kFooterTop, 34, 22),
                          LabelStyle{14, Qt::AlignLeft | Qt::AlignVCenter}, "Label_Panel_MyZipMaxPage");
 }
 
