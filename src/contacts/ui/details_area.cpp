@@ -234,7 +234,10 @@ void DetailsArea::Edit_DetailExit(int i) {
     if (k == team_field::PostalCode) saved_->close();
     if (editing_ != i) {
         // A refused field keeps nothing typed into it.
-        if (i != kMemo) edits_[i]->setText(fromSjis(details::fieldBytes(record_, k)));
+        if (i == kMemo)
+            memo_->showText(memoShown_);
+        else
+            edits_[i]->setText(fromSjis(details::fieldBytes(record_, k)));
         return;
     }
     editing_ = -1;
