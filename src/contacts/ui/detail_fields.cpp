@@ -23,10 +23,10 @@ QRect frame(int x, int row, int width) {
 
 }  // namespace
 
-const std::array<DetailFieldSpec, kCount>& all() {
+const std::array<DetailField, kCount>& all() {
     using namespace team_field;
     // clang-format off
-    static const std::array<DetailFieldSpec, kCount> table{{
+    static const std::array<DetailField, kCount> table{{
         {Representative, "Edit_SyousaiDaihyouName", "Shape_SyousaiDaihyouName", "代表者名",
          caption(kLabelX, 0), frame(kEditX, 0, 132), focus::Representative, InputKind::Japanese,
          "左で選択しているチームの代表者名(省略も可)を全角8文字以内で入力します．入力後は[Enter]キーを押してください．",

@@ -13,7 +13,7 @@ enum class InputKind {
     Reading,   // the city: kana or kanji; kana become half-width before a reading lookup
 };
 
-struct DetailFieldSpec {
+struct DetailField {
     int field;              // team record field (team_field::…)
     const char* editName;   // the control
     const char* shapeName;  // its frame
@@ -32,7 +32,7 @@ inline constexpr int kCount = 10;
 // Index of the memo, the last field.
 inline constexpr int kMemo = kCount - 1;
 
-const std::array<DetailFieldSpec, kCount>& all();
+const std::array<DetailField, kCount>& all();
 // The index of the field that edits team record field k, or -1 (the prefecture has none).
 int indexOfField(int k);
 

@@ -30,7 +30,7 @@ QRect place(const QRect& formRect) {
     return formRect.translated(-form_layout::kDetails.topLeft());
 }
 
-const DetailFieldSpec& spec(int i) {
+const DetailField& detail(int i) {
     return detail_fields::all()[i];
 }
 
@@ -88,7 +88,7 @@ void DetailsArea::buildCaptions() {
     nameClose_ = makeLabel(this, QStringLiteral("】の詳細情報"),
                            place(QRect(line.x() + 224, line.y(), 110, line.height())), big);
     for (int i = 0; i < kCount; ++i)
-        makeLabel(this, QString::fromUtf8(spec(i).caption), place(spec(i).captionRect), LabelStyle{13});
+        makeLabel(this, QString::fromUtf8(detail(i).caption), place(detail(i).captionRect), LabelStyle{13});
     makeLabel(this, QStringLiteral("都道府県"), place(detail_fields::kPrefectureCaption), LabelStyle{13});
     prefecture_ = new QLabel(this);
     prefecture_->setObjectName("Label_Kenmei");
@@ -98,7 +98,7 @@ void DetailsArea::buildCaptions() {
 
 void DetailsArea::buildFields() {
     for (int i = 0; i < kCount; ++i) {
-        const DetailFieldSpec& f = spec(i);
+        const DetailField& f = detail(i);
         const QRect frame = place(f.frame);
         frames_[i] = new FramedShape(this, f.shapeName, frame, kSilver, kWhite);
         const QRect inside = frame.adjusted(3, 3, -3, -3);
@@ -152,19 +152,19 @@ void DetailsArea::showDetails() {
 }
 
 void DetailsArea::showField(int i) {
-    const std::string stored = details::fieldBytes(record_, spec(i).field);
+    const std::string stored = details::fieldBytes(record_, detail(i).field);
     // Without a team nothing typed could be kept, so nothing can be typed.
     if (i == kMemo) {
         memoShown_ = fromSjis(details::memoText(stored));
         memo_->showText(memoShown_);
         memo_->setReadOnly(!hasTeam());
-        applyInputKind(memo_, spec(i).input);
+        applyInputKind(memo_, detail(i).input);
         return;
     }
     edits_[i]->setText(fromSjis(stored));
     edits_[i]->setCursorPosition(0);
     edits_[i]->setReadOnly(!hasTeam());
-    applyInputKind(edits_[i], spec(i).input);
+    applyInputKind(edits_[i], detail(i).input);
 }
 
 void DetailsArea::showPrefecture(const std::string& bytes) {
@@ -177,7 +177,7 @@ void DetailsArea::closeResultPanel() {
 
 void DetailsArea::focusDetail(int k) {
     const int i = detail_fields::indexOfField(k);
-    if (i >= 0) focusField(spec(i).focusCode);
+    if (i >= 0) focusField(detail(i).focusCode);
 }
 
 void DetailsArea::backToTeamName() {
@@ -216,7 +216,7 @@ void DetailsArea::Edit_DetailEnter(int i) {
     if (s_.refuseWhilePanelOpen()) return;
     s_.help.setManualHint();
     st_.enterCommitted = 0;
-    st_.focusCode = spec(i).focusCode;
+    st_.focusCode = detail(i).focusCode;
     editing_ = i;
     if (i != kMemo) {
         FieldEdit* e = edits_[i];
@@ -224,13 +224,13 @@ void DetailsArea::Edit_DetailEnter(int i) {
         if (trimmed != e->text()) e->setText(trimmed);
     }
     frames_[i]->setPenColor(kRed);
-    s_.help.setHelp(QString::fromUtf8(spec(i).help1), QString::fromUtf8(spec(i).help2));
-    if (spec(i).field == team_field::PostalCode && hasTeam()) saved_->open();
+    s_.help.setHelp(QString::fromUtf8(detail(i).help1), QString::fromUtf8(detail(i).help2));
+    if (detail(i).field == team_field::PostalCode && hasTeam()) saved_->open();
 }
 
 void DetailsArea::Edit_DetailExit(int i) {
     frames_[i]->setPenColor(kSilver);
-    const int k = spec(i).field;
+    const int k = detail(i).field;
     if (k == team_field::PostalCode) saved_->close();
     if (editing_ != i) {
         // A refused field keeps nothing typed into it.
@@ -266,7 +266,7 @@ void DetailsArea::writeMemo() {
 }
 
 void DetailsArea::Edit_DetailKeyDown(int i, int key) {
-    const int k = spec(i).field;
+    const int k = detail(i).field;
     auto handled = [this, i] {
         if (i == kMemo)
             memo_->setKeyHandled();
@@ -279,7 +279,7 @@ void DetailsArea::Edit_DetailKeyDown(int i, int key) {
             if (i == 0)
                 backToTeamName();
             else
-                focusField(spec(i - 1).focusCode);
+                focusField(detail(i - 1).focusCode);
             break;
         case Qt::Key_Escape:
             handled();
@@ -290,14 +290,14 @@ void DetailsArea::Edit_DetailKeyDown(int i, int key) {
             if (i == kMemo) break;  // a line break
             handled();
             if (!hasTeam()) {
-                focusField(spec(i + 1).focusCode);
+                focusField(detail(i + 1).focusCode);
             } else if (k == team_field::PostalCode) {
                 lookup_->lookupByCode();
             } else if (k == team_field::City) {
                 lookup_->lookupByReading();
             } else {
                 commitByEnter(k);
-                focusField(spec(i + 1).focusCode);
+                focusField(detail(i + 1).focusCode);
             }
             break;
         case Qt::Key_F9:
