@@ -10,6 +10,7 @@
 
 #include "app/command_panel.h"
 #include "app/help_text.h"
+#include "contacts/ui/details_area.h"
 #include "form/click_label.h"
 #include "form/field_edit.h"
 #include "form/focus_table.h"
@@ -111,6 +112,10 @@ void TBaseBall::buildForm() {
         groupList_->showGroups();
     });
     connect(groupList_, &GroupList::lettersChanged, groupLetters_, &GroupLetters::showGroupLetters);
+    // The selected team's details follow every change of the shown group or team.
+    details_ = new DetailsArea(this, s);
+    teamList_->showDetails = [this] { details_->showDetails(); };
+    connect(groupTable_, &GroupTable::groupShown, details_, &DetailsArea::showSelectedTeam);
 
     auto* suspension = new SuspensionArea(this, s);
     suspension->hooks.markTeamRow = [this](int n, bool actedOn) { teamList_->markActedOn(n, actedOn); };
@@ -168,6 +173,7 @@ void TBaseBall::refreshScreens() {
 
 bool TBaseBall::FormCloseQuery() {
     if (closed_) return true;
+    details_->closeResultPanel();
     // The club name as typed last reaches the model before it is saved.
     header_->confirmUserNameIfEdited();
     const SaveResult r = closeLeague(*model_, dir_);

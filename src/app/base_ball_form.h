@@ -15,6 +15,7 @@ class GroupTable;
 class GroupLetters;
 class GroupList;
 class TeamList;
+class DetailsArea;
 class CommandPanel;
 class ClickLabel;
 class FocusTable;
@@ -73,6 +74,7 @@ private:
     GroupLetters* groupLetters_ = nullptr;
     GroupList* groupList_ = nullptr;
     TeamList* teamList_ = nullptr;
+    DetailsArea* details_ = nullptr;
     CommandPanel* command_ = nullptr;
     QLabel* dateLabel_ = nullptr;
     QLabel* notice_ = nullptr;

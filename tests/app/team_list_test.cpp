@@ -130,25 +130,19 @@ TEST_F(TeamListTest, RenamingInOneTermLeavesTheOtherTermAndTheRestOfTheRecordAlo
     EXPECT_EQ(text("Label_TeamDs"), "5");
 }
 
-TEST_F(TeamListTest, EnterWritesOnceUnlessTheNameIsChangedAgain) {
+TEST_F(TeamListTest, EnterWritesOnceAndMovesOnToTheTeamsDetails) {
     enter(2);
     replaceName(QStringLiteral("桜台ベアーズ"));
     key(Qt::Key_Return);
     EXPECT_EQ(stored(kBlock0, 2), name20("桜台ベアーズ"));
-    EXPECT_EQ(state().enterCommitted, 1);
-    // The details are not built yet: the focus stays, and leaving does not write again.
-    EXPECT_EQ(focusName(), "Edit_TeamName_02");
+    // The focus moves on to the team's details, and the name box was left without writing again.
+    EXPECT_EQ(focusName(), "Edit_SyousaiDaihyouName");
+    EXPECT_EQ(text("Label_SyousaiName"), QStringLiteral("桜台ベアーズ"));
     std::string file = folder_.read(files::kResults);
     file.replace(at(kBlock0, 2), 20, name20("外から"));
     folder_.write(files::kResults, file);
     enter(3);
     EXPECT_EQ(stored(kBlock0, 2), name20("外から"));
-
-    // A name changed after Enter is written when the box is left.
-    key(Qt::Key_Return);
-    typeText(QStringLiteral("台"));
-    enter(4);
-    EXPECT_EQ(stored(kBlock0, 3), name20("緑ヶ丘台"));
 }
 
 TEST_F(TeamListTest, ArrowsWrapBetweenTheFirstAndTheTenthRow) {

@@ -96,6 +96,8 @@ TEST_F(WorkingDay, GroupsTeamsAndResultsAreStoredAndComeBackTheSame) {
     EXPECT_EQ(child<QLabel>("Label_Sel_4_2")->text(), QStringLiteral("△"));
     EXPECT_EQ(child<QLabel>("Label_Win_04")->text(), " 0");
 
+    // A fresh start selects the first team, whose details are then shown: so does this screen.
+    click(child("Edit_TeamName_01"));
     click(child("Edit_Kyuu_01"));
     const QMap<QString, QString> before = screen();
     closeForm();

@@ -1,0 +1,219 @@
+// The postal-code lookups as the user meets them, on the dictionary of the whole country:
+// the real main window (offscreen), a key press of [Enter] in the postal-code field until
+// the address fields are filled and written, and in the city field until the result panel
+// is open (or, for a reading that matches nothing, until the lookup is over). Each is beside
+// a plain sequential read of the index it searches, measured in the same run.
+// The dictionary is WORKFOLDER/Zip when a working folder is given as the argument,
+// otherwise one built from the npm data in the cache folder
+// (scripts/build-postal-dictionary.sh --fetch-only puts it there).
+//   build/bench/postal_screens [WORKFOLDER] [--benchmark_repetitions=N ...]
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "app/base_ball_form.h"
+#include "contacts/postal_dictionary.h"
+#include "form/fonts.h"
+#include "postal_dictionary/build_dictionary.h"
+#include "store/file_io.h"
+#include "store/sjis.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string gDictionary;  // the folder whose Zip/ is used
+std::string gWork;        // the program's working folder
+TBaseBall* gForm = nullptr;
+
+std::string cachedJsonFolder() {
+    std::string cache;
+    if (const char* c = std::getenv("TALLYFOLD_CACHE"); c && *c)
+        cache = c;
+    else if (const char* x = std::getenv("XDG_CACHE_HOME"); x && *x)
+        cache = std::string(x) + "/tallyfold";
+    else if (const char* h = std::getenv("HOME"); h && *h)
+        cache = std::string(h) + "/.cache/tallyfold";
+    return cache + "/jquery-jpostal-ja-2.14.73/package/json";
+}
+
+std::string makeTempFolder() {
+    std::string folder = (fs::temp_directory_path() / "tallyfold-bench-XXXXXX").string();
+    return ::mkdtemp(folder.data()) ? folder : std::string();
+}
+
+// The dictionary built into a fresh temporary folder, or "" when there is no data.
+std::string buildFromCache() {
+    if (!fs::is_directory(cachedJsonFolder())) return "";
+    std::string folder = makeTempFolder();
+    if (folder.empty()) return "";
+    postal_build::BuildReport report;
+    postal_build::Progress quiet;
+    std::string error;
+    if (!postal_build::buildFromJpostal(cachedJsonFolder(), folder, report, quiet, &error)) return "";
+    return folder;
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A working folder with one term and one team, whose details the lookups fill, and the
+// dictionary linked in as Zip/.
+bool layWorkingFolder() {
+    gWork = makeTempFolder();
+    if (gWork.empty()) return false;
+    fs::create_directories(gWork + "/Data");
+    std::string name = sjis::fromUnicode("港北ブルーウェーブ");
+    name.resize(20, ' ');
+    std::string results = "380" + std::string(27, ' ') + " \n";
+    results += name + std::string(24, ' ') + " \n";
+    for (int i = 1; i < 200; ++i) results += std::string(45, ' ') + "\n";
+    writeFile(gWork + "/Data/Seiseki.001", results);
+    std::string team(999, ' ');
+    team += '\n';
+    team.replace(611, 20, name);
+    std::string reg = team;
+    for (int i = 1; i < 200; ++i) reg += std::string(999, ' ') + "\n";
+    writeFile(gWork + "/Data/Info.001", reg);
+    std::error_code ec;
+    fs::create_directory_symlink(fs::absolute(gDictionary + "/Zip"), gWork + "/Zip", ec);
+    return !ec;
+}
+
+template <typename T = QWidget>
+T* field(const char* name) {
+    return gForm->findChild<T*>(name);
+}
+
+void pressEnter(QWidget* w) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r");
+    QApplication::sendEvent(w, &release);
+}
+
+// Two codes in turn, so that every press writes the fields anew.
+void BM_CodeEnter(benchmark::State& state) {
+    auto* zip = field<QLineEdit>("Edit_Zip");
+    auto* street = field<QLineEdit>("Edit_Banti");
+    const char* codes[] = {"1000001", "1600022"};
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        zip->setFocus();
+        street->clear();
+        zip->setText(codes[n++ % 2]);
+        state.ResumeTiming();
+        pressEnter(zip);
+        if (!street->hasFocus() || street->text().isEmpty()) state.SkipWithError("the address was not filled");
+    }
+}
+
+void readingEnter(benchmark::State& state, const char* reading, bool opens) {
+    auto* city = field<QLineEdit>("Edit_City");
+    auto* panel = field<QFrame>("Panel_ZipSearch");
+    for (auto _ : state) {
+        state.PauseTiming();
+        city->setFocus();
+        city->setText(QString::fromUtf8(reading));
+        state.ResumeTiming();
+        pressEnter(city);
+        state.PauseTiming();
+        if (panel->isVisible() != opens) state.SkipWithError("unexpected outcome");
+        if (panel->isVisible()) {
+            QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(QApplication::focusWidget(), &esc);
+        }
+        state.ResumeTiming();
+    }
+}
+
+void BM_ReadingEnter_Shinjuku(benchmark::State& s) {
+    readingEnter(s, "ｼﾝｼﾞｭｸ", true);
+}
+void BM_ReadingEnter_NoMatch(benchmark::State& s) {
+    readingEnter(s, "ﾝﾝﾝﾝﾝ", false);
+}
+
+// The whole index read from start to end in blocks of 4096 entries.
+void sequentialRead(benchmark::State& state, const char* index, std::size_t block) {
+    const std::string path = gWork + "/" + index;
+    std::string buf(block, ' ');
+    for (auto _ : state) {
+        long at = 0;
+        std::size_t got = 0;
+        do {
+            if (!fileio::readAt(path, at, buf.data(), buf.size(), &got)) break;
+            at += long(got);
+            benchmark::DoNotOptimize(buf.data());
+        } while (got == buf.size());
+    }
+}
+void BM_CodeIndex_SequentialRead(benchmark::State& s) {
+    sequentialRead(s, postal::kCodeIndexFile, 4096 * 23);
+}
+void BM_ReadingIndex_SequentialRead(benchmark::State& s) {
+    sequentialRead(s, postal::kReadingIndexFile, 4096 * 202);
+}
+
+void registerAll() {
+    const int reps = 15;
+    auto add = [](const char* name, void (*f)(benchmark::State&), benchmark::TimeUnit unit) {
+        benchmark::RegisterBenchmark(name, f)->Unit(unit)->Repetitions(reps)->ReportAggregatesOnly(true);
+    };
+    add("Enter in Edit_Zip/1000001 to filled fields", BM_CodeEnter, benchmark::kMicrosecond);
+    add("CodeIndex/sequential read", BM_CodeIndex_SequentialRead, benchmark::kMicrosecond);
+    add("Enter in Edit_City/ｼﾝｼﾞｭｸ to open panel", BM_ReadingEnter_Shinjuku, benchmark::kMillisecond);
+    add("Enter in Edit_City/no match", BM_ReadingEnter_NoMatch, benchmark::kMillisecond);
+    add("ReadingIndex/sequential read", BM_ReadingIndex_SequentialRead, benchmark::kMillisecond);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    benchmark::Initialize(&argc, argv);
+    QApplication app(argc, argv);
+    fonts::installSubstitutions();
+    bool built = false;
+    if (argc > 1) {
+        gDictionary = argv[1];
+    } else {
+        gDictionary = buildFromCache();
+        built = !gDictionary.empty();
+    }
+    if (gDictionary.empty() || postal::usableEntries(DataDir(gDictionary), postal::kCodeIndexFile, 23) == 0) {
+        std::fprintf(stderr,
+                     "No postal dictionary: give a working folder with Zip/, or run\n"
+                     "scripts/build-postal-dictionary.sh --fetch-only first.\n");
+        return 0;
+    }
+    if (!layWorkingFolder()) {
+        std::fprintf(stderr, "Cannot lay a working folder.\n");
+        return 1;
+    }
+    {
+        auto form = std::make_unique<TBaseBall>(QString::fromStdString(gWork));
+        gForm = form.get();
+        form->show();
+        form->activateWindow();
+        QApplication::setActiveWindow(form.get());
+        QApplication::processEvents();
+        registerAll();
+        benchmark::RunSpecifiedBenchmarks();
+        gForm = nullptr;
+    }
+    benchmark::Shutdown();
+    fs::remove_all(gWork);
+    if (built) fs::remove_all(gDictionary);
+    return 0;
+}
