@@ -144,7 +144,8 @@ RankExplanation explainShownRank(const ResultsTable& t, const std::array<std::st
     if (row < 0 || row >= kTeamsPerGroup || !holdsTeam(names[row])) return {};
     if (keptByHand)
         return {"順位は手入力です（順位計算しない）",
-                "順位欄に入力した順位です．計算に戻すには、チェックを外してます目をひとつ4回クリックします．"};
+                "順位欄に入力した順位です．計算に戻すには「順位計算しない」のチェックを外し、ます目をひとつ4回クリック"
+                "します．"};
     TeamRows teams{};
     for (int r = 0; r < kTeamsPerGroup; ++r) teams[r] = holdsTeam(names[r]);
     const ExplainedRanks ranked = explainRanks(t, teams);
