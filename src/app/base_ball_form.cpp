@@ -31,6 +31,10 @@
 #include "standings/ui/header_line.h"
 #include "store/calendar.h"
 
+namespace {
+const QString kNothingSaved = QStringLiteral("■保存できません。入力は保存されていません（Data フォルダを確認してください）■");
+}
+
 using form_layout::kFormHeight;
 using form_layout::kFormWidth;
 
@@ -89,7 +93,10 @@ void TBaseBall::buildForm() {
     services_ = std::make_unique<FormServices>(*model_, state_, dir_, *focus_, *help_, *messages_);
     FormServices& s = *services_;
     s.showNothingSaved = [this] {
-        showNotice(QStringLiteral("■保存できません。入力は保存されていません（Data フォルダを確認してください）■"));
+        showNotice(kNothingSaved);
+    };
+    s.clearNothingSaved = [this] {
+        if (notice_->text() == kNothingSaved) showNotice(QString());
     };
 
     header_ = new HeaderLine(this, s);
