@@ -10,6 +10,9 @@
 #include <map>
 
 #include "contacts/saved_postal_codes.h"
+#include "league/change_over_execution.h"
+#include "league/change_over_lineup.h"
+#include "league/change_over_rules.h"
 #include "league/team_moves.h"
 #include "session/league_session.h"
 #include "standings/term_deletion.h"
@@ -163,7 +166,21 @@ INSTANTIATE_TEST_SUITE_P(
         Operation{"MovingATeamDown",
                   [](LeagueModel& m, const DataDir& d) { ASSERT_TRUE(moveTeam(m, d, 0, 1, 2, MoveDirection::Down)); }},
         Operation{"ExchangingTeamsOfTwoGroups",
-                  [](LeagueModel& m, const DataDir& d) { ASSERT_TRUE(swapTeams(m, d, 1, 3, 25)); }}),
+                  [](LeagueModel& m, const DataDir& d) { ASSERT_TRUE(swapTeams(m, d, 1, 3, 25)); }},
+        Operation{"StoringARule", [](LeagueModel&, const DataDir& d) { ASSERT_TRUE(storeChangeOverRule(d, 10, 12)); }},
+        Operation{"StoringARuleThatOverridesAnother",
+                  [](LeagueModel&, const DataDir& d) { ASSERT_TRUE(storeChangeOverRule(d, 5, 21)); }},
+        Operation{"DeletingARule", [](LeagueModel&, const DataDir& d) { ASSERT_TRUE(deleteChangeOverRule(d, 1)); }},
+        Operation{"CarryingOutAChangeOver",
+                  [](LeagueModel& m, const DataDir& d) {
+                      prepareChangeOver(m, d);
+                      applyLineUpChange(m, d, 24, 200);  // suspended from the next term
+                      applyLineUpChange(m, d, 200, 0);   // back from suspension
+                      const ChangeOverRun run = executeChangeOver(m, d, kNow);
+                      ASSERT_EQ(run.outcome, ChangeOverOutcome::Done);
+                  },
+                  // Group 1's last team and group 2's first change places.
+                  [](const TempFolder& t) { t.write("Data/ChangePos.001", "  8 11 \n 11  8 \n"); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
