@@ -20,6 +20,7 @@
 #include "form/help_area.h"
 #include "form/label_factory.h"
 #include "form/timed_messages.h"
+#include "league/ui/change_over_screen.h"
 #include "league/ui/group_list.h"
 #include "league/ui/team_list.h"
 #include "session/league_session.h"
@@ -112,6 +113,10 @@ void TBaseBall::buildForm() {
 
     command_ = new CommandPanel(this, s);
     s.toggleCommandPanel = [this] { command_->toggleCommandPanel(); };
+
+    changeOver_ = new ChangeOverScreen(this, s);
+    command_->startChangeOver = [this] { changeOver_->openFromCommandPanel(); };
+    s.openChangeOver = [this](int year, int half) { changeOver_->openForNewTerm(year, half); };
 }
 
 void TBaseBall::FormCreate() {

@@ -16,6 +16,7 @@ class GroupLetters;
 class GroupList;
 class TeamList;
 class CommandPanel;
+class ChangeOverScreen;
 class ClickLabel;
 class FocusTable;
 class HelpArea;
@@ -74,6 +75,7 @@ private:
     GroupList* groupList_ = nullptr;
     TeamList* teamList_ = nullptr;
     CommandPanel* command_ = nullptr;
+    ChangeOverScreen* changeOver_ = nullptr;
     QLabel* dateLabel_ = nullptr;
     QLabel* notice_ = nullptr;
     ClickLabel* maker_ = nullptr;
