@@ -53,14 +53,14 @@ RuleLine::RuleLine(QWidget* panel, int top) : QObject(panel) {
     text(QStringLiteral("に"), 16);
 
     change_ = new KeyButton(panel, "Label_KousinExec", QStringLiteral("変更する"), QString(), QString(),
-                            QRect(x + 2, top - 1, 72, kHeight + 2), 0);
-    x += 82;
+                            QRect(x + 2, top - 1, 70, kHeight + 2), 0);
+    x += 76;
     previous_ = new KeyButton(panel, "Label_BeforeKimari", QStringLiteral("PageUp"), "Label_BeforeKimariMsg",
-                              QStringLiteral("前の規則"), QRect(x, top - 1, 112, kHeight + 2), 50);
-    x += 116;
+                              QStringLiteral("前の規則"), QRect(x, top - 1, 108, kHeight + 2), 48);
+    x += 112;
     next_ = new KeyButton(panel, "Label_AfterKimari", QStringLiteral("PageDown"), "Label_AfterKimariMsg",
-                          QStringLiteral("次の規則"), QRect(x, top - 1, 124, kHeight + 2), 62);
-    x += 130;
+                          QStringLiteral("次の規則"), QRect(x, top - 1, 128, kHeight + 2), 68);
+    x += 134;
     for (KeyButton* b : {change_, previous_, next_}) b->showPresses();
 
     // The rule list opens from a small two-line box.

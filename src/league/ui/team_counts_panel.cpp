@@ -6,6 +6,7 @@
 #include "form/field_edit.h"
 #include "form/focus_codes.h"
 #include "form/form_colors.h"
+#include "form/framed_shape.h"
 #include "form/label_factory.h"
 #include "form/sjis_text.h"
 #include "league/change_over_lineup.h"
@@ -49,7 +50,9 @@ TeamCountsPanel::TeamCountsPanel(QWidget* form, FormServices& services)
         letters->setAlignment(Qt::AlignCenter);
         letters->setBackgroundColor(kWhite);
         letters_[n - 1] = letters;
-        auto* box = new FieldEdit(p, "Edit_Panel_LeagueTeamSuu_Kyuubu_" + nn, QRect(x + 42, y, 30, 21), 2);
+        frames_[n - 1] =
+            new FramedShape(p, "Shape_Panel_LeagueTeamSuu_Kyuubu_" + nn, QRect(x + 40, y - 1, 34, 23), kSilver, kWhite);
+        auto* box = new FieldEdit(p, "Edit_Panel_LeagueTeamSuu_Kyuubu_" + nn, QRect(x + 42, y + 1, 30, 19), 2);
         box->setFont(f);
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         box->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -112,6 +115,7 @@ void TeamCountsPanel::Label_Panel_LeagueTeamSuu_KyuubuClick(int n) {
 
 void TeamCountsPanel::Edit_Panel_LeagueTeamSuu_KyuubuEnter(int n) {
     st_.focusCode = focus::nth(focus::FirstTeamsPerGroup, n);
+    frames_[n - 1]->setPenColor(kRed);
     s_.help.setManualHint();
     boxes_[n - 1]->setText(boxes_[n - 1]->text().trimmed());
     boxes_[n - 1]->selectAll();
@@ -119,6 +123,7 @@ void TeamCountsPanel::Edit_Panel_LeagueTeamSuu_KyuubuEnter(int n) {
 }
 
 void TeamCountsPanel::Edit_Panel_LeagueTeamSuu_KyuubuExit(int n) {
+    frames_[n - 1]->setPenColor(kSilver);
     normalise(n);
 }
 

@@ -12,6 +12,7 @@
 class QFrame;
 class ClickLabel;
 class FieldEdit;
+class FramedShape;
 class KeyButton;
 
 class TeamCountsPanel : public QObject, public ScreenArea {
@@ -44,6 +45,7 @@ private:
     QFrame* panel_;
     std::array<ClickLabel*, kGroups> letters_{};
     std::array<FieldEdit*, kGroups> boxes_{};
+    std::array<FramedShape*, kGroups> frames_{};
     KeyButton* apply_;
     KeyButton* cancel_;
     int returnFocus_ = 0;
