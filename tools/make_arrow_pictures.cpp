@@ -4,14 +4,14 @@
 //
 //   make_arrow_pictures FOLDER
 
-// jpeglib.h needs FILE and size_t declared before it.
-#include <jpeglib.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
+// clang-format off
+#include <jpeglib.h>  // needs FILE and size_t declared before it
+// clang-format on
 
 namespace {
 

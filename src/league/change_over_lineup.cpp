@@ -131,7 +131,7 @@ const std::string& DraftTeams::name(int team) const {
 DraftTeams prepareChangeOver(LeagueModel& m, const DataDir& dir) {
     DraftTeams d;
     countGroupTeams(m, dir);
-    const std::string block = readTermBlock(dir, 0, &d.resultsReadable);
+    const std::string block = readTermBlock(dir, 0);  // unreadable: an empty draft
     m.RankedTeamRecord.fill(0);
     for (int g = 0; g < kGroups; ++g) draftGroup(m, block, g);
     for (int n = 1; n <= kTeamPositions; ++n) {

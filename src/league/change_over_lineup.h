@@ -26,7 +26,6 @@ inline bool isGroupSlot(int slot) {
 
 // The names of the draft's teams, read when the screen opens.
 struct DraftTeams {
-    bool resultsReadable = false;
     std::array<std::string, kChangePositions> names;  // by team − 1: the 20-byte name, or empty
     const std::string& name(int team) const;
 };

@@ -1,12 +1,12 @@
 #include "league/ui/arrow_picture.h"
 
-// jpeglib.h needs FILE and size_t declared before it.
-#include <jpeglib.h>
-
 #include <QMouseEvent>
 #include <QPainter>
 #include <csetjmp>
 #include <cstdio>
+// clang-format off
+#include <jpeglib.h>  // needs FILE and size_t declared before it
+// clang-format on
 
 #include "form/form_colors.h"
 
