@@ -145,6 +145,8 @@ TEST_F(ChangeOverTest, CancellingGoesBackToWhereTheScreenWasOpenedFrom) {
     ASSERT_TRUE(child("Panel_NewData")->isVisible());
     key(Qt::Key_F1);
     ASSERT_TRUE(screen()->isVisible());
+    EXPECT_EQ(focusName(), "Edit_KousinCommandChoose");
+    EXPECT_FALSE(form_->errorMessageTimer()->isActive()) << "no field was entered on the way";
     key(Qt::Key_Escape);
     EXPECT_FALSE(screen()->isVisible());
     EXPECT_EQ(state().panelOpen, 0);

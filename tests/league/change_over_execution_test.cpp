@@ -11,6 +11,7 @@
 
 #include "league/change_over_lineup.h"
 #include "session/league_session.h"
+#include "standings/term_deletion.h"
 #include "store/file_io.h"
 #include "support/league_folder.h"
 #include "support/records.h"
@@ -122,6 +123,22 @@ TEST_F(Execution, TheNewTermHoldsTheRevisedLineUpAndTheRegistersFollowIt) {
     start();
     EXPECT_EQ(m.termTeamCount, 30);
     for (int i = 0; i < 30; ++i) EXPECT_EQ(m.RankedTeamRecord[i], i + 1);  // no results yet: group order
+}
+
+TEST_F(Execution, DeletingTheNewTermUndoesItsChangesToTheRegisters) {
+    const std::string results = t.read("Data/Seiseki.001");
+    const std::string reg = t.read("Data/Info.001");
+    const std::string suspended = t.read("Data/Kyuubu.001");
+    applyLineUpChange(m, dir, 24, 201);
+    applyLineUpChange(m, dir, 202, 3);
+    ASSERT_EQ(executeChangeOver(m, dir, kNow).outcome, ChangeOverOutcome::Done);
+    ASSERT_EQ(deleteNewestTermOnce(m, dir, kNow).outcome, TermDeletionOutcome::Deleted);
+    EXPECT_EQ(t.read("Data/Info.001"), reg);
+    EXPECT_EQ(t.read("Data/Kyuubu.001"), suspended);
+    // The oldest term went with the change-over; the others are back in their slots.
+    const std::string now = t.read("Data/Seiseki.001");
+    EXPECT_EQ(now.substr(0, resultAt(9, 1)), results.substr(0, 27) + "    \n" + results.substr(32, 9 * 9200));
+    EXPECT_EQ(now.substr(resultAt(9, 1)), termBlock());
 }
 
 TEST_F(Execution, RecordsOfNoTeamInTheLineUpKeepTheirPlaceOrTakeAFreeOne) {
