@@ -125,7 +125,14 @@ TEST_F(ChangeOverTest, TheOrganiserMovesTeamsChangesCountsAndStartsTheNewTerm) {
 
 TEST_F(ChangeOverTest, CancellingGoesBackToWhereTheScreenWasOpenedFrom) {
     openFromCommandPanel();
+    key(Qt::Key_F5);
+    typeInto("Edit_Panel_LeagueTeamSuu_Kyuubu_01", "9");
+    typeInto("Edit_Panel_LeagueTeamSuu_Kyuubu_04", "1");
+    key(Qt::Key_F2);
+    ASSERT_EQ(model().resultTeams[3], 1);
     key(Qt::Key_F9);
+    EXPECT_EQ(model().resultTeams[0], 10) << "the newest term's counts again";
+    EXPECT_EQ(model().resultTeams[3], 0);
     EXPECT_FALSE(screen()->isVisible());
     EXPECT_TRUE(child("Panel_Command")->isVisible());
     EXPECT_EQ(focusName(), "Edit_CommandChoose");

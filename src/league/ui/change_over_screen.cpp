@@ -346,6 +346,9 @@ void ChangeOverScreen::execute() {
 
 void ChangeOverScreen::cancel() {
     hideScreen();
+    // Outside the screen the counts per group are the newest term's again; the next opening
+    // would count them anew in any case.
+    countGroupTeams(m_, s_.dir);
     if (fromCommandPanel_) {
         // Back to the command panel, which is still open.
         st_.focusCode = focus::CommandKey;
