@@ -21,6 +21,7 @@
 #include "form/help_area.h"
 #include "form/label_factory.h"
 #include "form/timed_messages.h"
+#include "league/ui/change_over_screen.h"
 #include "league/ui/group_list.h"
 #include "league/ui/suspension_area.h"
 #include "league/ui/team_list.h"
@@ -140,6 +141,10 @@ void TBaseBall::buildForm() {
         const ListDate today{model_->todayYear, model_->todayMonth, model_->todayDay};
         messages_->showMessage(printOutcomeMessage(printTeamList(*model_, dir_, today)));
     };
+
+    changeOver_ = new ChangeOverScreen(this, s);
+    command_->startChangeOver = [this] { changeOver_->openFromCommandPanel(); };
+    s.openChangeOver = [this](int year, int half) { changeOver_->openForNewTerm(year, half); };
 }
 
 void TBaseBall::FormCreate() {
