@@ -1,7 +1,10 @@
 #include "bench_form.h"
 
+#include <benchmark/benchmark.h>
+
 #include <QMouseEvent>
 
+#include "form/fonts.h"
 #include "support/league_folder.h"
 
 BenchForm::BenchForm() {
@@ -50,4 +53,14 @@ void setText(QWidget* w, const QString& text) {
         l->setText(text);
     else if (auto* e = qobject_cast<QLineEdit*>(w))
         e->setText(text);
+}
+
+int runScreenBenchmarks(int argc, char** argv) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    fonts::installSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }

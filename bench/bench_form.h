@@ -31,3 +31,6 @@ std::vector<std::pair<QWidget*, QString>> formTexts(QWidget* form);
 std::vector<std::pair<QWidget*, QString>> changedTexts(const std::vector<std::pair<QWidget*, QString>>& before,
                                                        const std::vector<std::pair<QWidget*, QString>>& after);
 void setText(QWidget* w, const QString& text);
+
+// The main() of a screen benchmark: the offscreen platform, the form's fonts, then the runs.
+int runScreenBenchmarks(int argc, char** argv);

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "app/base_ball_form.h"
+#include "bench_form.h"
 #include "form/fonts.h"
 #include "store/sjis.h"
 
@@ -162,11 +163,5 @@ BENCHMARK(BM_OneSequentialWriteOfTheSameBytes)->Unit(benchmark::kMillisecond)->I
 }  // namespace
 
 int main(int argc, char** argv) {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    fonts::installSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runScreenBenchmarks(argc, argv);
 }

@@ -18,6 +18,7 @@
 #include <filesystem>
 
 #include "postal_dictionary/build_dictionary.h"
+#include "postal_dictionary/npm_cache.h"
 #include "store/file_io.h"
 #include "store/sjis.h"
 
@@ -26,29 +27,6 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string gFolder;
-
-std::string cachedJsonFolder() {
-    std::string cache;
-    if (const char* c = std::getenv("TALLYFOLD_CACHE"); c && *c)
-        cache = c;
-    else if (const char* x = std::getenv("XDG_CACHE_HOME"); x && *x)
-        cache = std::string(x) + "/tallyfold";
-    else if (const char* h = std::getenv("HOME"); h && *h)
-        cache = std::string(h) + "/.cache/tallyfold";
-    return cache + "/jquery-jpostal-ja-2.14.73/package/json";
-}
-
-// The dictionary built into a fresh temporary folder, or "" when there is no data.
-std::string buildFromCache() {
-    if (!fs::is_directory(cachedJsonFolder())) return "";
-    std::string folder = (fs::temp_directory_path() / "tallyfold-bench-XXXXXX").string();
-    if (!::mkdtemp(folder.data())) return "";
-    postal_build::BuildReport report;
-    postal_build::Progress quiet;
-    std::string error;
-    if (!postal_build::buildFromJpostal(cachedJsonFolder(), folder, report, quiet, &error)) return "";
-    return folder;
-}
 
 void codeLookup(benchmark::State& state, const char* typed) {
     DataDir dir(gFolder);
@@ -144,7 +122,7 @@ int main(int argc, char** argv) {
     if (argc > 1) {
         gFolder = argv[1];
     } else {
-        gFolder = buildFromCache();
+        gFolder = postal_build::buildFromCachedPackage();
         built = !gFolder.empty();
     }
     if (gFolder.empty() || postal::usableEntries(DataDir(gFolder), postal::kCodeIndexFile, 23) == 0) {
