@@ -3,8 +3,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QMouseEvent>
+#include <cstdio>
 
+#include "contacts/postal_dictionary.h"
 #include "form/fonts.h"
+#include "postal_dictionary/npm_cache.h"
 #include "support/league_folder.h"
 
 BenchForm::BenchForm() {
@@ -63,4 +66,23 @@ int runScreenBenchmarks(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
+}
+
+std::string dictionaryForBenchmark(int argc, char** argv, bool* built) {
+    *built = false;
+    std::string folder;
+    if (argc > 1) {
+        folder = argv[1];
+    } else {
+        folder = postal_build::buildFromCachedPackage();
+        *built = !folder.empty();
+    }
+    if (folder.empty() ||
+        postal::usableEntries(DataDir(folder), postal::kCodeIndexFile, postal::kCodeEntryLength) == 0) {
+        std::fprintf(stderr,
+                     "No postal dictionary: give a working folder with Zip/, or run\n"
+                     "scripts/build-postal-dictionary.sh --fetch-only first.\n");
+        return std::string();
+    }
+    return folder;
 }

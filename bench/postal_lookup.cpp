@@ -17,8 +17,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "bench_form.h"
 #include "postal_dictionary/build_dictionary.h"
-#include "postal_dictionary/npm_cache.h"
 #include "store/file_io.h"
 #include "store/sjis.h"
 
@@ -119,18 +119,8 @@ void registerAll() {
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     bool built = false;
-    if (argc > 1) {
-        gFolder = argv[1];
-    } else {
-        gFolder = postal_build::buildFromCachedPackage();
-        built = !gFolder.empty();
-    }
-    if (gFolder.empty() || postal::usableEntries(DataDir(gFolder), postal::kCodeIndexFile, 23) == 0) {
-        std::fprintf(stderr,
-                     "No postal dictionary: give a working folder with Zip/, or run\n"
-                     "scripts/build-postal-dictionary.sh --fetch-only first.\n");
-        return 0;
-    }
+    gFolder = dictionaryForBenchmark(argc, argv, &built);
+    if (gFolder.empty()) return 0;
     registerAll();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -20,10 +20,10 @@
 #include <memory>
 
 #include "app/base_ball_form.h"
+#include "bench_form.h"
 #include "contacts/postal_dictionary.h"
 #include "form/fonts.h"
 #include "postal_dictionary/build_dictionary.h"
-#include "postal_dictionary/npm_cache.h"
 #include "store/file_io.h"
 #include "store/sjis.h"
 
@@ -163,18 +163,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     fonts::installSubstitutions();
     bool built = false;
-    if (argc > 1) {
-        gDictionary = argv[1];
-    } else {
-        gDictionary = postal_build::buildFromCachedPackage();
-        built = !gDictionary.empty();
-    }
-    if (gDictionary.empty() || postal::usableEntries(DataDir(gDictionary), postal::kCodeIndexFile, 23) == 0) {
-        std::fprintf(stderr,
-                     "No postal dictionary: give a working folder with Zip/, or run\n"
-                     "scripts/build-postal-dictionary.sh --fetch-only first.\n");
-        return 0;
-    }
+    gDictionary = dictionaryForBenchmark(argc, argv, &built);
+    if (gDictionary.empty()) return 0;
     if (!layWorkingFolder()) {
         std::fprintf(stderr, "Cannot lay a working folder.\n");
         return 1;

@@ -6,6 +6,7 @@
 #include "form/click_label.h"
 #include "form/form_colors.h"
 #include "form/label_factory.h"
+#include "form/selection_frame.h"
 #include "form/sjis_text.h"
 #include "league/ui/arrow_picture.h"
 #include "store/text_ops.h"
@@ -32,8 +33,7 @@ protected:
     void paintEvent(QPaintEvent* e) override {
         ClickLabel::paintEvent(e);
         QPainter p(this);
-        p.setPen(QPen(selected_ ? kRed : kSilver, selected_ ? 2 : 1));
-        p.drawRect(selected_ ? rect().adjusted(1, 1, -1, -1) : rect().adjusted(0, 0, -1, -1));
+        paintSelectionFrame(p, rect(), selected_);
     }
 
 private:

@@ -10,6 +10,7 @@
 #include "form/form_colors.h"
 #include "form/hidden_key_box.h"
 #include "form/label_factory.h"
+#include "form/selection_frame.h"
 #include "form/sjis_text.h"
 #include "league/ui/key_button.h"
 #include "store/text_ops.h"
@@ -34,8 +35,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), kWhite);
-        p.setPen(QPen(selected_ ? kRed : kSilver, selected_ ? 2 : 1));
-        p.drawRect(selected_ ? rect().adjusted(1, 1, -1, -1) : rect().adjusted(0, 0, -1, -1));
+        paintSelectionFrame(p, rect(), selected_);
     }
 
 private:
