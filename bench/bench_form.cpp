@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <cstdio>
 
 #include "contacts/postal_dictionary.h"
@@ -40,6 +41,7 @@ std::vector<std::pair<QWidget*, QString>> formTexts(QWidget* form) {
     std::vector<std::pair<QWidget*, QString>> texts;
     for (QLabel* l : form->findChildren<QLabel*>()) texts.emplace_back(l, l->text());
     for (QLineEdit* e : form->findChildren<QLineEdit*>()) texts.emplace_back(e, e->text());
+    for (QPlainTextEdit* e : form->findChildren<QPlainTextEdit*>()) texts.emplace_back(e, e->toPlainText());
     return texts;
 }
 
@@ -56,6 +58,8 @@ void setText(QWidget* w, const QString& text) {
         l->setText(text);
     else if (auto* e = qobject_cast<QLineEdit*>(w))
         e->setText(text);
+    else if (auto* m = qobject_cast<QPlainTextEdit*>(w))
+        m->setPlainText(text);
 }
 
 int runScreenBenchmarks(int argc, char** argv) {
