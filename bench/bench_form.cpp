@@ -1,7 +1,14 @@
 #include "bench_form.h"
 
-#include <QMouseEvent>
+#include <benchmark/benchmark.h>
 
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <cstdio>
+
+#include "contacts/postal_dictionary.h"
+#include "form/fonts.h"
+#include "postal_dictionary/npm_cache.h"
 #include "support/league_folder.h"
 
 BenchForm::BenchForm() {
@@ -34,6 +41,7 @@ std::vector<std::pair<QWidget*, QString>> formTexts(QWidget* form) {
     std::vector<std::pair<QWidget*, QString>> texts;
     for (QLabel* l : form->findChildren<QLabel*>()) texts.emplace_back(l, l->text());
     for (QLineEdit* e : form->findChildren<QLineEdit*>()) texts.emplace_back(e, e->text());
+    for (QPlainTextEdit* e : form->findChildren<QPlainTextEdit*>()) texts.emplace_back(e, e->toPlainText());
     return texts;
 }
 
@@ -50,4 +58,35 @@ void setText(QWidget* w, const QString& text) {
         l->setText(text);
     else if (auto* e = qobject_cast<QLineEdit*>(w))
         e->setText(text);
+    else if (auto* m = qobject_cast<QPlainTextEdit*>(w))
+        m->setPlainText(text);
+}
+
+int runScreenBenchmarks(int argc, char** argv) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    fonts::installSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+std::string dictionaryForBenchmark(int argc, char** argv, bool* built) {
+    *built = false;
+    std::string folder;
+    if (argc > 1) {
+        folder = argv[1];
+    } else {
+        folder = postal_build::buildFromCachedPackage();
+        *built = !folder.empty();
+    }
+    if (folder.empty() ||
+        postal::usableEntries(DataDir(folder), postal::kCodeIndexFile, postal::kCodeEntryLength) == 0) {
+        std::fprintf(stderr,
+                     "No postal dictionary: give a working folder with Zip/, or run\n"
+                     "scripts/build-postal-dictionary.sh --fetch-only first.\n");
+        return std::string();
+    }
+    return folder;
 }

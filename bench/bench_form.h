@@ -31,3 +31,11 @@ std::vector<std::pair<QWidget*, QString>> formTexts(QWidget* form);
 std::vector<std::pair<QWidget*, QString>> changedTexts(const std::vector<std::pair<QWidget*, QString>>& before,
                                                        const std::vector<std::pair<QWidget*, QString>>& after);
 void setText(QWidget* w, const QString& text);
+
+// The main() of a screen benchmark: the offscreen platform, the form's fonts, then the runs.
+int runScreenBenchmarks(int argc, char** argv);
+
+// The postal dictionary a benchmark runs on: the working folder given as its first argument,
+// or one built from the cached npm package (*built then says it is to be removed). "" and a
+// message when there is neither.
+std::string dictionaryForBenchmark(int argc, char** argv, bool* built);

@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "bench_form.h"
 #include "postal_dictionary/build_dictionary.h"
 #include "store/file_io.h"
 #include "store/sjis.h"
@@ -26,29 +27,6 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string gFolder;
-
-std::string cachedJsonFolder() {
-    std::string cache;
-    if (const char* c = std::getenv("TALLYFOLD_CACHE"); c && *c)
-        cache = c;
-    else if (const char* x = std::getenv("XDG_CACHE_HOME"); x && *x)
-        cache = std::string(x) + "/tallyfold";
-    else if (const char* h = std::getenv("HOME"); h && *h)
-        cache = std::string(h) + "/.cache/tallyfold";
-    return cache + "/jquery-jpostal-ja-2.14.73/package/json";
-}
-
-// The dictionary built into a fresh temporary folder, or "" when there is no data.
-std::string buildFromCache() {
-    if (!fs::is_directory(cachedJsonFolder())) return "";
-    std::string folder = (fs::temp_directory_path() / "tallyfold-bench-XXXXXX").string();
-    if (!::mkdtemp(folder.data())) return "";
-    postal_build::BuildReport report;
-    postal_build::Progress quiet;
-    std::string error;
-    if (!postal_build::buildFromJpostal(cachedJsonFolder(), folder, report, quiet, &error)) return "";
-    return folder;
-}
 
 void codeLookup(benchmark::State& state, const char* typed) {
     DataDir dir(gFolder);
@@ -141,18 +119,8 @@ void registerAll() {
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     bool built = false;
-    if (argc > 1) {
-        gFolder = argv[1];
-    } else {
-        gFolder = buildFromCache();
-        built = !gFolder.empty();
-    }
-    if (gFolder.empty() || postal::usableEntries(DataDir(gFolder), postal::kCodeIndexFile, 23) == 0) {
-        std::fprintf(stderr,
-                     "No postal dictionary: give a working folder with Zip/, or run\n"
-                     "scripts/build-postal-dictionary.sh --fetch-only first.\n");
-        return 0;
-    }
+    gFolder = dictionaryForBenchmark(argc, argv, &built);
+    if (gFolder.empty()) return 0;
     registerAll();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

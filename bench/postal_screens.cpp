@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "app/base_ball_form.h"
+#include "bench_form.h"
 #include "contacts/postal_dictionary.h"
 #include "form/fonts.h"
 #include "postal_dictionary/build_dictionary.h"
@@ -34,32 +35,9 @@ std::string gDictionary;  // the folder whose Zip/ is used
 std::string gWork;        // the program's working folder
 TBaseBall* gForm = nullptr;
 
-std::string cachedJsonFolder() {
-    std::string cache;
-    if (const char* c = std::getenv("TALLYFOLD_CACHE"); c && *c)
-        cache = c;
-    else if (const char* x = std::getenv("XDG_CACHE_HOME"); x && *x)
-        cache = std::string(x) + "/tallyfold";
-    else if (const char* h = std::getenv("HOME"); h && *h)
-        cache = std::string(h) + "/.cache/tallyfold";
-    return cache + "/jquery-jpostal-ja-2.14.73/package/json";
-}
-
 std::string makeTempFolder() {
     std::string folder = (fs::temp_directory_path() / "tallyfold-bench-XXXXXX").string();
     return ::mkdtemp(folder.data()) ? folder : std::string();
-}
-
-// The dictionary built into a fresh temporary folder, or "" when there is no data.
-std::string buildFromCache() {
-    if (!fs::is_directory(cachedJsonFolder())) return "";
-    std::string folder = makeTempFolder();
-    if (folder.empty()) return "";
-    postal_build::BuildReport report;
-    postal_build::Progress quiet;
-    std::string error;
-    if (!postal_build::buildFromJpostal(cachedJsonFolder(), folder, report, quiet, &error)) return "";
-    return folder;
 }
 
 void writeFile(const std::string& path, const std::string& bytes) {
@@ -185,18 +163,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     fonts::installSubstitutions();
     bool built = false;
-    if (argc > 1) {
-        gDictionary = argv[1];
-    } else {
-        gDictionary = buildFromCache();
-        built = !gDictionary.empty();
-    }
-    if (gDictionary.empty() || postal::usableEntries(DataDir(gDictionary), postal::kCodeIndexFile, 23) == 0) {
-        std::fprintf(stderr,
-                     "No postal dictionary: give a working folder with Zip/, or run\n"
-                     "scripts/build-postal-dictionary.sh --fetch-only first.\n");
-        return 0;
-    }
+    gDictionary = dictionaryForBenchmark(argc, argv, &built);
+    if (gDictionary.empty()) return 0;
     if (!layWorkingFolder()) {
         std::fprintf(stderr, "Cannot lay a working folder.\n");
         return 1;

@@ -21,6 +21,7 @@
 #include "form/help_area.h"
 #include "form/label_factory.h"
 #include "form/timed_messages.h"
+#include "league/ui/change_over_screen.h"
 #include "league/ui/group_list.h"
 #include "league/ui/suspension_area.h"
 #include "league/ui/team_list.h"
@@ -32,6 +33,10 @@
 #include "standings/ui/group_table.h"
 #include "standings/ui/header_line.h"
 #include "store/calendar.h"
+
+namespace {
+const QString kNothingSaved = QStringLiteral("■保存できません。入力は保存されていません（Data フォルダを確認してください）■");
+}
 
 using form_layout::kFormHeight;
 using form_layout::kFormWidth;
@@ -91,7 +96,10 @@ void TBaseBall::buildForm() {
     services_ = std::make_unique<FormServices>(*model_, state_, dir_, *focus_, *help_, *messages_);
     FormServices& s = *services_;
     s.showNothingSaved = [this] {
-        showNotice(QStringLiteral("■保存できません。入力は保存されていません（Data フォルダを確認してください）■"));
+        showNotice(kNothingSaved);
+    };
+    s.clearNothingSaved = [this] {
+        if (notice_->text() == kNothingSaved) showNotice(QString());
     };
 
     header_ = new HeaderLine(this, s);
@@ -140,6 +148,10 @@ void TBaseBall::buildForm() {
         messages_->showMessage(pdfPairMessage(saveReportsAsPdf(*model_, dir_, today)));
     };
     command_->exportCsv = [this] { messages_->showMessage(csvExportMessage(exportCsv(*model_, dir_))); };
+
+    changeOver_ = new ChangeOverScreen(this, s);
+    command_->startChangeOver = [this] { changeOver_->openFromCommandPanel(); };
+    s.openChangeOver = [this](int year, int half) { changeOver_->openForNewTerm(year, half); };
 }
 
 void TBaseBall::FormCreate() {

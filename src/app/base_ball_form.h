@@ -17,6 +17,7 @@ class GroupList;
 class TeamList;
 class DetailsArea;
 class CommandPanel;
+class ChangeOverScreen;
 class ClickLabel;
 class FocusTable;
 class HelpArea;
@@ -76,6 +77,7 @@ private:
     TeamList* teamList_ = nullptr;
     DetailsArea* details_ = nullptr;
     CommandPanel* command_ = nullptr;
+    ChangeOverScreen* changeOver_ = nullptr;
     QLabel* dateLabel_ = nullptr;
     QLabel* notice_ = nullptr;
     ClickLabel* maker_ = nullptr;

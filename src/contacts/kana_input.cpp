@@ -1,5 +1,7 @@
 #include "contacts/kana_input.h"
 
+#include "store/utf8.h"
+
 namespace kana {
 namespace {
 
@@ -34,24 +36,6 @@ constexpr std::string_view kMarks =
     "000000100"
     "1111";
 static_assert(kBases.size() == 0x30FA - 0x30A1 + 1 && kMarks.size() == kBases.size());
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
 
 // Decodes one UTF-8 character at text[i]; *len is how many bytes it took. A byte that does
 // not start a well-formed character comes back as 0 with *len 1, to be copied as it is.

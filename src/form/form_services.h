@@ -37,8 +37,10 @@ struct FormServices {
     AreaHook<void()> toggleCommandPanel{"toggleCommandPanel"};
     // Opens the change-over screen that will create the given term.
     AreaHook<void(int year, int half)> openChangeOver{"openChangeOver"};
-    // Shows that saves fail and nothing is being kept (a line that stays on screen).
+    // Shows that saves fail and nothing is being kept (a line that stays on screen), and
+    // takes the line away again once a save has gone through.
     AreaHook<void()> showNothingSaved{"showNothingSaved"};
+    AreaHook<void()> clearNothingSaved{"clearNothingSaved"};
 
     // The guard every entry handler of an ordinary field runs first: while a panel is open
     // the entry is refused with the timed message, and the caller returns at once.
@@ -52,9 +54,18 @@ struct FormServices {
     // when nothing has been written yet in this run, the user is also told that nothing is
     // being saved. Returns whether the save succeeded.
     bool reportSave(const SaveResult& r) {
-        if (r.ok()) return true;
+        if (r.ok()) {
+            if (nothingSavedShown_ && fileio::writesDone() != writesAtStart_) {
+                nothingSavedShown_ = false;
+                clearNothingSaved();
+            }
+            return true;
+        }
         messages.showSaveFailure(QString::fromStdString(r.failedFileName()));
-        if (fileio::writesDone() == writesAtStart_ && showNothingSaved) showNothingSaved();
+        if (fileio::writesDone() == writesAtStart_) {
+            nothingSavedShown_ = true;
+            showNothingSaved();
+        }
         return false;
     }
     // Start-up is over: writes from here on are the user's.
@@ -62,4 +73,5 @@ struct FormServices {
 
 private:
     long writesAtStart_ = 0;
+    bool nothingSavedShown_ = false;
 };

@@ -85,11 +85,13 @@ bool loadChangePositions(LeagueModel& m, const DataDir& dir) {
     for (std::size_t at = 0; at + kChangePositionRecordLength <= bytes->size(); at += kChangePositionRecordLength) {
         c.record() = bytes->substr(at, kChangePositionRecordLength);
         c.unpackRecord();
+        // A record says: the draft team at position target goes to position source of the
+        // revised line-up, as the change-over screen made it and shows it.
         long target = parseLong(c.field(0).bytes());
         long source = parseLong(c.field(1).bytes());
         // A damaged record must not reach outside the map.
-        if (target < 1 || target > kChangePositions || source < 0 || source > kChangePositions) continue;
-        m.ChangePositionMap[target - 1] = int(source);
+        if (source < 1 || source > kChangePositions || target < 1 || target > kChangePositions) continue;
+        m.ChangePositionMap[source - 1] = int(target);
     }
     return true;
 }

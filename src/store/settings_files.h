@@ -22,7 +22,9 @@ SaveResult saveGroups(const LeagueModel& m, const DataDir& dir);
 // no registered team gets 0. Created (1000 blanks) when missing. Run after countRegisteredTeams.
 bool loadTeamMax(LeagueModel& m, const DataDir& dir);
 
-// ChangePositionMap from the stored rules (a later rule for the same target wins).
+// ChangePositionMap from the stored rules: a rule (target, source) puts the draft team at
+// position target into position source of the revised line-up (a later rule for the same
+// revised position wins).
 bool loadChangePositions(LeagueModel& m, const DataDir& dir);
 // Record i (1-based), 8 bytes; blank when it cannot be read.
 std::string readChangePosition(const DataDir& dir, int i);

@@ -67,6 +67,7 @@ TEST_F(SaveFailures, AClickThatCannotBeStoredIsUndoneOnScreen) {
     click(child<QLabel>("Label_Sel_1_2"));
     EXPECT_NE(folder_.read(files::kResults), file);
     EXPECT_EQ(shownMessage(), QString());
+    EXPECT_EQ(notice(), QString()) << "saving works again";
 }
 
 TEST_F(SaveFailures, ANameThatCannotBeStoredKeepsTheStoredOne) {

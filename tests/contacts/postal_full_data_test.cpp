@@ -8,26 +8,14 @@
 
 #include "contacts/postal_lookup.h"
 #include "postal_dictionary/build_dictionary.h"
+#include "postal_dictionary/npm_cache.h"
 #include "postal_fixture.h"
 #include "store/text_ops.h"
 
 namespace {
 
-// Where the script unpacks the package: $TALLYFOLD_CACHE, else $XDG_CACHE_HOME/tallyfold,
-// else ~/.cache/tallyfold.
-std::string cachedJsonFolder() {
-    std::string cache;
-    if (const char* c = std::getenv("TALLYFOLD_CACHE"); c && *c)
-        cache = c;
-    else if (const char* x = std::getenv("XDG_CACHE_HOME"); x && *x)
-        cache = std::string(x) + "/tallyfold";
-    else if (const char* h = std::getenv("HOME"); h && *h)
-        cache = std::string(h) + "/.cache/tallyfold";
-    return cache + "/jquery-jpostal-ja-2.14.73/package/json";
-}
-
 TEST(PostalFullData, TheWholeCountryIsBuiltAndFound) {
-    const std::string json = cachedJsonFolder();
+    const std::string json = postal_build::cachedJsonFolder();
     if (!std::filesystem::is_directory(json)) GTEST_SKIP() << "npm data not in the cache: " << json;
     TempFolder t;
     postal_build::BuildReport report;

@@ -11,6 +11,9 @@
 
 #include "contacts/saved_postal_codes.h"
 #include "league/suspension.h"
+#include "league/change_over_execution.h"
+#include "league/change_over_lineup.h"
+#include "league/change_over_rules.h"
 #include "league/team_moves.h"
 #include "session/league_session.h"
 #include "standings/term_deletion.h"
@@ -188,7 +191,21 @@ INSTANTIATE_TEST_SUITE_P(
         Operation{"ReturningATeamUnlinked",
                   [](LeagueModel& m, const DataDir& d) {
                       ASSERT_EQ(returnTeam(m, d, LineUpRequest{0, 5, 0, false, false}, 4).outcome, LineUpOutcome::Done);
-                  }}),
+                  }},
+        Operation{"StoringARule", [](LeagueModel&, const DataDir& d) { ASSERT_TRUE(storeChangeOverRule(d, 10, 12)); }},
+        Operation{"StoringARuleThatOverridesAnother",
+                  [](LeagueModel&, const DataDir& d) { ASSERT_TRUE(storeChangeOverRule(d, 5, 21)); }},
+        Operation{"DeletingARule", [](LeagueModel&, const DataDir& d) { ASSERT_TRUE(deleteChangeOverRule(d, 1)); }},
+        Operation{"CarryingOutAChangeOver",
+                  [](LeagueModel& m, const DataDir& d) {
+                      prepareChangeOver(m, d);
+                      applyLineUpChange(m, d, 24, 200);  // suspended from the next term
+                      applyLineUpChange(m, d, 200, 0);   // back from suspension
+                      const ChangeOverRun run = executeChangeOver(m, d, kNow);
+                      ASSERT_EQ(run.outcome, ChangeOverOutcome::Done);
+                  },
+                  // Group 1's last team and group 2's first change places.
+                  [](const TempFolder& t) { t.write("Data/ChangePos.001", "  8 11 \n 11  8 \n"); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -66,15 +66,17 @@ TEST_F(Settings, TeamMaximaFollowTheRegisteredTeams) {
     EXPECT_EQ(m.teamMax[3], 4);
 }
 
-TEST_F(Settings, RulesLoadWithTheLaterRecordForATargetWinning) {
-    t.write(files::kChangePositions, rule("  5", " 12") + rule("  7", "  3") + rule("  5", " 14") + rule("999", "  1") +
-                                         rule("abc", "  2") + "tail");
+TEST_F(Settings, RulesPutTheDraftTeamOfTheirTargetIntoTheirSourcePosition) {
+    t.write(files::kChangePositions, rule("  5", " 12") + rule("  7", "  3") + rule("  9", " 12") + rule("999", "  1") +
+                                         rule("abc", "  2") + rule("  4", "301") + "tail");
     ASSERT_TRUE(loadChangePositions(m, dir));
-    EXPECT_EQ(m.ChangePositionMap[4], 14);
-    EXPECT_EQ(m.ChangePositionMap[6], 3);
-    EXPECT_EQ(m.ChangePositionMap[0], 1);
+    EXPECT_EQ(m.ChangePositionMap[11], 9);  // a later rule for the same revised position wins
+    EXPECT_EQ(m.ChangePositionMap[2], 7);
+    EXPECT_EQ(m.ChangePositionMap[4], 5);  // the draft position keeps its own team too
+    EXPECT_EQ(m.ChangePositionMap[0], 1);  // damaged records change nothing
+    EXPECT_EQ(m.ChangePositionMap[1], 2);
     EXPECT_EQ(m.ChangePositionMap[299], 300);
-    EXPECT_EQ(m.BasePositionMap[4], 5);
+    EXPECT_EQ(m.BasePositionMap[11], 12);
 }
 
 TEST_F(Settings, WritingARuleRewritesItsTargetOrAppends) {
@@ -91,12 +93,10 @@ TEST_F(Settings, ClosingSortsTheRulesByTargetKeepingTheirBytes) {
     ASSERT_TRUE(sortChangePositions(dir));
     EXPECT_EQ(t.read(files::kChangePositions), rule("  1", "  9") + rule("  5", " 12") + rule(" 12", "  3"));
 
-    // Two rules for one target stay in their order, so the same one wins at the next start.
+    // Two rules for one target stay in their order.
     t.write(files::kChangePositions, rule("  5", "  1") + rule("  5", "  2") + rule("  3", "  7"));
-    sortChangePositions(dir);
+    ASSERT_TRUE(sortChangePositions(dir));
     EXPECT_EQ(t.read(files::kChangePositions), rule("  3", "  7") + rule("  5", "  1") + rule("  5", "  2"));
-    loadChangePositions(m, dir);
-    EXPECT_EQ(m.ChangePositionMap[4], 2);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "store/utf8.h"
+
 namespace postal_build {
 namespace {
 
@@ -115,24 +117,6 @@ private:
         return true;
     }
 
-    static void appendUtf8(std::string& out, unsigned c) {
-        if (c < 0x80) {
-            out += char(c);
-        } else if (c < 0x800) {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += char(0xE0 | (c >> 12));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        } else {
-            out += char(0xF0 | (c >> 18));
-            out += char(0x80 | ((c >> 12) & 0x3F));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        }
-    }
-
     bool parseString(std::string& out) {
         ++i_;  // '"'
         while (i_ < t_.size()) {
@@ -177,13 +161,13 @@ private:
                         i_ += 2;
                         unsigned c2;
                         if (hex4(&c2) && c2 >= 0xDC00 && c2 <= 0xDFFF) {
-                            appendUtf8(out, 0x10000 + ((c1 - 0xD800) << 10) + (c2 - 0xDC00));
+                            appendUtf8(out, char32_t(0x10000 + ((c1 - 0xD800) << 10) + (c2 - 0xDC00)));
                             break;
                         }
                         i_ = back;
                     }
                     // A lone surrogate has no character; the replacement character takes its place.
-                    appendUtf8(out, c1 >= 0xD800 && c1 <= 0xDFFF ? 0xFFFD : c1);
+                    appendUtf8(out, char32_t(c1 >= 0xD800 && c1 <= 0xDFFF ? 0xFFFD : c1));
                     break;
                 }
                 default:

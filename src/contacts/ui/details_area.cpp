@@ -153,18 +153,29 @@ void DetailsArea::showDetails() {
 
 void DetailsArea::showField(int i) {
     const std::string stored = details::fieldBytes(record_, detail(i).field);
-    // Without a team nothing typed could be kept, so nothing can be typed.
+    // Without a team nothing typed could be kept, so nothing can be typed. Switching the
+    // read-only state also switches the input method back on, so the kind goes with it; both
+    // are set only when they change, as are the texts: a group switch shows every field.
+    const bool readOnly = !hasTeam();
     if (i == kMemo) {
-        memoShown_ = fromSjis(details::memoText(stored));
-        memo_->showText(memoShown_);
-        memo_->setReadOnly(!hasTeam());
-        applyInputKind(memo_, detail(i).input);
+        const QString text = fromSjis(details::memoText(stored));
+        if (text != memoShown_ || memo_->toPlainText() != text) {
+            memoShown_ = text;
+            memo_->showText(memoShown_);
+        }
+        if (memo_->isReadOnly() != readOnly) {
+            memo_->setReadOnly(readOnly);
+            applyInputKind(memo_, detail(i).input);
+        }
         return;
     }
-    edits_[i]->setText(fromSjis(stored));
+    const QString text = fromSjis(stored);
+    if (edits_[i]->text() != text) edits_[i]->setText(text);
     edits_[i]->setCursorPosition(0);
-    edits_[i]->setReadOnly(!hasTeam());
-    applyInputKind(edits_[i], detail(i).input);
+    if (edits_[i]->isReadOnly() != readOnly) {
+        edits_[i]->setReadOnly(readOnly);
+        applyInputKind(edits_[i], detail(i).input);
+    }
 }
 
 void DetailsArea::showPrefecture(const std::string& bytes) {

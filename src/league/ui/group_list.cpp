@@ -110,8 +110,10 @@ char GroupList::storedLetter(GroupColumn c, int n) const {
 
 void GroupList::showLetter(GroupColumn c, int n) {
     const char letter = storedLetter(c, n);
-    // An unset letter is a blank and shows as an empty box.
-    column(c).edits[n - 1]->setText(letter == ' ' ? QString() : fromSjis(std::string(1, letter)));
+    // An unset letter is a blank and shows as an empty box. A box is set only when its text
+    // changes: every group switch shows all forty.
+    const QString text = letter == ' ' ? QString() : fromSjis(std::string(1, letter));
+    if (column(c).edits[n - 1]->text() != text) column(c).edits[n - 1]->setText(text);
 }
 
 void GroupList::showGroups() {

@@ -1,0 +1,84 @@
+#pragma once
+// The change-over screen (Panel_Kousin): the next term's draft from the final ranks above,
+// the revised line-up below, the rule line between them, and the commands F1 (carry out),
+// F5 (teams per group) and F9 (cancel). It opens from the command panel's F2 and from the
+// new-term panel; the rule list and the teams-per-group panel open over it.
+
+#include <QObject>
+
+#include "form/screen_area.h"
+#include "league/change_over_execution.h"
+#include "league/change_over_lineup.h"
+#include "league/ui/line_up_grid.h"
+
+class QFrame;
+class HiddenKeyBox;
+class KeyButton;
+class RuleLine;
+class RuleListPanel;
+class TeamCountsPanel;
+
+class ChangeOverScreen : public QObject, public ScreenArea {
+    Q_OBJECT
+public:
+    ChangeOverScreen(QWidget* form, FormServices& services);
+
+    // From the command panel, which stays open beneath and takes the focus back on cancel.
+    void openFromCommandPanel();
+    // From the new-term panel; the new term is always the one after the newest stored.
+    void openForNewTerm(int year, int half);
+    bool isOpen() const;
+
+    QFrame* panel() const { return panel_; }
+    LineUpGrid* draftGrid() const { return draft_; }
+    LineUpGrid* revisedGrid() const { return revised_; }
+    RuleListPanel* ruleList() const { return ruleList_; }
+    TeamCountsPanel* teamCounts() const { return counts_; }
+    int draftFirstGroup() const { return draftFirst_; }
+    int revisedFirstGroup() const { return revisedFirst_; }
+
+    void Edit_KousinCommandChooseEnter(int focusCode);
+    void Edit_KousinCommandChooseKeyDown(int key);
+    void Label_PreTeamNameClick(int column, int row);
+    void Label_NextTeamNameClick(int column, int row);
+    void Label_KousinExecClick();
+    void Label_BeforeKimariClick();
+    void Label_AfterKimariClick();
+    // Image_Before_LeftClick and its three twins: step −1 left, +1 right.
+    void Image_Click(LineUpGrid::Kind grid, int step);
+    void Image_MouseDown(LineUpGrid::Kind grid, int step);
+    void Image_MouseUp(LineUpGrid::Kind grid, int step);
+    // F1, F5, F9 by key, by "Fn" and by their captions.
+    void functionKey(int key);
+
+private:
+    void open(bool fromCommandPanel);
+    void redraw();
+    void selectDraft(int slot);
+    void selectRevised(int slot);
+    void showRuleLine();
+    void scrollToShow(LineUpGrid::Kind grid, int slot);
+    bool canScroll(LineUpGrid::Kind grid, int step) const;
+    void execute();
+    void cancel();
+    void hideScreen();
+    QString groupText(int slot, bool draft) const;
+    QString teamText(int team) const;
+    QString problemText(const LineUpProblem& p) const;
+
+    QFrame* panel_;
+    HiddenKeyBox* keyBox_;
+    HiddenKeyBox* confirmBox_;
+    LineUpGrid* draft_;
+    LineUpGrid* revised_;
+    RuleLine* ruleLine_;
+    RuleListPanel* ruleList_;
+    TeamCountsPanel* counts_;
+    DraftTeams teams_;
+    bool fromCommandPanel_ = false;
+    int draftFirst_ = 0;
+    int revisedFirst_ = 0;
+    int draftSlot_ = 0;
+    int revisedSlot_ = 0;
+    int ruleIndex_ = 0;
+};

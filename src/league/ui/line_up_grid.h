@@ -1,0 +1,62 @@
+#pragma once
+// One grid of the change-over screen: four group columns over a window of the 20 groups,
+// the fifth column of suspended teams, the group letters and counts, the side caption, and
+// the two scroll arrows. The draft grid and the revised grid are the same but for their
+// names, captions and pictures. Every cell reports its clicks through one signal.
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <string>
+
+#include "league/change_over_lineup.h"
+#include "store/capacities.h"
+
+class QLabel;
+class QWidget;
+class ClickLabel;
+class ArrowPicture;
+class GridCell;
+
+class LineUpGrid : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kGroupColumns = 4;
+    static constexpr int kColumns = kGroupColumns + 1;
+    static constexpr int kLastFirstGroup = kGroups - kGroupColumns;  // scrolled fully right
+    static constexpr int kHeight = 226;
+
+    enum class Kind { Draft, Revised };
+
+    // top: panel y of the grid; imagesFolder: where the arrow pictures are.
+    LineUpGrid(QWidget* panel, Kind kind, int top, const std::string& imagesFolder);
+
+    // What a grid shows: teams by slot, counts per group, names by team.
+    struct Contents {
+        const std::array<int, kChangePositions>* teams;
+        const std::array<int, kGroups>* counts;
+        const std::string* groupBlock;
+        const DraftTeams* names;
+    };
+    // Shows the groups from firstGroup on and highlights the selected slot (-1: none).
+    void show(const Contents& c, int firstGroup, int selectedSlot);
+
+    // The slot of a cell: column 1..5, row 0..9.
+    static int slotOf(int firstGroup, int column, int row);
+    ArrowPicture* arrow(int step) const { return step < 0 ? left_ : right_; }
+
+signals:
+    void cellClicked(int column, int row);
+    // -1: one group left, +1: one group right.
+    void arrowPressed(int step);
+    void arrowReleased(int step);
+    void arrowClicked(int step);
+
+private:
+    Kind kind_;
+    std::array<QLabel*, kGroupColumns> letters_{};
+    std::array<QLabel*, kGroupColumns> counts_{};
+    std::array<std::array<GridCell*, kTeamsPerGroup>, kColumns> cells_{};
+    ArrowPicture* left_ = nullptr;
+    ArrowPicture* right_ = nullptr;
+};

@@ -1,0 +1,285 @@
+#include "league/ui/rule_list_panel.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <algorithm>
+
+#include "form/choice_buttons.h"
+#include "form/focus_codes.h"
+#include "form/form_colors.h"
+#include "form/hidden_key_box.h"
+#include "form/label_factory.h"
+#include "form/selection_frame.h"
+#include "form/sjis_text.h"
+#include "league/ui/key_button.h"
+#include "store/text_ops.h"
+
+using namespace form_colors;
+
+// The frame of a row: red and two pixels wide when selected, silver and one pixel otherwise.
+class RowFrame : public QWidget {
+public:
+    RowFrame(QWidget* parent, const QString& name, const QRect& r) : QWidget(parent) {
+        setObjectName(name);
+        setGeometry(r);
+    }
+    void setSelected(bool on) {
+        if (on == selected_) return;
+        selected_ = on;
+        update();
+    }
+    bool isSelected() const { return selected_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), kWhite);
+        paintSelectionFrame(p, rect(), selected_);
+    }
+
+private:
+    bool selected_ = false;
+};
+
+namespace {
+
+constexpr int kWidth = 430, kHeight = 304;
+constexpr int kRowsTop = 40, kRowPitch = 25, kRowHeight = 23;
+constexpr int kButtonsTop = kRowsTop + RuleListPanel::kRows * kRowPitch + 8;
+
+const char* const kCellNames[] = {"UpLeagueCode", "UpJun", "DownLeagueCode", "DownJun", "Kind"};
+
+// The group letters of a position (1-based), or nothing when it names no group.
+QString groupOf(const LeagueModel& m, int position) {
+    const int g = (position - 1) / kTeamsPerGroup;
+    if (position < 1 || g >= kGroups) return QString();
+    return fromSjis(trimField(m.groupBlock.substr(std::size_t(2 * g), 2)));
+}
+
+QString rankOf(int position) {
+    return position < 1 ? QString() : QStringLiteral("%1").arg((position - 1) % kTeamsPerGroup + 1, 2);
+}
+
+}  // namespace
+
+RuleListPanel::RuleListPanel(QWidget* form, FormServices& services)
+    : QObject(form),
+      ScreenArea(services),
+      panel_(makeOverlayPanel(form, "Panel_KousinSettei", QRect(144, 306, kWidth, kHeight))) {
+    QFrame* p = panel_;
+    setWidgetColours(p, QColor(), fromFormColor(15794175));
+    makeLabel(p, QStringLiteral("更新規則　一覧"), QRect(16, 10, 200, 22),
+              LabelStyle{15, Qt::AlignLeft | Qt::AlignVCenter, QColor(), QColor(), true});
+    index_ = makeLabel(p, QString(), QRect(kWidth - 130, 10, 40, 22), LabelStyle{14, Qt::AlignRight | Qt::AlignVCenter},
+                       "Label_KousinSettei_rec");
+    makeLabel(p, QStringLiteral("／"), QRect(kWidth - 88, 10, 16, 22), LabelStyle{14, Qt::AlignCenter});
+    count_ = makeLabel(p, QString(), QRect(kWidth - 70, 10, 40, 22), LabelStyle{14}, "Label_KousinSettei_ds");
+
+    for (int i = 0; i < kRows; ++i) {
+        const QString nn = QString::asprintf("%02d", i + 1);
+        const int y = kRowsTop + i * kRowPitch;
+        frames_[i] = new RowFrame(p, "Shape_KousinSettei_" + nn, QRect(10, y, kWidth - 20, kRowHeight));
+        int x = 16;
+        auto label = [&](const QString& text, int width, const QString& name = QString(),
+                         Qt::Alignment align = Qt::AlignCenter) {
+            QLabel* l =
+                makeLabel(p, text, QRect(x, y + 1, width, kRowHeight - 2), LabelStyle{13, align | Qt::AlignVCenter},
+                          name.isEmpty() ? QString() : "Label_KousinSettei_" + name + "_" + nn);
+            x += width;
+            return l;
+        };
+        cells_[i][0] = label(QString(), 34, kCellNames[0]);
+        label(QStringLiteral("の"), 16);
+        cells_[i][1] = label(QString(), 20, kCellNames[1], Qt::AlignRight);
+        label(QStringLiteral("位"), 16);
+        label(QStringLiteral("を"), 18);
+        cells_[i][2] = label(QString(), 34, kCellNames[2]);
+        label(QStringLiteral("の"), 16);
+        cells_[i][3] = label(QString(), 20, kCellNames[3], Qt::AlignRight);
+        label(QStringLiteral("位"), 16);
+        label(QStringLiteral("に"), 22);
+        cells_[i][4] = label(QString(), 150, kCellNames[4], Qt::AlignLeft);
+    }
+
+    delete_ = new KeyButton(p, "Label_KousinSettei_F2", QStringLiteral("F2"), "Label_KousinSettei_F2_Delete",
+                            QStringLiteral("削除"), QRect(60, kButtonsTop, 130, 30));
+    close_ = new KeyButton(p, "Label_KousinSettei_F9", QStringLiteral("F9"), "Label_KousinSettei_F9_Close",
+                           QStringLiteral("中止"), QRect(240, kButtonsTop, 130, 30));
+    for (KeyButton* b : {delete_, close_}) b->setPressed(false);
+    connect(delete_, &KeyButton::clicked, this, &RuleListPanel::Label_KousinSettei_F2Click);
+    connect(close_, &KeyButton::clicked, this, &RuleListPanel::Label_KousinSettei_F9Click);
+
+    // The confirmation stands where the buttons are, in the style of the program's other
+    // confirmations: "F1" "する" and "F9" "しない", the second chosen at first.
+    confirm_ = new QFrame(p);
+    confirm_->setObjectName("Panel_KousinSetteiKakunin");
+    confirm_->setGeometry(QRect(0, kButtonsTop - 6, kWidth, kHeight - kButtonsTop + 6));
+    setWidgetColours(confirm_, QColor(), fromFormColor(15794175));
+    confirmText_ = makeLabel(confirm_, QString(), QRect(16, 2, kWidth - 32, 20), LabelStyle{13, Qt::AlignCenter, kRed},
+                             "Label_KousinSettei_Kakunin");
+    confirmChoices_ =
+        new ChoiceButtons(confirm_, {{"Label_KousinSettei_Kakunin_F1", "F1", "Label_KousinSettei_Kakunin_F1_Msg",
+                                      QStringLiteral("する"), QRect(60, 26, 130, 30)},
+                                     {"Label_KousinSettei_Kakunin_F9", "F9", "Label_KousinSettei_Kakunin_F9_Msg",
+                                      QStringLiteral("しない"), QRect(240, 26, 130, 30)}});
+    connect(confirmChoices_, &ChoiceButtons::chosen, this, [this](int i) { answerDelete(i == 0); });
+    confirm_->hide();
+
+    keyBox_ = new HiddenKeyBox(p, "Edit_KousinSetteiCommandChoose");
+    s_.focus.add(focus::RuleListKey, keyBox_);
+    connect(keyBox_, &FieldEdit::entered, this, &RuleListPanel::Edit_KousinSetteiCommandChooseEnter);
+    connect(keyBox_, &FieldEdit::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
+        keyBox_->setKeyHandled();
+        Edit_KousinSetteiCommandChooseKeyDown(key);
+    });
+}
+
+bool RuleListPanel::isOpen() const {
+    return panel_->isVisible();
+}
+
+bool RuleListPanel::confirming() const {
+    return confirm_->isVisible();
+}
+
+void RuleListPanel::toggle() {
+    if (isOpen()) {
+        close();
+        return;
+    }
+    rules_ = readChangeOverRules(s_.dir);
+    if (rules_.empty()) return;
+    top_ = row_ = 0;
+    confirm_->hide();
+    st_.sidePanelOpen = 1;
+    showRows();
+    raisePanel(panel_);
+    st_.focusCode = focus::RuleListKey;
+    keyBox_->setFocus(Qt::OtherFocusReason);
+}
+
+void RuleListPanel::close() {
+    st_.sidePanelOpen = 0;
+    confirm_->hide();
+    if (keyBox_->hasFocus()) keyBox_->clearFocus();
+    panel_->hide();
+    emit closed();
+}
+
+void RuleListPanel::showRows() {
+    for (int i = 0; i < kRows; ++i) {
+        const int k = top_ + i;
+        const bool shown = k < int(rules_.size());
+        const ChangeOverRule r = shown ? rules_[k] : ChangeOverRule{};
+        cells_[i][0]->setText(shown ? groupOf(m_, r.target) : QString());
+        cells_[i][1]->setText(shown ? rankOf(r.target) : QString());
+        cells_[i][2]->setText(shown ? groupOf(m_, r.source) : QString());
+        cells_[i][3]->setText(shown ? rankOf(r.source) : QString());
+        cells_[i][4]->setText(!shown             ? QString()
+                              : isLastingRule(r) ? QStringLiteral("更新規則として設定")
+                                                 : QStringLiteral("一時規則として設定"));
+        frames_[i]->setSelected(i == row_);
+    }
+    showIndex();
+}
+
+void RuleListPanel::showIndex() {
+    index_->setText(QString::number(top_ + row_ + 1));
+    count_->setText(QString::number(rules_.size()));
+}
+
+void RuleListPanel::Edit_KousinSetteiCommandChooseEnter() {
+    st_.focusCode = focus::RuleListKey;
+    s_.help.setManualHint();
+    s_.help.setHelp(QStringLiteral("↑↓キーで更新規則を選びます．[F2]キーで選んだ規則を削除します．"),
+                    QStringLiteral("[F9]キーで一覧を閉じます．"));
+}
+
+void RuleListPanel::Edit_KousinSetteiCommandChooseKeyDown(int key) {
+    if (confirming()) {
+        if (key == Qt::Key_Escape)
+            answerDelete(false);
+        else
+            confirmChoices_->handleKey(key);
+        return;
+    }
+    const int selected = top_ + row_;
+    switch (key) {
+        case Qt::Key_Up:
+            if (row_ > 0)
+                --row_;
+            else if (top_ > 0)
+                --top_;
+            showRows();
+            return;
+        case Qt::Key_Down:
+            if (selected + 1 >= int(rules_.size())) return;
+            if (row_ < kRows - 1)
+                ++row_;
+            else
+                ++top_;
+            showRows();
+            return;
+        case Qt::Key_F2:
+            askToDelete();
+            return;
+        case Qt::Key_F9:
+        case Qt::Key_Escape:
+            close();
+            return;
+        default:
+            return;
+    }
+}
+
+void RuleListPanel::Label_KousinSettei_F2Click() {
+    if (!confirming()) askToDelete();
+}
+
+void RuleListPanel::Label_KousinSettei_F9Click() {
+    if (confirming())
+        answerDelete(false);
+    else
+        close();
+}
+
+void RuleListPanel::askToDelete() {
+    const int k = top_ + row_;
+    if (k >= int(rules_.size())) return;
+    const ChangeOverRule r = rules_[k];
+    confirmText_->setText(
+        QStringLiteral("%1の%2位を%3の%4位に　の規則を削除しますか？")
+            .arg(groupOf(m_, r.target), rankOf(r.target).trimmed(), groupOf(m_, r.source), rankOf(r.source).trimmed()));
+    confirmChoices_->select(1);
+    confirm_->raise();
+    confirm_->show();
+    keyBox_->setFocus(Qt::OtherFocusReason);
+}
+
+void RuleListPanel::answerDelete(bool yes) {
+    confirm_->hide();
+    keyBox_->setFocus(Qt::OtherFocusReason);
+    if (!yes) return;
+    if (!s_.reportSave(deleteChangeOverRule(s_.dir, top_ + row_))) return;
+    rules_ = readChangeOverRules(s_.dir);
+    emit rulesChanged();
+    if (rules_.empty()) {
+        close();
+        return;
+    }
+    // The selection stays on the same row, or the rule that is now last.
+    const int last = int(rules_.size()) - 1;
+    if (top_ + row_ > last) {
+        if (row_ > 0)
+            --row_;
+        else
+            top_ = last;
+    }
+    if (top_ > 0 && top_ + kRows > int(rules_.size())) {
+        const int shift = std::min(top_, top_ + kRows - int(rules_.size()));
+        top_ -= shift;
+        row_ += shift;
+    }
+    showRows();
+}
