@@ -16,4 +16,4 @@ cp -rn "$here/assets/." "$work/" 2>/dev/null || true
 # The postal-code dictionary is built once from public data; without it the program still works.
 "$here/scripts/build-postal-dictionary.sh" "$work" || true
 cd "$work"
-exec "$here/build/src/tallyfold"
+exec "$here/build/src/tallyfold" "$work"

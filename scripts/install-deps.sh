@@ -11,6 +11,7 @@ packages=(
     libjpeg62-turbo-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
     xvfb xdotool imagemagick poppler-utils x11-utils openbox
+    desktop-file-utils python3
 )
 if [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang libclang-rt-dev)

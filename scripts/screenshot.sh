@@ -21,7 +21,7 @@ trap 'kill $app $xvfb 2>/dev/null || true' EXIT
 sleep 1
 export DISPLAY="$display"
 if command -v openbox >/dev/null; then openbox >/dev/null 2>&1 & fi
-(cd "$work" && exec "$bin") >/dev/null 2>&1 &
+(cd "$work" && exec "$bin" "$work") >/dev/null 2>&1 &
 app=$!
 sleep "$wait_s"
 wid="$(xdotool search --name 'Scorvane' | head -n 1 || true)"

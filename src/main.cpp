@@ -1,9 +1,9 @@
 #include <QApplication>
-#include <QDir>
 #include <QMessageBox>
 #include <exception>
 
 #include "app/base_ball_form.h"
+#include "app/work_folder.h"
 #include "form/fonts.h"
 
 int main(int argc, char** argv) {
@@ -11,7 +11,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tallyfold"));
     fonts::installSubstitutions();
     try {
-        TBaseBall BaseBall(QDir::currentPath());
+        // tallyfold [FOLDER]
+        TBaseBall BaseBall(openWorkFolder(QCoreApplication::arguments().mid(1)));
         BaseBall.show();
         BaseBall.activateWindow();
         app.exec();

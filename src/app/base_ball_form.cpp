@@ -25,6 +25,8 @@
 #include "league/ui/group_list.h"
 #include "league/ui/suspension_area.h"
 #include "league/ui/team_list.h"
+#include "print/csv_export.h"
+#include "print/ui/export_commands.h"
 #include "print/ui/print_reports.h"
 #include "session/league_session.h"
 #include "standings/ui/group_letters.h"
@@ -141,6 +143,11 @@ void TBaseBall::buildForm() {
         const ListDate today{model_->todayYear, model_->todayMonth, model_->todayDay};
         messages_->showMessage(printOutcomeMessage(printTeamList(*model_, dir_, today)));
     };
+    command_->savePdfs = [this] {
+        const ListDate today{model_->todayYear, model_->todayMonth, model_->todayDay};
+        messages_->showMessage(pdfPairMessage(saveReportsAsPdf(*model_, dir_, today)));
+    };
+    command_->exportCsv = [this] { messages_->showMessage(csvExportMessage(exportCsv(*model_, dir_))); };
 
     changeOver_ = new ChangeOverScreen(this, s);
     command_->startChangeOver = [this] { changeOver_->openFromCommandPanel(); };

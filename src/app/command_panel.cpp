@@ -20,6 +20,8 @@ using namespace form_colors;
 namespace {
 
 constexpr int kDeleteRow = 3;
+constexpr int kPdfRow = 4;
+constexpr int kCsvRow = 5;
 constexpr int kRowTop = 12;
 constexpr int kRowPitch = 30;
 constexpr int kRowHeight = 26;
@@ -32,8 +34,8 @@ const char* const kCaptions[CommandPanel::kRows] = {
     "F2 次節ｸﾞﾙｰﾌﾟ所属ﾁｰﾑ更新",
     "F3 チーム一覧印刷",
     "F4 平成**年 前期 成績削除",
-    "F5 ",
-    "F6 ",
+    "F5 PDFで保存",
+    "F6 CSV出力",
     "F7 ",
     "F8 MarrowdyneのHPに接続",
     "F9 コマンドパネルを閉じる",
@@ -56,9 +58,9 @@ QString twoDigits(int n) {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
-// F5, F6 and F8 only move the highlight; the others run their row as well.
+// F8 only moves the highlight; the others run their row as well.
 bool keyRunsRow(int row) {
-    return row <= kDeleteRow || row == CommandPanel::kCloseRow;
+    return row <= kCsvRow || row == CommandPanel::kCloseRow;
 }
 
 }  // namespace
@@ -160,7 +162,7 @@ void CommandPanel::Edit_CommandChooseKeyDown(int key) {
 }
 
 void CommandPanel::Label_CommandNameClick(int row) {
-    if (row >= 4 && row <= 7) return;
+    if (row > kCsvRow && row < kCloseRow) return;
     if (st_.sidePanelOpen && row != kDeleteRow) return;
     st_.selectedCommand = row;
     highlightCommand();
@@ -184,6 +186,14 @@ void CommandPanel::runCommand(int row) {
             return;
         case kDeleteRow:
             deleteNewestTerm();
+            return;
+        case kPdfRow:
+            savePdfs();
+            closeIfOpen();
+            return;
+        case kCsvRow:
+            exportCsv();
+            closeIfOpen();
             return;
         case kCloseRow:
             toggleCommandPanel();

@@ -28,6 +28,9 @@ public:
     AreaHook<void()> printStandings{"printStandings"};
     AreaHook<void()> startChangeOver{"startChangeOver"};
     AreaHook<void()> printTeamList{"printTeamList"};
+    // Both reports as PDF files, and as CSV files; the panel closes after either.
+    AreaHook<void()> savePdfs{"savePdfs"};
+    AreaHook<void()> exportCsv{"exportCsv"};
 
     void toggleCommandPanel();
     void highlightCommand();

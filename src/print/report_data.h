@@ -43,9 +43,12 @@ struct TeamContacts {
     std::string mobile = std::string(13, ' ');
     std::string telephone = std::string(13, ' ');
     std::string fax = std::string(13, ' ');
+    std::string postalCode = std::string(8, ' ');
+    std::string prefecture = std::string(8, ' ');
     std::string city = std::string(20, ' ');
     std::string street = std::string(40, ' ');
     std::string building = std::string(40, ' ');
+    std::string mail = std::string(40, ' ');
 };
 
 struct TeamListRow {

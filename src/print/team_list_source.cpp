@@ -24,9 +24,12 @@ public:
             c.mobile = field(at, team_field::Mobile);
             c.telephone = field(at, team_field::Telephone);
             c.fax = field(at, team_field::Fax);
+            c.postalCode = field(at, team_field::PostalCode);
+            c.prefecture = field(at, team_field::Prefecture);
             c.city = field(at, team_field::City);
             c.street = field(at, team_field::Street);
             c.building = field(at, team_field::Building);
+            c.mail = field(at, team_field::Mail);
             return c;
         }
         return c;

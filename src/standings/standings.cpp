@@ -2,13 +2,10 @@
 
 #include <cstdio>
 
-#include "standings/ranking.h"
 #include "standings/result_codes.h"
 #include "store/record_layout.h"
 #include "store/results_file.h"
 #include "store/text_ops.h"
-
-namespace {
 
 // Ranks the rows that hold a team. They are ranked as if they stood first in the group, in
 // their own order, so that a row left empty in the middle of a group takes no rank and no
@@ -17,7 +14,7 @@ namespace {
 // Every team shown takes part in every step, the settled-team step included. The count of
 // teams with a representative on record is not used for it: that count follows the contact
 // details typed so far and is only taken at start-up, and a rank must depend on neither.
-GroupRanks rankTeams(const ResultsTable& t, const TeamRows& teams) {
+ExplainedRanks explainRanks(const ResultsTable& t, const TeamRows& teams) {
     std::array<int, kTeamsPerGroup> order{};  // position in the ranking -> row
     int n = 0;
     for (int row = 0; row < kTeamsPerGroup; ++row)
@@ -29,14 +26,20 @@ GroupRanks rankTeams(const ResultsTable& t, const TeamRows& teams) {
     GroupResults moved{};
     for (int a = 0; a < kTeamsPerGroup; ++a)
         for (int b = 0; b < kTeamsPerGroup; ++b) moved[a][b] = t.results[order[a]][order[b]];
-    GroupRanks ranked = rankGroup(moved, n, n);
+    const ExplainedRanks ranked = rankGroupExplained(moved, n, n);
 
-    GroupRanks byRow{};
-    for (int a = 0; a < kTeamsPerGroup; ++a) byRow[order[a]] = ranked[a];
+    ExplainedRanks byRow;
+    auto row = [&](int position) { return position < 0 ? position : order[position]; };
+    for (int a = 0; a < kTeamsPerGroup; ++a) {
+        byRow.ranks[order[a]] = ranked.ranks[a];
+        RankReason why = ranked.reasons[a];
+        for (int& other : why.tiedWith) other = row(other);
+        why.settled = row(why.settled);
+        why.pairedWith = row(why.pairedWith);
+        byRow.reasons[order[a]] = std::move(why);
+    }
     return byRow;
 }
-
-}  // namespace
 
 void tallyStandings(ResultsTable& t) {
     for (int row = 0; row < kTeamsPerGroup; ++row) {
@@ -97,7 +100,7 @@ SaveResult writeGroupResults(const DataDir& dir, int termSlot, int groupSlot, co
 void computeStandings(ResultsTable& t, const TeamRows& teams, bool keepManualRanks) {
     tallyStandings(t);
     if (keepManualRanks) return;
-    t.rankWork = rankTeams(t, teams);
+    t.rankWork = explainRanks(t, teams).ranks;
     for (int row = 0; row < kTeamsPerGroup; ++row) t.standings[row].rank = t.rankWork[row];
 }
 

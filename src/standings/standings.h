@@ -5,12 +5,17 @@
 #include <array>
 #include <string>
 
+#include "standings/ranking.h"
 #include "store/data_dir.h"
 #include "store/league_model.h"
 #include "store/save_result.h"
 
 // Which rows of the group hold a team.
 using TeamRows = std::array<bool, kTeamsPerGroup>;
+
+// The ranks the rows that hold a team would get, and why; rows without a team get none.
+// tiedWith, settled and pairedWith name rows of the group.
+ExplainedRanks explainRanks(const ResultsTable& t, const TeamRows& teams);
 
 // Counts, points and win rate of every row from t.results; every rank becomes 0.
 void tallyStandings(ResultsTable& t);

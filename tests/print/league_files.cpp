@@ -57,6 +57,9 @@ LeagueFiles& LeagueFiles::contacts(int record, const std::string& utf8Name, cons
     put(team_field::City, c.city);
     put(team_field::Street, c.street);
     put(team_field::Building, c.building);
+    put(team_field::PostalCode, c.postalCode);
+    put(team_field::Prefecture, c.prefecture);
+    put(team_field::Mail, c.mail);
     put(team_field::TeamName, utf8Name);
     return *this;
 }

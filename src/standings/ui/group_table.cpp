@@ -14,6 +14,7 @@
 #include "form/framed_shape.h"
 #include "form/label_factory.h"
 #include "form/sjis_text.h"
+#include "standings/rank_explanation.h"
 #include "standings/result_codes.h"
 #include "standings/standings.h"
 #include "store/record_layout.h"
@@ -119,7 +120,8 @@ std::array<QString, kHeadingChars> headingPlaces(std::string_view name) {
 
 }  // namespace
 
-GroupTable::GroupTable(QWidget* form, FormServices& services) : QFrame(form), ScreenArea(services) {
+GroupTable::GroupTable(QWidget* form, FormServices& services)
+    : QFrame(form), ScreenArea(services), reasonHelp_(services.help) {
     setObjectName("Panel_SingleGame");
     setGeometry(form_layout::kGroupTable);
     setWidgetColours(this, kBlack, kPanelColour);
@@ -134,10 +136,13 @@ GroupTable::GroupTable(QWidget* form, FormServices& services) : QFrame(form), Sc
 
     buildHeadings();
     buildRows();
-    // Qt drops a pointer move over a widget that does not track the pointer, so the controls the
-    // help tells apart track it; they ignore the move and it reaches the panel's one hit test.
-    for (const QSet<QWidget*>* set : {&resultCells_, &surroundings_})
-        for (QWidget* w : *set) w->setMouseTracking(true);
+    // Qt drops a pointer move over a widget that does not track the pointer, so every control
+    // of the table tracks it; they ignore the move and it reaches the panel's one hit test.
+    // Moving off a rank box onto any control must be seen, not only onto those the grid help
+    // tells apart. An edit box keeps the moves it gets, so the rank boxes' moves are taken on
+    // their way to them.
+    for (QWidget* w : findChildren<QWidget*>()) w->setMouseTracking(true);
+    for (FieldEdit* rank : ranks_) rank->installEventFilter(this);
 }
 
 void GroupTable::buildHeadings() {
@@ -177,6 +182,7 @@ void GroupTable::buildRows() {
         const int y = kGridY + kCell * (i - 1);
         auto* nameBox = new FramedShape(this, twoDigits("Shape_GyouTeamName_", i),
                                         QRect(kRowNameX, y, kRowNameWidth, kCell), kSilver, kGridGrey);
+        nameBoxes_[i - 1] = nameBox;
         QLabel* name =
             tableLabel(this, twoDigits("Label_GyouTeamName_", i),
                        QRect(kRowNameX + 3, y + 1, kRowNameWidth - 4, kCell - 2), Qt::AlignLeft | Qt::AlignVCenter);
@@ -241,6 +247,7 @@ void GroupTable::ShowGroup() {
     const auto records = readGroupRecords(s_.dir, m_.termSlotIndex, m_.currentGroup - 1);
     m_.table = tableFromRecords(records);
     for (int row = kTeamsPerGroup; row >= 1; --row) ShowGroupRow(row, records[row - 1]);
+    refreshRankReason();
     emit groupShown();
 }
 
@@ -321,6 +328,7 @@ void GroupTable::showStandings() {
         const QString rank = countText(st.rank, true);
         if (!keepRanks && ranks_[r]->text() != rank) ranks_[r]->setText(rank);
     }
+    refreshRankReason();
 }
 
 bool GroupTable::ranksKeptByHand() const {
@@ -390,6 +398,11 @@ void GroupTable::CheckBox_JunCalEnter() {
 
 bool GroupTable::eventFilter(QObject* watched, QEvent* e) {
     if (watched == junCal_ && e->type() == QEvent::FocusIn) CheckBox_JunCalEnter();
+    if (e->type() == QEvent::MouseMove) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w && w->parentWidget() == this)
+            pointerMovedTo(w->mapToParent(static_cast<QMouseEvent*>(e)->position().toPoint()));
+    }
     return QFrame::eventFilter(watched, e);
 }
 
@@ -398,8 +411,42 @@ void GroupTable::mouseMoveEvent(QMouseEvent* e) {
     QFrame::mouseMoveEvent(e);
 }
 
+void GroupTable::leaveEvent(QEvent* e) {
+    reasonHelp_.restore();
+    QFrame::leaveEvent(e);
+}
+
+int GroupTable::reasonRowOf(QWidget* w) const {
+    for (int i = 0; i < kTeamsPerGroup; ++i)
+        if (w == ranks_[i] || w == rankFrames_[i] || w == rowNames_[i] || w == nameBoxes_[i]) return i + 1;
+    return 0;
+}
+
+void GroupTable::showRankReason(int row) {
+    const int shown = int(parseLong(toSjis(ranks_[row - 1]->text())));
+    const RankExplanation e = explainShownRank(m_.table, names_, row - 1, shown, ranksKeptByHand());
+    if (e.empty()) {
+        reasonHelp_.restore();
+        return;
+    }
+    reasonHelp_.show(row, QString::fromStdString(e.line1), QString::fromStdString(e.line2));
+}
+
+void GroupTable::refreshRankReason() {
+    // Another group, or new ranks, under a pointer that has not moved.
+    if (reasonHelp_.showing()) showRankReason(reasonHelp_.row());
+}
+
 void GroupTable::pointerMovedTo(const QPoint& pos) {
     QWidget* under = childAt(pos);
+    const int reasonRow = reasonRowOf(under);
+    // Off the box or label first, so that the table's own help goes on from what it showed.
+    if (reasonRow != reasonHelp_.row()) reasonHelp_.restore();
+    pointerHelpAt(under);
+    if (reasonRow != 0 && reasonRow != reasonHelp_.row()) showRankReason(reasonRow);
+}
+
+void GroupTable::pointerHelpAt(QWidget* under) {
     if (resultCells_.contains(under)) {
         if (st_.gridHelpShown == 1) return;
         st_.gridHelpShown = 1;

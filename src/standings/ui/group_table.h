@@ -9,6 +9,7 @@
 #include <string>
 
 #include "form/screen_area.h"
+#include "standings/ui/rank_reason_help.h"
 
 class QCheckBox;
 class QLabel;
@@ -43,7 +44,8 @@ public:
     const std::string& teamName(int row) const { return names_.at(row - 1); }
 
     // Pointer moved to pos (panel coordinates): the grid help appears on a result cell and
-    // goes on the controls around the cells.
+    // goes on the controls around the cells; on a team's rank box or row label the lines say
+    // why the team holds its rank until the pointer moves off.
     void pointerMovedTo(const QPoint& pos);
 
 signals:
@@ -52,6 +54,7 @@ signals:
 
 protected:
     void mouseMoveEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
@@ -61,6 +64,12 @@ private:
     void showMark(int i, int j, bool fromFile);
     void showStandings();
     void storeRank(int nn);
+    // The row (1..10) whose rank box or row label w is, 0 for any other control.
+    int reasonRowOf(QWidget* w) const;
+    void showRankReason(int row);
+    void refreshRankReason();
+    // The grid help of the result cells and the controls around them.
+    void pointerHelpAt(QWidget* under);
 
     std::array<std::string, kTeamsPerGroup> names_;
     int editingRank_ = 0;  // rank field being edited (1..10), 0 when none
@@ -76,4 +85,6 @@ private:
     // What the pointer help tells apart: the result cells and the controls around them.
     QSet<QWidget*> resultCells_;
     QSet<QWidget*> surroundings_;
+    std::array<FramedShape*, kTeamsPerGroup> nameBoxes_{};
+    RankReasonHelp reasonHelp_;
 };

@@ -1,0 +1,46 @@
+#include "app/work_folder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+constexpr const char* kDefaultFolder = "Tallyfold";
+// Where an installed program keeps its shipped files, from the folder of the program.
+constexpr const char* kSharedFromProgram = "/../share/tallyfold";
+}  // namespace
+
+QString chooseWorkFolder(const QStringList& arguments, const QString& currentDir, const QString& home) {
+    QString folder;
+    if (!arguments.isEmpty() && !arguments.first().isEmpty())
+        folder = QDir(currentDir).absoluteFilePath(arguments.first());
+    else if (QFileInfo(QDir(currentDir).filePath(QStringLiteral("Data"))).isDir())
+        folder = currentDir;
+    else
+        folder = QDir(home).filePath(QString::fromLatin1(kDefaultFolder));
+    folder = QDir::cleanPath(folder);
+    QDir().mkpath(folder);
+    return folder;
+}
+
+void copyShippedFiles(const QString& shared, const QString& folder) {
+    if (!QFileInfo(shared).isDir() || !QFileInfo(folder).isDir()) return;
+    const QDir from(shared);
+    QDirIterator it(shared, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = QDir(folder).filePath(from.relativeFilePath(source));
+        if (QFileInfo::exists(target)) continue;
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(source, target);
+    }
+}
+
+QString openWorkFolder(const QStringList& arguments) {
+    const QString folder = chooseWorkFolder(arguments, QDir::currentPath(), QDir::homePath());
+    copyShippedFiles(QDir::cleanPath(QCoreApplication::applicationDirPath() + QString::fromLatin1(kSharedFromProgram)),
+                     folder);
+    return folder;
+}

@@ -1,0 +1,41 @@
+#include "print/csv_export.h"
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "print/csv_reports.h"
+#include "print/standings_sheet_source.h"
+#include "print/team_list_source.h"
+#include "store/file_io.h"
+
+CsvExport exportCsv(const LeagueModel& m, const DataDir& dir) {
+    CsvExport out;
+    const std::optional<StandingsSheetData> sheet = gatherStandingsSheet(m, dir);
+    const std::optional<TeamListData> list = gatherTeamList(m, dir, ListDate{});
+    if (!sheet || !list) {
+        out.kind = CsvExport::Unreadable;
+        return out;
+    }
+    std::error_code ec;
+    const std::filesystem::path folder = dir.path(kExportFolder);
+    std::filesystem::create_directory(folder, ec);
+    if (!std::filesystem::is_directory(folder, ec)) {
+        out.kind = CsvExport::NoFolder;
+        return out;
+    }
+    const std::pair<std::string, std::string> files[] = {
+        {csvFileName(Report::StandingsSheet, sheet->term), standingsCsv(*sheet)},
+        {csvFileName(Report::TeamList, list->term), teamListCsv(*list)},
+    };
+    for (const auto& [name, bytes] : files) {
+        const std::string relative = std::string(kExportFolder) + "/" + name;
+        if (!fileio::replaceFile(dir.path(relative), bytes)) {
+            out.failed = relative;
+            return out;
+        }
+        out.written.push_back(relative);
+    }
+    out.kind = CsvExport::Written;
+    return out;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Both CSV files of the term being shown, written into the working folder's Export/ folder.
+// Each file is written whole under a temporary name and then renamed, so a file under its
+// final name is never half written.
+
+#include <string>
+#include <vector>
+
+#include "print/report_data.h"
+#include "store/data_dir.h"
+#include "store/league_model.h"
+
+inline constexpr const char* kExportFolder = "Export";
+
+struct CsvExport {
+    enum Kind {
+        Written,     // every file
+        Unreadable,  // the results file could not be read: nothing written
+        NoFolder,    // Export/ could not be made: nothing written
+        Failed,      // a file could not be written; those before it were
+    };
+    Kind kind = Failed;
+    std::vector<std::string> written;  // "Export/勝敗表_2026前期.csv", in the order written
+    std::string failed;                // Failed: the file that could not be written, the same way
+};
+
+// The standings first, then the team list.
+CsvExport exportCsv(const LeagueModel& m, const DataDir& dir);

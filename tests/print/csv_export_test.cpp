@@ -1,0 +1,166 @@
+// Both CSV files of the shown term as a spreadsheet reads them (Python's csv module), and
+// every way writing them can fail.
+
+#include "print/csv_export.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <filesystem>
+
+#include "print/csv_reports.h"
+#include "print/csv_writer.h"
+#include "print/league_files.h"
+#include "store/file_io.h"
+#include "store/sjis.h"
+#include "store/text_ops.h"
+
+namespace {
+
+struct CsvFile {
+    bool bom = false;
+    bool crlf = false;
+    std::vector<std::vector<std::string>> records;
+};
+
+CsvFile readWithPython(const std::string& path) {
+    CsvFile out;
+    QProcess p;
+    p.start(QStringLiteral("python3"),
+            {QStringLiteral(TALLYFOLD_FIXTURES "/../print/read_csv.py"), QString::fromStdString(path)});
+    EXPECT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    out.bom = o.value("bom").toBool();
+    out.crlf = o.value("crlf").toBool();
+    for (const QJsonValue& r : o.value("records").toArray()) {
+        std::vector<std::string>& rec = out.records.emplace_back();
+        for (const QJsonValue& f : r.toArray()) rec.push_back(f.toString().toStdString());
+    }
+    return out;
+}
+
+class CsvExportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (QStandardPaths::findExecutable(QStringLiteral("python3")).isEmpty()) GTEST_SKIP() << "no python3 here";
+    }
+    void TearDown() override { fileio::testing::reset(); }
+
+    // Two groups of the term 2026後期; the second team of group B has a comma and quotes in
+    // its name and full details, the first of group A full details with blanks around them.
+    void layLeague() {
+        LeagueFiles f("381");
+        f.league(2, 4);
+        f.team(1, 1, "ベアーズ,\"北\"", "1 23", " 1 1 1 3    2");
+        f.contacts(3, "ベアーズ,\"北\"",
+                   {"北村　一", "090-1234-5678", "011-222-3333", "", "北区", "北7条西2-8", "北ビル 3F", "060-0001",
+                    "北海道", "kita@example.jp"});
+        f.contacts(1, leagueTeamName(0, 0),
+                   {"佐藤　花子　", "080-1111-2222", "03-1111-2222", "03-1111-3333", "千代田区", "丸の内1-1", "",
+                    "100-0005", "東京都", "sato@example.jp"});
+        f.writeTo(t);
+    }
+
+    TempFolder t;
+    DataDir dir = t.dir();
+    LeagueModel m = modelWithGroups(2);
+};
+
+TEST(CsvWriter, QuotesOnlyWhatRfc4180AsksToBeQuoted) {
+    EXPECT_EQ(csv::field("タイガース"), "タイガース");
+    EXPECT_EQ(csv::field("a,b"), "\"a,b\"");
+    EXPECT_EQ(csv::field("say \"hi\""), "\"say \"\"hi\"\"\"");
+    EXPECT_EQ(csv::field("two\r\nlines"), "\"two\r\nlines\"");
+    EXPECT_EQ(csv::field(""), "");
+    EXPECT_EQ(csv::record({"a", "", "b,c"}), "a,,\"b,c\"\r\n");
+}
+
+TEST(CsvWriter, StoredFieldsLoseTheirPaddingAndOnlyThat) {
+    EXPECT_EQ(csvText(storedName("タイガース")), "タイガース");
+    EXPECT_EQ(csvText(padField(sjis::fromUnicode("　北村　一　"), false, 16)), "北村　一");
+    EXPECT_EQ(csvText(std::string("AB\0\0 ", 5)), "AB");
+    EXPECT_EQ(csvText(std::string(20, ' ')), "");
+    // Half of a double-byte character at the end of a damaged field is not dropped silently.
+    EXPECT_EQ(csvText("\x83\x5E\x83"), "タ\uFFFD");
+}
+
+TEST_F(CsvExportTest, BothFilesReadBackWithEveryFieldInPlace) {
+    layLeague();
+    const CsvExport out = exportCsv(m, dir);
+    ASSERT_EQ(out.kind, CsvExport::Written);
+    EXPECT_EQ(out.written, (std::vector<std::string>{"Export/勝敗表_2026後期.csv", "Export/チーム一覧_2026後期.csv"}));
+
+    const CsvFile standings = readWithPython(t.path(out.written[0]));
+    EXPECT_TRUE(standings.bom);
+    EXPECT_TRUE(standings.crlf);
+    ASSERT_EQ(standings.records.size(), 1u + 8u);
+    EXPECT_EQ(standings.records[0],
+              (std::vector<std::string>{"級",  "部",  "行",  "チーム名", "勝",  "敗",  "分",  "勝点", "勝率", "順位",
+                                        "対1", "対2", "対3", "対4",      "対5", "対6", "対7", "対8",  "対9",  "対10"}));
+    EXPECT_EQ(standings.records[6],
+              (std::vector<std::string>{
+                  "B", "2", "2", "ベアーズ,\"北\"", "1", "1", "1", "3", "0.500", "2", "○", "", "×", "△", "", "", "",
+                  "",  "",  ""}));
+    // Group A's first team as league() lays it: lost to row 2, drew with 3, beat 4.
+    const std::vector<std::string>& a1 = standings.records[1];
+    ASSERT_EQ(a1.size(), 20u);
+    EXPECT_EQ(std::vector<std::string>(a1.begin(), a1.begin() + 10),
+              (std::vector<std::string>{"A", "1", "1", "Aチーム1", "1", "1", "1", "3", "0.500", "1"}));
+    EXPECT_EQ(std::vector<std::string>(a1.begin() + 10, a1.begin() + 14),
+              (std::vector<std::string>{"", "×", "△", "○"}));
+
+    const CsvFile list = readWithPython(t.path(out.written[1]));
+    EXPECT_TRUE(list.bom);
+    ASSERT_EQ(list.records.size(), 1u + 8u);
+    EXPECT_EQ(list.records[0],
+              (std::vector<std::string>{"級", "部", "チーム名", "代表者", "携帯電話", "電話", "FAX", "郵便番号",
+                                        "都道府県", "区市郡", "番地", "ビル名", "メールアドレス"}));
+    EXPECT_EQ(list.records[1], (std::vector<std::string>{"A", "1", "Aチーム1", "佐藤　花子", "080-1111-2222",
+                                                         "03-1111-2222", "03-1111-3333", "100-0005", "東京都",
+                                                         "千代田区", "丸の内1-1", "", "sato@example.jp"}));
+    EXPECT_EQ(list.records[6],
+              (std::vector<std::string>{"B", "2", "ベアーズ,\"北\"", "北村　一", "090-1234-5678", "011-222-3333", "",
+                                        "060-0001", "北海道", "北区", "北7条西2-8", "北ビル 3F", "kita@example.jp"}));
+    // A team without a register record of its own has its letters and name only.
+    EXPECT_EQ(list.records[2],
+              (std::vector<std::string>{"A", "1", "Aチーム2", "", "", "", "", "", "", "", "", "", ""}));
+}
+
+TEST_F(CsvExportTest, ATermWithoutTeamsGivesTheHeadingsAlone) {
+    LeagueFiles("380").writeTo(t);
+    const CsvExport out = exportCsv(m, dir);
+    ASSERT_EQ(out.kind, CsvExport::Written);
+    EXPECT_EQ(readWithPython(t.path("Export/勝敗表_2026前期.csv")).records.size(), 1u);
+    EXPECT_EQ(readWithPython(t.path("Export/チーム一覧_2026前期.csv")).records.size(), 1u);
+}
+
+TEST_F(CsvExportTest, FailuresWriteNothingTheyCannotAndSayWhich) {
+    // No results file: nothing to export from, and no folder made for it.
+    EXPECT_EQ(exportCsv(m, dir).kind, CsvExport::Unreadable);
+    EXPECT_FALSE(t.exists("Export"));
+
+    layLeague();
+    t.write("Export", "a file where the folder should be");
+    EXPECT_EQ(exportCsv(m, dir).kind, CsvExport::NoFolder);
+    EXPECT_EQ(t.read("Export"), "a file where the folder should be");
+    std::filesystem::remove(t.path("Export"));
+
+    // The second file cannot be written: the first is whole, the second not there at all.
+    fileio::testing::failWritesWhen(
+        [](const fileio::testing::WriteAttempt& a) { return a.path.find("チーム一覧") != std::string::npos; });
+    const CsvExport out = exportCsv(m, dir);
+    EXPECT_EQ(out.kind, CsvExport::Failed);
+    EXPECT_EQ(out.written, std::vector<std::string>{"Export/勝敗表_2026後期.csv"});
+    EXPECT_EQ(out.failed, "Export/チーム一覧_2026後期.csv");
+    EXPECT_EQ(readWithPython(t.path(out.written[0])).records.size(), 9u);
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(t.path("Export"))) names.push_back(e.path().filename());
+    EXPECT_EQ(names, std::vector<std::string>{"勝敗表_2026後期.csv"});
+}
+
+}  // namespace
