@@ -11,6 +11,7 @@
 #include "form/form_layout.h"
 #include "form/framed_shape.h"
 #include "form/hidden_key_box.h"
+#include "form/label_factory.h"
 #include "standings/term_deletion.h"
 #include "store/calendar.h"
 #include "store/results_file.h"
@@ -54,10 +55,6 @@ int rowOfKey(int key) {
     return -1;
 }
 
-QString twoDigits(int n) {
-    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-}
-
 // F8 only moves the highlight; the others run their row as well.
 bool keyRunsRow(int row) {
     return row <= kCsvRow || row == CommandPanel::kCloseRow;
@@ -75,11 +72,10 @@ CommandPanel::CommandPanel(QWidget* form, FormServices& services)
     QFont f(fonts::kGothic);
     f.setPixelSize(15);
     for (int row = 0; row < kRows; ++row) {
-        const QString nn = twoDigits(row + 1);
         const QRect frame(kRowLeft, kRowTop + kRowPitch * row, kRowWidth, kRowHeight);
-        shapes_[row] = new FramedShape(panel_, "Shape_CommandName_" + nn, frame, kSilver, kWhite);
-        captions_[row] = new ClickLabel(panel_, "Label_CommandName_" + nn, QString::fromUtf8(kCaptions[row]),
-                                        frame.adjusted(8, 2, -2, -2));
+        shapes_[row] = new FramedShape(panel_, controlName("Shape_CommandName_", row + 1), frame, kSilver, kWhite);
+        captions_[row] = new ClickLabel(panel_, controlName("Label_CommandName_", row + 1),
+                                        QString::fromUtf8(kCaptions[row]), frame.adjusted(8, 2, -2, -2));
         captions_[row]->setFont(f);
         captions_[row]->setTextColor(kGray);
         connect(captions_[row], &ClickLabel::clicked, this, [this, row] { Label_CommandNameClick(row); });

@@ -21,10 +21,6 @@ constexpr int kHeight = kFooterTop + 26;
 
 const QColor kTeal = fromFormColor(8421376);  // 0,128,128
 
-QString index2(int k) {
-    return QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
-}
-
 }  // namespace
 
 SavedCodePanel::SavedCodePanel(QWidget* form, FormServices& services)
@@ -42,9 +38,9 @@ void SavedCodePanel::buildRows() {
     f.setPixelSize(15);
     for (int r = 1; r <= kRows; ++r) {
         const int y = kRowTop + kPitch * (r - 1);
-        codes_[r - 1] = new ClickLabel(panel_, "Label_MyZip_" + index2(r), QString(), QRect(10, y, 72, kPitch));
+        codes_[r - 1] = new ClickLabel(panel_, controlName("Label_MyZip_", r), QString(), QRect(10, y, 72, kPitch));
         addresses_[r - 1] =
-            new ClickLabel(panel_, "Label_MyZipAdr_" + index2(r), QString(), QRect(84, y, kWidth - 94, kPitch));
+            new ClickLabel(panel_, controlName("Label_MyZipAdr_", r), QString(), QRect(84, y, kWidth - 94, kPitch));
         for (ClickLabel* l : {codes_[r - 1], addresses_[r - 1]}) {
             l->setFont(f);
             l->setCursor(Qt::PointingHandCursor);

@@ -39,10 +39,6 @@ const Column kColumns[4] = {
     {"Label_Address3_", 314, 334},
 };
 
-QString index2(int k) {
-    return QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
-}
-
 }  // namespace
 
 ZipResultPanel::ZipResultPanel(QWidget* form, FormServices& services)
@@ -78,12 +74,12 @@ void ZipResultPanel::buildRows() {
     for (int k = 1; k <= kRows; ++k) {
         Row& row = rows_[k - 1];
         const int y = rowTop(k - 1);
-        row.codeFrame =
-            new FramedShape(panel_, "Shape_ZipSearch_" + index2(k), QRect(10, y, 78, kRowHeight + 1), kSilver, kWhite);
-        row.addressFrame = new FramedShape(panel_, "ShapeShape_AdrSearch_" + index2(k),
+        row.codeFrame = new FramedShape(panel_, controlName("Shape_ZipSearch_", k), QRect(10, y, 78, kRowHeight + 1),
+                                        kSilver, kWhite);
+        row.addressFrame = new FramedShape(panel_, controlName("ShapeShape_AdrSearch_", k),
                                            QRect(92, y, kTrackLeft - 96, kRowHeight + 1), kSilver, kWhite);
         for (int c = 0; c < 4; ++c) {
-            auto* l = new ClickLabel(panel_, kColumns[c].name + index2(k), QString(),
+            auto* l = new ClickLabel(panel_, controlName(kColumns[c].name, k), QString(),
                                      QRect(kColumns[c].x, y + 1, kColumns[c].width, kRowHeight - 1));
             l->setFont(f);
             l->setCursor(Qt::PointingHandCursor);
@@ -92,7 +88,7 @@ void ZipResultPanel::buildRows() {
         }
         // The business name lies to the right of the panel's visible part.
         row.business = makeLabel(panel_, QString(), QRect(kWidth + 8, y, 400, kRowHeight), LabelStyle{},
-                                 "Label_Kaisyamei_" + index2(k));
+                                 controlName("Label_Kaisyamei_", k));
         row.business->setFont(f);
     }
 }

@@ -9,6 +9,7 @@
 #include "form/form_colors.h"
 #include "form/form_layout.h"
 #include "form/framed_shape.h"
+#include "form/label_factory.h"
 #include "form/sjis_text.h"
 
 using namespace form_colors;
@@ -81,9 +82,9 @@ void GroupList::buildColumn(GroupColumn c) {
     f.setPixelSize(14);
     for (int n = 1; n <= kGroups; ++n) {
         const QRect r = place(isClass ? kClassLeft : kDivisionLeft, kBoxTop + kPitch * (n - 1), kBox, kBox);
-        const QString index = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-        auto* frame = new FramedShape(this, (isClass ? "Shape_Kyuu_" : "Shape_Bu_") + index, r, kSilver, kWhite);
-        auto* edit = new FieldEdit(this, (isClass ? "Edit_Kyuu_" : "Edit_Bu_") + index, r.adjusted(3, 3, -3, -3), 1);
+        auto* frame = new FramedShape(this, controlName(isClass ? "Shape_Kyuu_" : "Shape_Bu_", n), r, kSilver, kWhite);
+        auto* edit =
+            new FieldEdit(this, controlName(isClass ? "Edit_Kyuu_" : "Edit_Bu_", n), r.adjusted(3, 3, -3, -3), 1);
         edit->setFont(f);
         edit->setAlignment(Qt::AlignCenter);
         edit->setAttribute(Qt::WA_InputMethodEnabled, false);

@@ -23,9 +23,6 @@ const QPoint kAt(272, 36);
 constexpr int kRowTop = 40, kRowPitch = 24, kRowLeft = 20, kRowWidth = 260;
 constexpr int kButtonTop = kRowTop + ReturnPanel::kRows * kRowPitch + 12;
 
-QString twoDigits(const char* prefix, int n) {
-    return QString::asprintf("%s%02d", prefix, n);
-}
 }  // namespace
 
 ReturnPanel::ReturnPanel(QWidget* form, FormServices& services, TeamPanelHooks& hooks)
@@ -40,9 +37,9 @@ ReturnPanel::ReturnPanel(QWidget* form, FormServices& services, TeamPanelHooks& 
     f.setPixelSize(14);
     for (int i = 1; i <= kRows; ++i) {
         const QRect r(kRowLeft, kRowTop + kRowPitch * (i - 1), kRowWidth, kRowPitch - 2);
-        frames_[i - 1] = new FramedShape(panel_, twoDigits("Shape_KyuubuName_", i), r, kSilver, kWhite);
+        frames_[i - 1] = new FramedShape(panel_, controlName("Shape_KyuubuName_", i), r, kSilver, kWhite);
         names_[i - 1] =
-            makeLabel(panel_, QString(), r.adjusted(6, 1, -4, -1), LabelStyle{}, twoDigits("Label_KyuubuName_", i));
+            makeLabel(panel_, QString(), r.adjusted(6, 1, -4, -1), LabelStyle{}, controlName("Label_KyuubuName_", i));
         names_[i - 1]->setFont(f);
     }
     buildButtons();

@@ -77,15 +77,14 @@ RuleListPanel::RuleListPanel(QWidget* form, FormServices& services)
     count_ = makeLabel(p, QString(), QRect(kWidth - 70, 10, 40, 22), LabelStyle{14}, "Label_KousinSettei_ds");
 
     for (int i = 0; i < kRows; ++i) {
-        const QString nn = QString::asprintf("%02d", i + 1);
         const int y = kRowsTop + i * kRowPitch;
-        frames_[i] = new RowFrame(p, "Shape_KousinSettei_" + nn, QRect(10, y, kWidth - 20, kRowHeight));
+        frames_[i] = new RowFrame(p, controlName("Shape_KousinSettei_", i + 1), QRect(10, y, kWidth - 20, kRowHeight));
         int x = 16;
         auto label = [&](const QString& text, int width, const QString& name = QString(),
                          Qt::Alignment align = Qt::AlignCenter) {
             QLabel* l =
                 makeLabel(p, text, QRect(x, y + 1, width, kRowHeight - 2), LabelStyle{13, align | Qt::AlignVCenter},
-                          name.isEmpty() ? QString() : "Label_KousinSettei_" + name + "_" + nn);
+                          name.isEmpty() ? QString() : "Label_KousinSettei_" + name + controlName("_", i + 1));
             x += width;
             return l;
         };

@@ -42,17 +42,18 @@ TeamCountsPanel::TeamCountsPanel(QWidget* form, FormServices& services)
     QFont f = p->font();
     f.setPixelSize(14);
     for (int n = 1; n <= kGroups; ++n) {
-        const QString nn = QString::asprintf("%02d", n);
         const int x = 24 + ((n - 1) / 10) * kColumnPitch;
         const int y = kRowsTop + ((n - 1) % 10) * kRowPitch;
-        auto* letters = new ClickLabel(p, "Label_Panel_LeagueTeamSuu_Kyuubu_" + nn, QString(), QRect(x, y, 34, 21));
+        auto* letters =
+            new ClickLabel(p, controlName("Label_Panel_LeagueTeamSuu_Kyuubu_", n), QString(), QRect(x, y, 34, 21));
         letters->setFont(f);
         letters->setAlignment(Qt::AlignCenter);
         letters->setBackgroundColor(kWhite);
         letters_[n - 1] = letters;
-        frames_[n - 1] =
-            new FramedShape(p, "Shape_Panel_LeagueTeamSuu_Kyuubu_" + nn, QRect(x + 40, y - 1, 34, 23), kSilver, kWhite);
-        auto* box = new FieldEdit(p, "Edit_Panel_LeagueTeamSuu_Kyuubu_" + nn, QRect(x + 42, y + 1, 30, 19), 2);
+        frames_[n - 1] = new FramedShape(p, controlName("Shape_Panel_LeagueTeamSuu_Kyuubu_", n),
+                                         QRect(x + 40, y - 1, 34, 23), kSilver, kWhite);
+        auto* box =
+            new FieldEdit(p, controlName("Edit_Panel_LeagueTeamSuu_Kyuubu_", n), QRect(x + 42, y + 1, 30, 19), 2);
         box->setFont(f);
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         box->setAttribute(Qt::WA_InputMethodEnabled, false);

@@ -91,10 +91,9 @@ void TeamList::buildRows() {
     QFont f = font();
     f.setPixelSize(13);
     for (int n = 1; n <= kTeamsPerGroup; ++n) {
-        const QString index = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
         const QRect r = place(kLeft, kTop + kPitch * (n - 1), kWidth, kPitch);
-        frames_[n - 1] = new FramedShape(this, "Shape_TeamName_" + index, r, kSilver, kWhite);
-        auto* edit = new FieldEdit(this, "Edit_TeamName_" + index, r.adjusted(3, 3, -3, -3), kTeamNameWidth);
+        frames_[n - 1] = new FramedShape(this, controlName("Shape_TeamName_", n), r, kSilver, kWhite);
+        auto* edit = new FieldEdit(this, controlName("Edit_TeamName_", n), r.adjusted(3, 3, -3, -3), kTeamNameWidth);
         edit->setFont(f);
         edits_[n - 1] = edit;
         s_.focus.add(focus::teamName(n), edit);

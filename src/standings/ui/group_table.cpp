@@ -53,10 +53,6 @@ const char* const kDiagonalNames[kTeamsPerGroup] = {nullptr,    nullptr,    "Sha
 const char* const kWinsFrameNames[kTeamsPerGroup] = {nullptr,    nullptr,    "Shape67",  "Shape82",  "Shape97",
                                                      "Shape112", "Shape127", "Shape142", "Shape157", "Shape172"};
 
-QString twoDigits(const char* prefix, int n) {
-    return QString::asprintf("%s%02d", prefix, n);
-}
-
 QRect cellRect(int i, int j) {
     return QRect(kGridX + kCell * (j - 1), kGridY + kCell * (i - 1), kCell, kCell);
 }
@@ -149,7 +145,7 @@ void GroupTable::buildHeadings() {
     for (int c = 1; c <= kTeamsPerGroup; ++c) {
         for (int k = 1; k <= kHeadingChars; ++k) {
             QLabel* l = tableLabel(
-                this, twoDigits("Label_Retu_TeamName", c) + twoDigits("_", k),
+                this, controlName("Label_Retu_TeamName", c) + controlName("_", k),
                 QRect(kGridX + kCell * (c - 1), kHeadingY + kHeadingCharHeight * (k - 1), kCell, kHeadingCharHeight),
                 Qt::AlignCenter, kGridGrey, kBlack);
             columnChars_[c - 1][k - 1] = l;
@@ -180,11 +176,11 @@ void GroupTable::buildRows() {
 
     for (int i = 1; i <= kTeamsPerGroup; ++i) {
         const int y = kGridY + kCell * (i - 1);
-        auto* nameBox = new FramedShape(this, twoDigits("Shape_GyouTeamName_", i),
+        auto* nameBox = new FramedShape(this, controlName("Shape_GyouTeamName_", i),
                                         QRect(kRowNameX, y, kRowNameWidth, kCell), kSilver, kGridGrey);
         nameBoxes_[i - 1] = nameBox;
         QLabel* name =
-            tableLabel(this, twoDigits("Label_GyouTeamName_", i),
+            tableLabel(this, controlName("Label_GyouTeamName_", i),
                        QRect(kRowNameX + 3, y + 1, kRowNameWidth - 4, kCell - 2), Qt::AlignLeft | Qt::AlignVCenter);
         name->setFont(names);
         rowNames_[i - 1] = name;
@@ -222,7 +218,7 @@ void GroupTable::buildCountCells(int i, int y) {
         const QRect r(kCountX + c * kCountWidth, y, kCountWidth, kCell);
         auto* frame = new FramedShape(this, c == 0 && kWinsFrameNames[i - 1] ? kWinsFrameNames[i - 1] : "", r, kSilver,
                                       kCountColour);
-        QLabel* l = tableLabel(this, twoDigits(columns[c].prefix, i), r.adjusted(1, 1, -3, -1),
+        QLabel* l = tableLabel(this, controlName(columns[c].prefix, i), r.adjusted(1, 1, -3, -1),
                                Qt::AlignRight | Qt::AlignVCenter);
         (*columns[c].labels)[i - 1] = l;
         if (c == 0) {
@@ -232,8 +228,8 @@ void GroupTable::buildCountCells(int i, int y) {
     }
 
     const QRect r(kRankX, y, kRankWidth, kCell);
-    rankFrames_[i - 1] = new FramedShape(this, twoDigits("Shape_Jun_", i), r, kSilver, kWhite);
-    FieldEdit* rank = new FieldEdit(this, twoDigits("Edit_Jun_", i), r.adjusted(2, 2, -2, -2), 2);
+    rankFrames_[i - 1] = new FramedShape(this, controlName("Shape_Jun_", i), r, kSilver, kWhite);
+    FieldEdit* rank = new FieldEdit(this, controlName("Edit_Jun_", i), r.adjusted(2, 2, -2, -2), 2);
     rank->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     rank->setAttribute(Qt::WA_InputMethodEnabled, false);
     connect(rank, &FieldEdit::entered, this, [this, i] { Edit_JunEnter(i); });
