@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "store/file_io.h"
 #include "store/file_transaction.h"
 #include "store/results_file.h"
 #include "store/suspended_register.h"
@@ -162,6 +163,21 @@ TEST_F(Registers, SnapshotsBringBothRegistersBack) {
     ASSERT_TRUE(restore.commit());
     EXPECT_EQ(t.read(files::kTeamRegister), teams);
     EXPECT_EQ(t.read(files::kSuspended), suspended({"X", "Y"}));
+}
+
+TEST_F(Registers, SnapshotsOnAFullDiskLeaveTheOldOnesWhole) {
+    const std::string oldSnapshot = teamRegister({{1, teamRecord("old", "Old")}});
+    t.write(files::kTeamSnapshot, oldSnapshot);
+    t.write(files::kSuspendedSnapshot, "");
+    t.write(files::kTeamRegister, teamRegister({{1, teamRecord("a", "A")}}));
+    t.write(files::kSuspended, suspended({"X"}));
+    ASSERT_TRUE(countSuspended(m, dir));
+    fileio::testing::failWritesWhen(fileio::testing::diskFull);
+    const SaveResult saved = snapshotRegisters(m, dir);
+    fileio::testing::reset();
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(t.read(files::kTeamSnapshot), oldSnapshot) << "never cut to 0 bytes";
+    EXPECT_EQ(t.size(files::kSuspendedSnapshot), 0);
 }
 
 TEST_F(Registers, AnEmptySuspendedSnapshotEmptiesTheRegisterAgain) {
