@@ -9,6 +9,7 @@
 #include "contacts/postal_dictionary.h"
 #include "form/fonts.h"
 #include "postal_dictionary/npm_cache.h"
+#include "store/file_io.h"
 #include "support/league_folder.h"
 
 BenchForm::BenchForm() {
@@ -89,4 +90,15 @@ std::string dictionaryForBenchmark(int argc, char** argv, bool* built) {
         return std::string();
     }
     return folder;
+}
+
+long readSequentially(const std::string& path, std::string& block) {
+    long at = 0;
+    std::size_t got = 0;
+    do {
+        if (!fileio::readAt(path, at, block.data(), block.size(), &got)) break;
+        at += long(got);
+        benchmark::DoNotOptimize(block.data());
+    } while (got == block.size());
+    return at;
 }

@@ -39,3 +39,7 @@ int runScreenBenchmarks(int argc, char** argv);
 // or one built from the cached npm package (*built then says it is to be removed). "" and a
 // message when there is neither.
 std::string dictionaryForBenchmark(int argc, char** argv, bool* built);
+
+// Reads a whole file from start to end in blocks of the given size: the floor of a scan.
+// Returns the bytes read.
+long readSequentially(const std::string& path, std::string& block);

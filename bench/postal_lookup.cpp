@@ -56,14 +56,7 @@ void sequentialRead(benchmark::State& state, const char* index, std::size_t bloc
     const std::string path = DataDir(gFolder).path(index);
     std::string buf(block, ' ');
     for (auto _ : state) {
-        long at = 0;
-        std::size_t got = 0;
-        do {
-            if (!fileio::readAt(path, at, buf.data(), buf.size(), &got)) break;
-            at += long(got);
-            benchmark::DoNotOptimize(buf.data());
-        } while (got == buf.size());
-        state.counters["bytes"] = double(at);
+        state.counters["bytes"] = double(readSequentially(path, buf));
     }
 }
 

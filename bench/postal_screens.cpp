@@ -127,13 +127,7 @@ void sequentialRead(benchmark::State& state, const char* index, std::size_t bloc
     const std::string path = gWork + "/" + index;
     std::string buf(block, ' ');
     for (auto _ : state) {
-        long at = 0;
-        std::size_t got = 0;
-        do {
-            if (!fileio::readAt(path, at, buf.data(), buf.size(), &got)) break;
-            at += long(got);
-            benchmark::DoNotOptimize(buf.data());
-        } while (got == buf.size());
+        readSequentially(path, buf);
     }
 }
 void BM_CodeIndex_SequentialRead(benchmark::State& s) {

@@ -15,29 +15,13 @@ using namespace form_colors;
 
 // A cell of a grid: a team name on white (grey beyond the group's count), framed red when
 // selected.
-class GridCell : public ClickLabel {
+class GridCell : public Selectable<ClickLabel> {
 public:
-    GridCell(QWidget* parent, const QString& name, const QRect& r) : ClickLabel(parent, name, QString(), r) {
+    GridCell(QWidget* parent, const QString& name, const QRect& r) : Selectable(parent, name, QString(), r) {
         setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         setIndent(4);
         setCursor(Qt::PointingHandCursor);
     }
-    void setSelected(bool on) {
-        if (on == selected_) return;
-        selected_ = on;
-        update();
-    }
-    bool isSelected() const { return selected_; }
-
-protected:
-    void paintEvent(QPaintEvent* e) override {
-        ClickLabel::paintEvent(e);
-        QPainter p(this);
-        paintSelectionFrame(p, rect(), selected_);
-    }
-
-private:
-    bool selected_ = false;
 };
 
 namespace {

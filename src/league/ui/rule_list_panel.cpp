@@ -8,6 +8,7 @@
 #include "form/choice_buttons.h"
 #include "form/focus_codes.h"
 #include "form/form_colors.h"
+#include "form/framed_shape.h"
 #include "form/hidden_key_box.h"
 #include "form/label_factory.h"
 #include "form/selection_frame.h"
@@ -17,29 +18,10 @@
 
 using namespace form_colors;
 
-// The frame of a row: red and two pixels wide when selected, silver and one pixel otherwise.
-class RowFrame : public QWidget {
+// The frame of a row: white, framed red when selected.
+class RowFrame : public Selectable<FramedShape> {
 public:
-    RowFrame(QWidget* parent, const QString& name, const QRect& r) : QWidget(parent) {
-        setObjectName(name);
-        setGeometry(r);
-    }
-    void setSelected(bool on) {
-        if (on == selected_) return;
-        selected_ = on;
-        update();
-    }
-    bool isSelected() const { return selected_; }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.fillRect(rect(), kWhite);
-        paintSelectionFrame(p, rect(), selected_);
-    }
-
-private:
-    bool selected_ = false;
+    using Selectable::Selectable;
 };
 
 namespace {
@@ -78,7 +60,8 @@ RuleListPanel::RuleListPanel(QWidget* form, FormServices& services)
 
     for (int i = 0; i < kRows; ++i) {
         const int y = kRowsTop + i * kRowPitch;
-        frames_[i] = new RowFrame(p, controlName("Shape_KousinSettei_", i + 1), QRect(10, y, kWidth - 20, kRowHeight));
+        frames_[i] = new RowFrame(p, controlName("Shape_KousinSettei_", i + 1), QRect(10, y, kWidth - 20, kRowHeight),
+                                  kSilver, kWhite);
         int x = 16;
         auto label = [&](const QString& text, int width, const QString& name = QString(),
                          Qt::Alignment align = Qt::AlignCenter) {
