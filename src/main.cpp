@@ -9,6 +9,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyfold"));
+    QApplication::setApplicationVersion(QStringLiteral(TALLYFOLD_VERSION));
     fonts::installSubstitutions();
     try {
         // tallyfold [FOLDER]

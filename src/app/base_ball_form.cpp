@@ -20,6 +20,7 @@
 #include "form/form_services.h"
 #include "form/help_area.h"
 #include "form/label_factory.h"
+#include "form/saved_file_message.h"
 #include "form/timed_messages.h"
 #include "league/ui/change_over_screen.h"
 #include "league/ui/group_list.h"
@@ -35,14 +36,15 @@
 #include "store/calendar.h"
 
 namespace {
-const QString kNothingSaved = QStringLiteral("■保存できません。入力は保存されていません（Data フォルダを確認してください）■");
+const QString kNothingSaved =
+    QStringLiteral("■保存できません。入力は保存されていません（Data フォルダを確認してください）■");
 }
 
 using form_layout::kFormHeight;
 using form_layout::kFormWidth;
 
 QString TBaseBall::caption() {
-    return QStringLiteral("Scorvane　Ver 10.11.23");
+    return QStringLiteral("Tallyfold　Ver " TALLYFOLD_VERSION);
 }
 
 QUrl TBaseBall::makerPage() {
@@ -95,9 +97,7 @@ void TBaseBall::buildForm() {
     messages_ = new TimedMessages(this, *focus_);
     services_ = std::make_unique<FormServices>(*model_, state_, dir_, *focus_, *help_, *messages_);
     FormServices& s = *services_;
-    s.showNothingSaved = [this] {
-        showNotice(kNothingSaved);
-    };
+    s.showNothingSaved = [this] { showNotice(kNothingSaved); };
     s.clearNothingSaved = [this] {
         if (notice_->text() == kNothingSaved) showNotice(QString());
     };
@@ -136,18 +136,17 @@ void TBaseBall::buildForm() {
 
     command_ = new CommandPanel(this, s);
     s.toggleCommandPanel = [this] { command_->toggleCommandPanel(); };
-    command_->printStandings = [this] {
-        messages_->showMessage(printOutcomeMessage(printStandingsSheet(*model_, dir_)));
-    };
+    savedFiles_ = new SavedFileMessage(this, *focus_, *help_, *messages_);
+    command_->printStandings = [this] { savedFiles_->tell(printNotice(printStandingsSheet(*model_, dir_))); };
     command_->printTeamList = [this] {
         const ListDate today{model_->todayYear, model_->todayMonth, model_->todayDay};
-        messages_->showMessage(printOutcomeMessage(printTeamList(*model_, dir_, today)));
+        savedFiles_->tell(printNotice(printTeamList(*model_, dir_, today)));
     };
     command_->savePdfs = [this] {
         const ListDate today{model_->todayYear, model_->todayMonth, model_->todayDay};
-        messages_->showMessage(pdfPairMessage(saveReportsAsPdf(*model_, dir_, today)));
+        savedFiles_->tell(pdfPairNotice(saveReportsAsPdf(*model_, dir_, today)));
     };
-    command_->exportCsv = [this] { messages_->showMessage(csvExportMessage(exportCsv(*model_, dir_))); };
+    command_->exportCsv = [this] { savedFiles_->tell(csvExportNotice(exportCsv(*model_, dir_), dir_)); };
 
     changeOver_ = new ChangeOverScreen(this, s);
     command_->startChangeOver = [this] { changeOver_->openFromCommandPanel(); };

@@ -22,6 +22,7 @@ class ClickLabel;
 class FocusTable;
 class HelpArea;
 class TimedMessages;
+class SavedFileMessage;
 struct FormServices;
 
 class TBaseBall : public QWidget {
@@ -38,9 +39,11 @@ public:
 
     FormServices& services() { return *services_; }
     TimedMessages& messages() { return *messages_; }
+    SavedFileMessage& savedFileMessage() { return *savedFiles_; }
     QTimer* errorMessageTimer() const;
     QTimer* notDeleteTimer() const;
 
+    // "Tallyfold　Ver 10.11.23": the program and its version.
     static QString caption();
     static QUrl makerPage();
 
@@ -67,6 +70,7 @@ private:
     std::unique_ptr<FormServices> services_;
     HelpArea* help_ = nullptr;
     TimedMessages* messages_ = nullptr;
+    SavedFileMessage* savedFiles_ = nullptr;
     bool filesReady_ = false;
     bool closed_ = false;
     bool closeFailureShown_ = false;

@@ -167,29 +167,31 @@ void CommandPanel::Label_CommandNameClick(int row) {
 
 void CommandPanel::runCommand(int row) {
     const bool haveTeams = m_.termTeamCount > 0;
+    // A report closes the panel before it starts, so that the field the panel came from has
+    // the focus again when the report's message takes it over.
     switch (row) {
         case 0:
-            printStandings();
             closeIfOpen();
+            printStandings();
             return;
         case 1:
             if (haveTeams && startChangeOver) startChangeOver();
             return;
         case 2:
             if (!haveTeams) return;
-            printTeamList();
             closeIfOpen();
+            printTeamList();
             return;
         case kDeleteRow:
             deleteNewestTerm();
             return;
         case kPdfRow:
-            savePdfs();
             closeIfOpen();
+            savePdfs();
             return;
         case kCsvRow:
-            exportCsv();
             closeIfOpen();
+            exportCsv();
             return;
         case kCloseRow:
             toggleCommandPanel();

@@ -23,12 +23,12 @@ public:
 
     CommandPanel(QWidget* form, FormServices& services);
 
-    // Commands carried out by other areas. The panel closes itself after either printout;
+    // Commands carried out by other areas. The panel closes itself before either printout;
     // the change-over screen closes it when it is done.
     AreaHook<void()> printStandings{"printStandings"};
     AreaHook<void()> startChangeOver{"startChangeOver"};
     AreaHook<void()> printTeamList{"printTeamList"};
-    // Both reports as PDF files, and as CSV files; the panel closes after either.
+    // Both reports as PDF files, and as CSV files; the panel closes before either.
     AreaHook<void()> savePdfs{"savePdfs"};
     AreaHook<void()> exportCsv{"exportCsv"};
 

@@ -17,6 +17,10 @@ CsvExport exportCsv(const LeagueModel& m, const DataDir& dir) {
         out.kind = CsvExport::Unreadable;
         return out;
     }
+    if (list->rows.empty()) {
+        out.kind = CsvExport::NothingToExport;
+        return out;
+    }
     std::error_code ec;
     const std::filesystem::path folder = dir.path(kExportFolder);
     std::filesystem::create_directory(folder, ec);
@@ -25,17 +29,24 @@ CsvExport exportCsv(const LeagueModel& m, const DataDir& dir) {
         return out;
     }
     const std::pair<std::string, std::string> files[] = {
-        {csvFileName(Report::StandingsSheet, sheet->term), standingsCsv(*sheet)},
-        {csvFileName(Report::TeamList, list->term), teamListCsv(*list)},
+        {std::string(kExportFolder) + "/" + csvFileName(Report::StandingsSheet, sheet->term), standingsCsv(*sheet)},
+        {std::string(kExportFolder) + "/" + csvFileName(Report::TeamList, list->term), teamListCsv(*list)},
     };
-    for (const auto& [name, bytes] : files) {
-        const std::string relative = std::string(kExportFolder) + "/" + name;
-        if (!fileio::replaceFile(dir.path(relative), bytes)) {
+    for (const auto& [relative, bytes] : files) {
+        if (fileio::mayWrite(dir.path(relative)) && fileio::writeTemporary(dir.path(relative), bytes)) continue;
+        for (const auto& f : files) fileio::discardTemporary(dir.path(f.first));
+        out.failed = relative;
+        return out;
+    }
+    for (const auto& [relative, bytes] : files) {
+        if (!fileio::commitTemporary(dir.path(relative))) {
+            for (const auto& f : files) fileio::discardTemporary(dir.path(f.first));
             out.failed = relative;
             return out;
         }
         out.written.push_back(relative);
     }
+    fileio::syncFolder(folder.string());
     out.kind = CsvExport::Written;
     return out;
 }

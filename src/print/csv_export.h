@@ -1,7 +1,8 @@
 #pragma once
 // Both CSV files of the term being shown, written into the working folder's Export/ folder.
-// Each file is written whole under a temporary name and then renamed, so a file under its
-// final name is never half written.
+// Both are written whole under temporary names before either takes its final name, so a
+// file that cannot be written leaves the older pair as it was, and a file under its final
+// name is never half written.
 
 #include <string>
 #include <vector>
@@ -14,10 +15,11 @@ inline constexpr const char* kExportFolder = "Export";
 
 struct CsvExport {
     enum Kind {
-        Written,     // every file
-        Unreadable,  // the results file could not be read: nothing written
-        NoFolder,    // Export/ could not be made: nothing written
-        Failed,      // a file could not be written; those before it were
+        Written,          // every file
+        NothingToExport,  // the shown term has no team: nothing written
+        Unreadable,       // the results file could not be read: nothing written
+        NoFolder,         // Export/ could not be made: nothing written
+        Failed,           // a file could not be written; only those in `written` were
     };
     Kind kind = Failed;
     std::vector<std::string> written;  // "Export/勝敗表_2026前期.csv", in the order written

@@ -43,33 +43,28 @@ std::string winRate(const ResultLine& line) {
 }  // namespace
 
 std::string csvText(std::string_view sjisField) {
-    // In UTF-8, where the NULs of a damaged field have become blanks as well.
-    const std::string utf8 = sjis::toUnicode(sjisField);
-    const std::string_view wide = "\u3000";
-    auto blank = [](char c) { return c == ' ' || c == '\r' || c == '\n' || c == '\t'; };
-    std::string_view v = utf8;
-    for (;;) {
-        if (!v.empty() && blank(v.front()))
-            v.remove_prefix(1);
-        else if (v.starts_with(wide))
-            v.remove_prefix(wide.size());
-        else if (!v.empty() && blank(v.back()))
-            v.remove_suffix(1);
-        else if (v.ends_with(wide))
-            v.remove_suffix(wide.size());
-        else
-            return std::string(v);
-    }
+    // Only the half-width blanks that pad the field (NULs of a damaged field read as blanks
+    // too) go: whatever the user stored stays, so an import can put back the very bytes.
+    std::string utf8 = sjis::toUnicode(sjisField);
+    utf8.erase(utf8.find_last_not_of(' ') + 1);
+    return utf8;
 }
 
 std::string standingsCsv(const StandingsSheetData& data) {
-    std::vector<std::string> heading = {"級", "部", "行", "チーム名", "勝", "敗", "分", "勝点", "勝率", "順位"};
-    for (int col = 1; col <= kTeamsPerGroup; ++col) heading.push_back("対" + std::to_string(col));
-    std::string out = std::string(csv::kByteOrderMark) + csv::record(heading);
+    std::string out(csv::kByteOrderMark);
     for (const PrintedGroup& g : data.groups) {
-        for (int row = 0; row < kTeamsPerGroup; ++row) {
+        std::vector<int> rows;  // the rows that hold a team, which are also the opponents
+        for (int row = 0; row < kTeamsPerGroup; ++row)
+            if (holdsTeam(g.rows[row].name)) rows.push_back(row);
+        if (rows.empty()) continue;
+        // Each group is a table of its own under its own heading, set apart by an empty line,
+        // so that a spreadsheet sorts and filters one group at a time.
+        if (out.size() > csv::kByteOrderMark.size()) out += csv::record({});
+        std::vector<std::string> heading = {"級", "部", "行", "チーム名", "勝", "敗", "分", "勝点", "勝率", "順位"};
+        for (int col : rows) heading.push_back("対" + csvText(g.rows[col].name));
+        out += csv::record(heading);
+        for (int row : rows) {
             const ResultLine& line = g.rows[row];
-            if (!holdsTeam(line.name)) continue;
             const long rank = parseLong(line.rank);
             std::vector<std::string> fields = {
                 letter(g.classLetter),   letter(g.divisionLetter),
@@ -77,7 +72,7 @@ std::string standingsCsv(const StandingsSheetData& data) {
                 number(line.wins),       number(line.losses),
                 number(line.draws),      number(line.points),
                 winRate(line),           rank > 0 ? std::to_string(rank) : std::string()};
-            for (int col = 0; col < kTeamsPerGroup; ++col)
+            for (int col : rows)
                 fields.push_back(col == row || col >= int(line.results.size()) ? std::string()
                                                                                : resultMark(line.results[col]));
             out += csv::record(fields);
@@ -87,9 +82,10 @@ std::string standingsCsv(const StandingsSheetData& data) {
 }
 
 std::string teamListCsv(const TeamListData& data) {
+    // The captions of the details area, so that a column reads as the field it came from.
     std::string out = std::string(csv::kByteOrderMark) +
-                      csv::record({"級", "部", "チーム名", "代表者", "携帯電話", "電話", "FAX", "郵便番号", "都道府県",
-                                   "区市郡", "番地", "ビル名", "メールアドレス"});
+                      csv::record({"級", "部", "チーム名", "代表者名", "携帯電話", "電話番号", "FAX", "郵便番号",
+                                   "都道府県", "区市郡", "番地", "建物", "メール"});
     for (const TeamListRow& r : data.rows) {
         const TeamContacts& c = r.contacts;
         out += csv::record({letter(r.classLetter), letter(r.divisionLetter), csvText(r.name), csvText(c.representative),

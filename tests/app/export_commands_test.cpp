@@ -1,12 +1,15 @@
 // F5 and F6 of the command panel as the organiser uses them: both reports of the shown term
 // as PDF files in Print/ and as CSV files in Export/, a message naming the files, the panel
-// closed and the focus back where it was.
+// closed and the focus back where it was; nothing written for a term without teams.
 
+#include <QDir>
 #include <QFrame>
+#include <QLabel>
 #include <QProcess>
 #include <QTimer>
 #include <filesystem>
 
+#include "form/saved_file_message.h"
 #include "form/timed_messages.h"
 #include "support/form_fixture.h"
 #include "support/league_folder.h"
@@ -33,20 +36,35 @@ class ExportCommands : public FormTest {
 protected:
     // Six groups of eight teams, newest term 2026後期.
     void prepareFiles() override { layLeague(folder_); }
+    // The timed message, when one is on its way.
     std::string message() {
         QTimer* timer = form_->messages().saveErrorTimer();
         if (!timer->isActive()) return "(no message)";
         QMetaObject::invokeMethod(timer, "timeout");
         return form_->messages().messageText().toStdString();
     }
+    // The saved-file message: its headline and the files it names, one to a line.
+    std::string savedFiles() const {
+        if (!child<QFrame>("Panel_SavedFile")->isVisible()) return "(not shown)";
+        return (child<QLabel>("Label_SavedFileMessage")->text() + QLatin1Char('\n') +
+                child<QLabel>("Label_SavedFileNames")->text())
+            .toStdString();
+    }
     bool panelOpen() const { return child<QFrame>("Panel_Command")->isVisible(); }
+    // The working folder as the message writes it ("~/…" when the test runs below home).
+    static std::string shownPath(const std::string& path) {
+        return pathForUser(QString::fromStdString(path), QDir::homePath()).toStdString();
+    }
 };
 
 TEST_F(ExportCommands, F5SavesBothReportsAsPdfFilesAndNamesThem) {
     key(Qt::Key_Escape);
     key(Qt::Key_F5);
     EXPECT_FALSE(panelOpen());
-    EXPECT_EQ(message(), "■PDFに保存しました：Print/勝敗表_2026後期.pdf、Print/チーム一覧_2026後期.pdf■");
+    const std::string root = shownPath(folder_.root());
+    EXPECT_EQ(savedFiles(), "■PDFに保存しました■\n" + root + "/Print/勝敗表_2026後期.pdf\n" + root +
+                                "/Print/チーム一覧_2026後期.pdf");
+    key(Qt::Key_F9);
     EXPECT_EQ(focusName(), "Edit_Year");
 
     const PdfText sheet = pdfText(folder_.path("Print/勝敗表_2026後期.pdf"));
@@ -63,10 +81,27 @@ TEST_F(ExportCommands, AClickOnTheSixthCommandWritesBothCsvFiles) {
     key(Qt::Key_Escape);
     click(child<QWidget>("Label_CommandName_06"));
     EXPECT_FALSE(panelOpen());
-    EXPECT_EQ(message(), "■CSVに書き出しました：Export/勝敗表_2026後期.csv、Export/チーム一覧_2026後期.csv■");
+    const std::string root = shownPath(folder_.root());
+    EXPECT_EQ(savedFiles(), "■CSVに書き出しました■\n" + root + "/Export/勝敗表_2026後期.csv\n" + root +
+                                "/Export/チーム一覧_2026後期.csv");
     const std::string csv = folder_.read("Export/チーム一覧_2026後期.csv");
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 48);
+}
+
+// Every heading of the team list that stands for a field of the screen is that field's caption.
+TEST_F(ExportCommands, TheTeamListsHeadingsAreTheCaptionsOnTheScreen) {
+    key(Qt::Key_Escape);
+    key(Qt::Key_F6);
+    const std::string csv = folder_.read("Export/チーム一覧_2026後期.csv");
+    const QStringList headings = QString::fromStdString(csv.substr(3, csv.find("\r\n") - 3)).split(QLatin1Char(','));
+    QStringList captions;
+    for (QLabel* l : form_->findChildren<QLabel*>()) captions << l->text();
+    ASSERT_EQ(headings.size(), 13);
+    for (const QString& h : headings) {
+        if (h == QStringLiteral("チーム名")) continue;  // the column of names, "参加チーム名" over the list
+        EXPECT_TRUE(captions.contains(h)) << h.toStdString();
+    }
 }
 
 TEST_F(ExportCommands, AFolderInTheWayIsNamedAndNothingIsSaidSaved) {
@@ -84,13 +119,17 @@ protected:
     }
 };
 
-TEST_F(ExportEmptyTerm, F5SavesNothingEmptyAndSaysWhy) {
-    key(Qt::Key_Escape);
-    key(Qt::Key_F5);
-    QMetaObject::invokeMethod(form_->messages().saveErrorTimer(), "timeout");
-    EXPECT_EQ(form_->messages().messageText(),
-              QStringLiteral("■表示中の節にはチームがないため、PDFに保存するものがありません■"));
+TEST_F(ExportEmptyTerm, F5AndF6SaveNothingEmptyAndSaySoAlike) {
+    for (int command : {Qt::Key_F5, Qt::Key_F6}) {
+        key(Qt::Key_Escape);
+        key(command);
+        QMetaObject::invokeMethod(form_->messages().saveErrorTimer(), "timeout");
+        EXPECT_EQ(form_->messages().messageText(),
+                  QStringLiteral("■表示中の節にはチームがないため、保存するものがありません■"));
+        QMetaObject::invokeMethod(form_->messages().saveErrorTimer(), "timeout");
+    }
     EXPECT_FALSE(folder_.exists("Print"));
+    EXPECT_FALSE(folder_.exists("Export"));
 }
 
 }  // namespace

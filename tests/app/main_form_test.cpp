@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include "support/form_fixture.h"
@@ -15,7 +16,10 @@ class MainForm : public FormTest {};
 TEST_F(MainForm, FirstStartShowsTheFixedWindowWithEveryPanelHidden) {
     EXPECT_EQ(form_->size(), QSize(1000, 700));
     EXPECT_EQ(form_->minimumSize(), form_->maximumSize());
-    EXPECT_EQ(form_->windowTitle(), QStringLiteral("Scorvane　Ver 10.11.23"));
+    // The program's own name and the project's version, a full-width space between.
+    EXPECT_EQ(form_->windowTitle(), QStringLiteral("Tallyfold　Ver " TALLYFOLD_VERSION));
+    EXPECT_TRUE(
+        form_->windowTitle().contains(QRegularExpression(QStringLiteral("^Tallyfold　Ver \\d+\\.\\d+\\.\\d+$"))));
     EXPECT_FALSE(form_->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(form_->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(form_->palette().color(QPalette::Window), QColor(245, 245, 245));

@@ -2,6 +2,7 @@
 // report goes to a PDF in Print/, a message names it, and the panel closes.
 
 #include <QFrame>
+#include <QLabel>
 #include <QPrinterInfo>
 #include <QTimer>
 #include <filesystem>
@@ -19,6 +20,12 @@ protected:
         FormTest::SetUp();
         if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed here; it would print";
     }
+    // The headline and the file of the saved-file message.
+    QString savedFile() const {
+        if (!child<QFrame>("Panel_SavedFile")->isVisible()) return QStringLiteral("(not shown)");
+        return child<QLabel>("Label_SavedFileMessage")->text() + QLatin1Char(' ') +
+               child<QLabel>("Label_SavedFileNames")->text();
+    }
     QString messageAfterTimer() {
         QTimer* timer = form_->messages().saveErrorTimer();
         if (!timer->isActive()) return QString();
@@ -32,7 +39,9 @@ TEST_F(PrintCommands, F1SavesTheStandingsSheetAsAPdfAndSaysWhere) {
     key(Qt::Key_F1);
     EXPECT_FALSE(child<QFrame>("Panel_Command")->isVisible());
     EXPECT_GT(std::filesystem::file_size(folder_.path("Print/勝敗表_2026後期.pdf")), 1000u);
-    EXPECT_EQ(messageAfterTimer(), QStringLiteral("■勝敗表をPDFに保存しました：Print/勝敗表_2026後期.pdf■"));
+    EXPECT_EQ(savedFile(), QStringLiteral("■勝敗表をPDFに保存しました■ ") +
+                               QString::fromStdString(folder_.path("Print/勝敗表_2026後期.pdf")));
+    key(Qt::Key_Escape);
     EXPECT_EQ(focusName(), "Edit_Year");
 }
 
@@ -40,7 +49,7 @@ TEST_F(PrintCommands, AClickOnTheThirdCommandSavesTheTeamList) {
     key(Qt::Key_Escape);
     click(child<QWidget>("Label_CommandName_03"));
     EXPECT_TRUE(std::filesystem::exists(folder_.path("Print/チーム一覧_2026後期.pdf")));
-    EXPECT_TRUE(messageAfterTimer().contains(QStringLiteral("チーム一覧_2026後期.pdf")));
+    EXPECT_TRUE(savedFile().endsWith(QStringLiteral("/Print/チーム一覧_2026後期.pdf")));
     EXPECT_FALSE(child<QFrame>("Panel_Command")->isVisible());
 }
 

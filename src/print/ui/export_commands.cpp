@@ -1,13 +1,8 @@
 #include "print/ui/export_commands.h"
 
-#include <QFileInfo>
 #include <QStringList>
 
 namespace {
-
-QString savedFile(const PrintOutcome& o) {
-    return QStringLiteral("Print/") + QFileInfo(o.pdfPath).fileName();
-}
 
 // What a failed save says after "■", without the frame.
 QString failure(const PrintOutcome& o) {
@@ -24,41 +19,68 @@ PdfPair saveReportsAsPdf(const LeagueModel& m, const DataDir& dir, ListDate toda
     return out;
 }
 
-QString pdfPairMessage(const PdfPair& pdfs) {
-    QStringList saved;
-    for (const PrintOutcome* o : {&pdfs.sheet, &pdfs.list})
-        if (o->kind == PrintOutcome::SavedPdf) saved << savedFile(*o);
+QString nothingToSaveMessage() {
+    return QStringLiteral("■表示中の節にはチームがないため、保存するものがありません■");
+}
+
+CommandNotice printNotice(const PrintOutcome& o) {
+    CommandNotice n{printOutcomeMessage(o), {}};
+    if (o.kind == PrintOutcome::SavedPdf) n.savedFiles << o.pdfPath;
+    return n;
+}
+
+CommandNotice pdfPairNotice(const PdfPair& pdfs) {
+    CommandNotice n;
+    QStringList savedReports;
+    for (const PrintOutcome* o : {&pdfs.sheet, &pdfs.list}) {
+        if (o->kind != PrintOutcome::SavedPdf) continue;
+        n.savedFiles << o->pdfPath;
+        savedReports << o->report;
+    }
     const PrintOutcome* failed = pdfs.sheet.kind == PrintOutcome::Failed  ? &pdfs.sheet
                                  : pdfs.list.kind == PrintOutcome::Failed ? &pdfs.list
                                                                           : nullptr;
     if (failed) {
-        if (saved.isEmpty()) return printOutcomeMessage(*failed);
-        return QStringLiteral("■%1 は保存しました。%2■").arg(saved.join(QStringLiteral("、")), failure(*failed));
+        n.text = savedReports.isEmpty() ? printOutcomeMessage(*failed)
+                                        : QStringLiteral("■%1は保存しました。%2■")
+                                              .arg(savedReports.join(QStringLiteral("と")), failure(*failed));
+        return n;
     }
-    if (saved.isEmpty()) return QStringLiteral("■表示中の節にはチームがないため、PDFに保存するものがありません■");
-    QString message = QStringLiteral("■PDFに保存しました：%1").arg(saved.join(QStringLiteral("、")));
+    if (n.savedFiles.isEmpty()) {
+        n.text = nothingToSaveMessage();
+        return n;
+    }
+    n.text = QStringLiteral("■PDFに保存しました");
     if (pdfs.list.kind == PrintOutcome::NothingToPrint)
-        message += QStringLiteral("（チームがないため、チーム一覧は保存しません）");
+        n.text += QStringLiteral("（チームがないため、チーム一覧は保存しません）");
     else if (pdfs.sheet.kind == PrintOutcome::NothingToPrint)
-        message += QStringLiteral("（勝敗表に載せる級・部がないため、勝敗表は保存しません）");
-    return message + QStringLiteral("■");
+        n.text += QStringLiteral("（勝敗表に載せる級・部がないため、勝敗表は保存しません）");
+    n.text += QStringLiteral("■");
+    return n;
 }
 
-QString csvExportMessage(const CsvExport& out) {
-    QStringList written;
-    for (const std::string& f : out.written) written << QString::fromStdString(f);
-    const QString files = written.join(QStringLiteral("、"));
+CommandNotice csvExportNotice(const CsvExport& out, const DataDir& dir) {
+    CommandNotice n;
+    for (const std::string& f : out.written) n.savedFiles << QString::fromStdString(dir.path(f));
     switch (out.kind) {
         case CsvExport::Written:
-            return QStringLiteral("■CSVに書き出しました：%1■").arg(files);
+            n.text = QStringLiteral("■CSVに書き出しました■");
+            return n;
+        case CsvExport::NothingToExport:
+            n.text = nothingToSaveMessage();
+            return n;
         case CsvExport::Unreadable:
-            return QStringLiteral("■CSVを書き出せません：成績ファイル Data/Seiseki.001 を読めません■");
+            n.text = QStringLiteral("■CSVを書き出せません：成績ファイル Data/Seiseki.001 を読めません■");
+            return n;
         case CsvExport::NoFolder:
-            return QStringLiteral("■CSVを書き出せません：フォルダ %1 を作成できません■").arg(kExportFolder);
+            n.text = QStringLiteral("■CSVを書き出せません：フォルダ %1 を作成できません■").arg(kExportFolder);
+            return n;
         case CsvExport::Failed:
             break;
     }
     const QString failed = QString::fromStdString(out.failed);
-    if (out.written.empty()) return QStringLiteral("■%1 に書き出せませんでした■").arg(failed);
-    return QStringLiteral("■%1 は書き出しました。%2 に書き出せませんでした■").arg(files, failed);
+    n.text = out.written.empty()
+                 ? QStringLiteral("■%1 に書き出せませんでした■").arg(failed)
+                 : QStringLiteral("■%1 に書き出せませんでした。次のファイルは書き出しました■").arg(failed);
+    return n;
 }

@@ -1,10 +1,12 @@
 #pragma once
 // F5 and F6 of the command panel: both reports of the term being shown saved as PDF files in
 // Print/, whether or not a printer is installed, and both written as CSV files in Export/.
-// Each returns the one-line message that says what was saved, and what was not.
+// Each gives what the screen says when it is done: what was saved, with the files' paths,
+// and what was not.
 
 #include <QString>
 
+#include "form/saved_file_message.h"
 #include "print/csv_export.h"
 #include "print/report_data.h"
 #include "print/ui/print_reports.h"
@@ -19,8 +21,14 @@ struct PdfPair {
 // today: the day the program was started, printed in the team list's title line.
 PdfPair saveReportsAsPdf(const LeagueModel& m, const DataDir& dir, ListDate today);
 
-// "■PDFに保存しました：Print/勝敗表_2026前期.pdf、Print/チーム一覧_2026前期.pdf■"
-QString pdfPairMessage(const PdfPair& pdfs);
+// F1 or F3: "■勝敗表をPDFに保存しました■" with the file; a printer or a failure plainly.
+CommandNotice printNotice(const PrintOutcome& outcome);
 
-// "■CSVに書き出しました：Export/勝敗表_2026前期.csv、Export/チーム一覧_2026前期.csv■"
-QString csvExportMessage(const CsvExport& out);
+// "■PDFに保存しました■" with both files.
+CommandNotice pdfPairNotice(const PdfPair& pdfs);
+
+// "■CSVに書き出しました■" with both files.
+CommandNotice csvExportNotice(const CsvExport& out, const DataDir& dir);
+
+// F5 and F6 on a term without a team.
+QString nothingToSaveMessage();

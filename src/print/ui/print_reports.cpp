@@ -1,6 +1,5 @@
 #include "print/ui/print_reports.h"
 
-#include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <functional>
@@ -125,12 +124,10 @@ QString printOutcomeMessage(const PrintOutcome& o) {
     switch (o.kind) {
         case PrintOutcome::Printed:
             return QStringLiteral("■%1をプリンタ %2 に送りました■").arg(o.report, o.printerName);
-        case PrintOutcome::SavedPdf: {
-            const QString file = QStringLiteral("Print/") + QFileInfo(o.pdfPath).fileName();
+        case PrintOutcome::SavedPdf:
             if (o.printerRefused)
-                return QStringLiteral("■プリンタを使えないため、%1をPDFに保存しました：%2■").arg(o.report, file);
-            return QStringLiteral("■%1をPDFに保存しました：%2■").arg(o.report, file);
-        }
+                return QStringLiteral("■プリンタを使えないため、%1をPDFに保存しました■").arg(o.report);
+            return QStringLiteral("■%1をPDFに保存しました■").arg(o.report);
         case PrintOutcome::NothingToPrint:
             return QStringLiteral("■%1に印刷するチームがありません■").arg(o.report);
         case PrintOutcome::Failed:

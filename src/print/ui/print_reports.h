@@ -32,6 +32,6 @@ PrintOutcome printStandingsSheet(const LeagueModel& m, const DataDir& dir,
 PrintOutcome printTeamList(const LeagueModel& m, const DataDir& dir, ListDate today,
                            PrintTarget target = PrintTarget::DefaultPrinterOrPdf);
 
-// The one-line message for the timed message panel, e.g.
-// "■勝敗表をPDFに保存しました：Print/勝敗表_2026前期.pdf■".
+// The one-line message for the timed message panel, e.g. "■勝敗表をPDFに保存しました■";
+// the message that says so names the file (pdfPath) under it.
 QString printOutcomeMessage(const PrintOutcome& outcome);
