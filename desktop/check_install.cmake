@@ -14,6 +14,10 @@ foreach(file bin/tallyfold share/icons/hicolor/scalable/apps/tallyfold.svg share
     endif()
 endforeach()
 file(READ "${entry}" text)
+# The entry names the program as its window's title does.
+if(NOT text MATCHES "\nName=Tallyfold\n")
+    message(FATAL_ERROR "the entry does not name the program Tallyfold:\n${text}")
+endif()
 if(NOT text MATCHES "Exec=\"${PREFIX}/bin/tallyfold\"")
     message(FATAL_ERROR "the entry does not start the installed program:\n${text}")
 endif()

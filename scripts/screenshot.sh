@@ -24,7 +24,7 @@ if command -v openbox >/dev/null; then openbox >/dev/null 2>&1 & fi
 (cd "$work" && exec "$bin" "$work") >/dev/null 2>&1 &
 app=$!
 sleep "$wait_s"
-wid="$(xdotool search --name 'Scorvane' | head -n 1 || true)"
+wid="$(xdotool search --onlyvisible --name '^Tallyfold' | head -n 1 || true)"
 if [ -n "$wid" ] && [ $# -gt 0 ]; then
     xdotool windowactivate --sync "$wid" 2>/dev/null || xdotool windowfocus --sync "$wid" 2>/dev/null || true
     sleep 0.3

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -89,6 +90,24 @@ TEST_F(SavedFileMessageTest, F5NamesBothFilesBelowHomeAndHoldsTheKeysUntilF9) {
     EXPECT_EQ(focusName(), "Edit_Banti");
     typeText(QStringLiteral("4"));
     EXPECT_EQ(field("Edit_Banti")->text(), street_ + QStringLiteral("4"));
+}
+
+TEST_F(SavedFileMessageTest, KeysTypedAheadWhileTheFilesAreWrittenReachTheMessageNotTheField) {
+    workInStreetNumber();
+    key(Qt::Key_Escape);
+    // F5 and the keys after it wait in the queue together, as when typed while the PDFs are made.
+    for (int k : {int(Qt::Key_F5), int(Qt::Key_Z), int(Qt::Key_Backspace), int(Qt::Key_Backspace)}) {
+        QCoreApplication::postEvent(
+            form_->windowHandle(),
+            new QKeyEvent(QEvent::KeyPress, k, Qt::NoModifier, k == Qt::Key_Z ? QStringLiteral("z") : QString()));
+        QCoreApplication::postEvent(form_->windowHandle(), new QKeyEvent(QEvent::KeyRelease, k, Qt::NoModifier));
+    }
+    QApplication::processEvents();
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(focusName(), "Edit_SavedFileChoose");
+    key(Qt::Key_F9);
+    EXPECT_EQ(focusName(), "Edit_Banti");
+    EXPECT_EQ(field("Edit_Banti")->text(), street_);
 }
 
 TEST_F(SavedFileMessageTest, ItClosesByItselfOrByAClickAndTheFocusIsWhereTheUserIs) {
