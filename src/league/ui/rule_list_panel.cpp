@@ -30,7 +30,21 @@ constexpr int kWidth = 430, kHeight = 304;
 constexpr int kRowsTop = 40, kRowPitch = 25, kRowHeight = 23;
 constexpr int kButtonsTop = kRowsTop + RuleListPanel::kRows * kRowPitch + 8;
 
-const char* const kCellNames[] = {"UpLeagueCode", "UpJun", "DownLeagueCode", "DownJun", "Kind"};
+// A row reads "A1 の 10 位 を B2 の 1 位 に 更新規則として設定": five values between fixed words.
+struct RowPart {
+    int cell;          // index of the value, or -1 for a fixed word
+    const char* text;  // the value's name suffix, or the word
+    int width;
+    Qt::Alignment align;
+};
+const RowPart kRowParts[] = {
+    {0, "UpLeagueCode", 34, Qt::AlignCenter}, {-1, "の", 16, Qt::AlignCenter},
+    {1, "UpJun", 20, Qt::AlignRight},         {-1, "位", 16, Qt::AlignCenter},
+    {-1, "を", 18, Qt::AlignCenter},          {2, "DownLeagueCode", 34, Qt::AlignCenter},
+    {-1, "の", 16, Qt::AlignCenter},          {3, "DownJun", 20, Qt::AlignRight},
+    {-1, "位", 16, Qt::AlignCenter},          {-1, "に", 22, Qt::AlignCenter},
+    {4, "Kind", 150, Qt::AlignLeft},
+};
 
 // The group letters of a position (1-based), or nothing when it names no group.
 QString groupOf(const LeagueModel& m, int position) {
@@ -63,25 +77,18 @@ RuleListPanel::RuleListPanel(QWidget* form, FormServices& services)
         frames_[i] = new RowFrame(p, controlName("Shape_KousinSettei_", i + 1), QRect(10, y, kWidth - 20, kRowHeight),
                                   kSilver, kWhite);
         int x = 16;
-        auto label = [&](const QString& text, int width, const QString& name = QString(),
-                         Qt::Alignment align = Qt::AlignCenter) {
-            QLabel* l =
-                makeLabel(p, text, QRect(x, y + 1, width, kRowHeight - 2), LabelStyle{13, align | Qt::AlignVCenter},
-                          name.isEmpty() ? QString() : "Label_KousinSettei_" + name + controlName("_", i + 1));
-            x += width;
-            return l;
-        };
-        cells_[i][0] = label(QString(), 34, kCellNames[0]);
-        label(QStringLiteral("の"), 16);
-        cells_[i][1] = label(QString(), 20, kCellNames[1], Qt::AlignRight);
-        label(QStringLiteral("位"), 16);
-        label(QStringLiteral("を"), 18);
-        cells_[i][2] = label(QString(), 34, kCellNames[2]);
-        label(QStringLiteral("の"), 16);
-        cells_[i][3] = label(QString(), 20, kCellNames[3], Qt::AlignRight);
-        label(QStringLiteral("位"), 16);
-        label(QStringLiteral("に"), 22);
-        cells_[i][4] = label(QString(), 150, kCellNames[4], Qt::AlignLeft);
+        for (const RowPart& part : kRowParts) {
+            const QString name = part.cell < 0 ? QString()
+                                               : QStringLiteral("Label_KousinSettei_") + QString::fromUtf8(part.text) +
+                                                     controlName("_", i + 1);
+            QLabel* l = makeLabel(p, QString(), QRect(x, y + 1, part.width, kRowHeight - 2),
+                                  LabelStyle{13, part.align | Qt::AlignVCenter}, name);
+            if (part.cell >= 0)
+                cells_[i][part.cell] = l;
+            else
+                words_[i].push_back(l);
+            x += part.width;
+        }
     }
 
     delete_ = new KeyButton(p, "Label_KousinSettei_F2", QStringLiteral("F2"), "Label_KousinSettei_F2_Delete",
@@ -161,6 +168,9 @@ void RuleListPanel::showRows() {
         cells_[i][4]->setText(!shown             ? QString()
                               : isLastingRule(r) ? QStringLiteral("更新規則として設定")
                                                  : QStringLiteral("一時規則として設定"));
+        std::size_t w = 0;
+        for (const RowPart& part : kRowParts)
+            if (part.cell < 0) words_[i][w++]->setText(shown ? QString::fromUtf8(part.text) : QString());
         frames_[i]->setSelected(i == row_);
     }
     showIndex();

@@ -54,6 +54,7 @@ private:
     QLabel* count_;
     std::array<RowFrame*, kRows> frames_{};
     std::array<std::array<QLabel*, 5>, kRows> cells_{};  // target group, rank, source group, rank, kind
+    std::array<std::vector<QLabel*>, kRows> words_;      // "の", "位", "を", …: blank past the last rule
     KeyButton* delete_;
     KeyButton* close_;
     QFrame* confirm_;
