@@ -16,10 +16,11 @@ constexpr int kFormWidth = form_layout::kFormWidth;
 constexpr int kFirstTick = 100;
 constexpr int kShowFor = 2000;
 constexpr int kShowFailureFor = 4000;   // a failed save is worth a longer look
-constexpr int kReadPerCharacter = 150;  // a long message stays until it can be read
+constexpr int kReadPerCharacter = 150;  // a long message stays until it can be read,
+constexpr int kShowLongestFor = 15000;  // but does not cover the screen for long
 
 int readingTime(const QString& text) {
-    return std::max(kShowFailureFor, int(text.size()) * kReadPerCharacter);
+    return std::clamp(int(text.size()) * kReadPerCharacter, kShowFailureFor, kShowLongestFor);
 }
 
 QFrame* messagePanel(QWidget* form, const char* name, int width, const QString& text, QLabel** label = nullptr) {
@@ -87,10 +88,11 @@ void TimedMessages::showMessage(const QString& text) {
     // whole; a text wider than the form goes on over more lines.
     const QFontMetrics metrics = saveErrText_->fontMetrics();
     const int width = std::clamp(metrics.horizontalAdvance(text) + 40, 420, kFormWidth - 20);
-    const QRect lines = metrics.boundingRect(QRect(0, 0, width - 40, 0), Qt::TextWordWrap, text);
-    const int height = std::max(40, lines.height() + 18);
+    const QRect textRect = QRect(0, 0, width, 0).adjusted(10, 0, -10, 0);
+    const int lines = metrics.boundingRect(textRect, Qt::TextWordWrap, text).height();
+    const int height = std::max(40, lines + 18);
     saveErr_->setGeometry(QRect((kFormWidth - width) / 2, saveErr_->y(), width, height));
-    saveErrText_->setGeometry(saveErr_->rect().adjusted(20, 0, -20, 0));
+    saveErrText_->setGeometry(textRect.adjusted(0, 0, 0, height));
     // A message already showing stays up for its full time with the new text.
     if (saveErr_->isVisible()) {
         saveErrTimer_->setInterval(saveErrShowFor_);

@@ -65,6 +65,9 @@ TEST_F(SuspendedColumn, TheFifteenthSuspendedTeamComesBack) {
     click(child("Label_KousinExec"));
     EXPECT_EQ(revisedCell(2, 1), QStringLiteral("休会14"));
     EXPECT_EQ(revisedCell(4, 1), QStringLiteral("チーム30")) << "the last team moves on to a new group";
+    click(child("Label_PreTeamName_5_10"));  // the line tells where the team now stands
+    EXPECT_EQ(text("Label_KousinNextBu"), "B2");
+    EXPECT_EQ(text("Label_KousinNextJun"), " 1");
 
     // The revised column lost the returning team; its end shows a free row to suspend into.
     while (scroll("Image_After_Down")) {

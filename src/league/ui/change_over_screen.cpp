@@ -1,6 +1,7 @@
 #include "league/ui/change_over_screen.h"
 
 #include <QFrame>
+#include <algorithm>
 
 #include "form/focus_codes.h"
 #include "form/form_colors.h"
@@ -196,7 +197,8 @@ void ChangeOverScreen::showRuleLine() {
 }
 
 // A draft cell shows where its team goes: the revised place its stored rule names, or the
-// same place. "変更する" waits for a revised cell to be clicked.
+// same place; a suspended team, the place it now has. "変更する" waits for a revised cell to
+// be clicked.
 void ChangeOverScreen::selectDraft(int slot) {
     draftSlot_ = slot;
     ruleIndex_ = slot;
@@ -205,6 +207,9 @@ void ChangeOverScreen::selectDraft(int slot) {
     if (isGroupSlot(slot)) {
         const int source = ruleSourceFor(s_.dir, slot + 1);
         if (source >= 1 && source <= kTeamPositions) target = source - 1;
+    } else if (const int team = m_.RankedTeamRecord[slot]; team != 0) {
+        const auto at = std::find(m_.NextTermTeam.begin(), m_.NextTermTeam.end(), team);
+        if (at != m_.NextTermTeam.end()) target = int(at - m_.NextTermTeam.begin());
     }
     revisedSlot_ = target;
     scrollToShow(LineUpGrid::Kind::Draft, draftSlot_);

@@ -6,19 +6,6 @@
 #include "league/ui/team_panel_support.h"
 #include "store/text_ops.h"
 
-namespace {
-
-// One side of a rule: a group's rank, or a row of the suspended column.
-QString placeText(const LeagueModel& m, int position, bool draft) {
-    if (position >= 1 && position <= kTeamPositions)
-        return QStringLiteral("%1の%2位").arg(groupText(m, position - 1, draft)).arg(rowOfPosition(position) + 1);
-    if (position > kTeamPositions && position <= kChangePositions)
-        return QStringLiteral("%1の%2行").arg(groupText(m, position - 1, draft)).arg(position - kTeamPositions);
-    return QStringLiteral("%1番").arg(position);
-}
-
-}  // namespace
-
 QString groupText(const LeagueModel& m, int slot, bool draft) {
     if (!isGroupSlot(slot)) return draft ? QStringLiteral("休止中") : QStringLiteral("休止予定");
     const int g = slot / kTeamsPerGroup;
@@ -26,8 +13,20 @@ QString groupText(const LeagueModel& m, int slot, bool draft) {
     return letters.isEmpty() ? QStringLiteral("%1番目").arg(g + 1) : letters;
 }
 
+PlaceWords placeWords(const LeagueModel& m, int position, bool draft) {
+    if (position >= 1 && position <= kTeamPositions)
+        return {groupText(m, position - 1, draft), rowOfPosition(position) + 1, QStringLiteral("位")};
+    if (position > kTeamPositions && position <= kChangePositions)
+        return {groupText(m, position - 1, draft), position - kTeamPositions, QStringLiteral("行")};
+    return {QString(), position, QStringLiteral("番")};
+}
+
 QString ruleText(const LeagueModel& m, const ChangeOverRule& r) {
-    return QStringLiteral("%1を%2に").arg(placeText(m, r.target, true), placeText(m, r.source, false));
+    const auto place = [&m](int position, bool draft) {
+        const PlaceWords w = placeWords(m, position, draft);
+        return (w.group.isEmpty() ? QString() : w.group + QStringLiteral("の")) + QString::number(w.number) + w.unit;
+    };
+    return QStringLiteral("%1を%2に").arg(place(r.target, true), place(r.source, false));
 }
 
 QString unusedRulesMessage(const LeagueModel& m, const std::vector<UnusedRule>& unused) {

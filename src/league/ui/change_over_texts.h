@@ -11,6 +11,15 @@
 // or the revised grid's suspended column.
 QString groupText(const LeagueModel& m, int slot, bool draft);
 
+// One side of a rule in its words: the group's letters and rank and "位", or the suspended
+// column's caption, row and "行"; a position that is neither reads as its number and "番".
+struct PlaceWords {
+    QString group;
+    int number = 0;
+    QString unit;
+};
+PlaceWords placeWords(const LeagueModel& m, int position, bool draft);
+
 // A rule as the screen reads it, draft cell first: "A1の10位をB2の1位に".
 QString ruleText(const LeagueModel& m, const ChangeOverRule& r);
 
