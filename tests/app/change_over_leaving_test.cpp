@@ -22,7 +22,10 @@ protected:
     void prepareFiles() override { layLeague(folder_, LeagueShape{3, 10, 2, 3, 0}); }
 
     QFrame* screen() const { return child<QFrame>("Panel_Kousin"); }
-    QFrame* question() const { return child<QFrame>("Panel_KousinChuusi"); }
+    bool asked() const {
+        QFrame* question = child<QFrame>("Panel_KousinChuusi");
+        return question && question->isVisible();
+    }
     QString text(const QString& name) const { return child<QLabel>(name)->text(); }
     QString revisedCell(int column, int row) const {
         return text(QString::asprintf("Label_NextTeamName_%d_%02d", column, row));
@@ -58,14 +61,14 @@ TEST_F(ChangeOverLeaving, AHalfExchangeIsAskedAboutAndReopensWithEveryTeamOnce) 
     ASSERT_EQ(revisedCell(1, 10), QString());
 
     key(Qt::Key_Escape);
-    ASSERT_TRUE(question()->isVisible());
+    ASSERT_TRUE(asked());
     EXPECT_EQ(text("Label_KousinChuusi"), QStringLiteral("チームの入れ替えを中止しますか？"));
     EXPECT_TRUE(text("Label_KousinChuusiMsg_3").contains(QStringLiteral("更新規則はそのまま残ります")));
     EXPECT_EQ(focusName(), "Edit_KousinCommandChoose");
     click(child("Label_NextTeamName_1_01"));  // the screen waits for the answer
     EXPECT_EQ(text("Label_KousinNextJun"), " 1");
     key(Qt::Key_Return);  // "いいえ" is chosen at first
-    EXPECT_FALSE(question()->isVisible());
+    EXPECT_FALSE(asked());
     EXPECT_TRUE(screen()->isVisible());
     EXPECT_EQ(focusName(), "Edit_KousinCommandChoose");
     EXPECT_EQ(revisedCell(2, 1), teamName(10));
@@ -82,7 +85,7 @@ TEST_F(ChangeOverLeaving, AHalfExchangeIsAskedAboutAndReopensWithEveryTeamOnce) 
     EXPECT_EQ(revisedCell(2, 1), teamName(10));
     EXPECT_EQ(timesPlaced(), std::vector<int>(30, 1));
     key(Qt::Key_F9);  // nothing but rules: no question
-    EXPECT_FALSE(question()->isVisible());
+    EXPECT_FALSE(asked());
     EXPECT_FALSE(screen()->isVisible());
 }
 
@@ -91,7 +94,7 @@ TEST_F(ChangeOverLeaving, ASuspensionIsAskedAboutAndTheQuestionIsAnsweredByClick
     open();
     move(3, 10, 5, 4);
     click(child("Label_NotChange"));
-    ASSERT_TRUE(question()->isVisible());
+    ASSERT_TRUE(asked());
     click(child("Label_ChangeExec"));  // F1 of the screen waits too
     EXPECT_TRUE(screen()->isVisible());
     click(child("Label_KousinChuusi_F9_Msg"));

@@ -132,6 +132,7 @@ TEST_F(ChangeOverTest, CancellingGoesBackToWhereTheScreenWasOpenedFrom) {
     key(Qt::Key_F2);
     ASSERT_EQ(model().resultTeams[3], 1);
     key(Qt::Key_F9);  // new counts are no rule: asked first, answered はい
+    ASSERT_NE(child("Panel_KousinChuusi"), nullptr);
     ASSERT_TRUE(child("Panel_KousinChuusi")->isVisible());
     key(Qt::Key_F1);
     EXPECT_EQ(model().resultTeams[0], 10) << "the newest term's counts again";

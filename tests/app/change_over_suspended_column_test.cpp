@@ -36,6 +36,10 @@ protected:
     // A press on the arrow, shown pressed only when it can scroll, then its release.
     bool scroll(const char* name) {
         ArrowPicture* a = arrow(name);
+        if (!a) {
+            ADD_FAILURE() << "no arrow " << name;
+            return false;
+        }
         QTest::mousePress(a, Qt::LeftButton);
         const bool pressed = a->isPressed();
         QTest::mouseRelease(a, Qt::LeftButton);
