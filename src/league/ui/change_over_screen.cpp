@@ -99,7 +99,10 @@ ChangeOverScreen::ChangeOverScreen(QWidget* form, FormServices& services)
     question_ = new LeaveQuestion(makeOverlayPanel(p, "Panel_KousinChuusi", kQuestion));
     connect(question_, &LeaveQuestion::answered, this, [this](bool yes) {
         st_.sidePanelOpen = 0;
-        if (yes) leave();
+        if (yes)
+            leave();
+        else
+            keyBox_->setFocus(Qt::OtherFocusReason);
     });
 
     // The sub-panels lie over the screen.
