@@ -15,7 +15,13 @@ namespace {
 constexpr int kFormWidth = form_layout::kFormWidth;
 constexpr int kFirstTick = 100;
 constexpr int kShowFor = 2000;
-constexpr int kShowFailureFor = 4000;  // a failed save is worth a longer look
+constexpr int kShowFailureFor = 4000;   // a failed save is worth a longer look
+constexpr int kReadPerCharacter = 150;  // a long message stays until it can be read,
+constexpr int kShowLongestFor = 15000;  // but does not cover the screen for long
+
+int readingTime(const QString& text) {
+    return std::clamp(int(text.size()) * kReadPerCharacter, kShowFailureFor, kShowLongestFor);
+}
 
 QFrame* messagePanel(QWidget* form, const char* name, int width, const QString& text, QLabel** label = nullptr) {
     QFrame* panel = new QFrame(form);
@@ -51,6 +57,7 @@ TimedMessages::TimedMessages(QWidget* form, FocusTable& focus)
       notDelete_(
           messagePanel(form, "Panel_NotDelete", 420, QStringLiteral("■２回削除はできません。一度終了させてください■"))),
       saveErr_(messagePanel(form, "Panel_SaveErr", 560, QString(), &saveErrText_)) {
+    saveErrText_->setWordWrap(true);
     saveErr_->move(form_layout::kMessagePanel.x() - 70, form_layout::kMessagePanel.y() + 48);
     connect(errTimer_, &QTimer::timeout, this, &TimedMessages::Timer_ErrMsgTimer);
     connect(notDeleteTimer_, &QTimer::timeout, this, &TimedMessages::Timer_NotDeleteTimer);
@@ -76,13 +83,19 @@ void TimedMessages::showSaveFailure(const QString& fileName) {
 
 void TimedMessages::showMessage(const QString& text) {
     saveErrText_->setText(text);
-    // The panel is as wide as its text, centred on the form, so that a long file name is read whole.
-    const int width = std::clamp(saveErrText_->fontMetrics().horizontalAdvance(text) + 40, 420, kFormWidth - 20);
-    saveErr_->setGeometry(QRect((kFormWidth - width) / 2, saveErr_->y(), width, saveErr_->height()));
-    saveErrText_->setGeometry(saveErr_->rect());
+    saveErrShowFor_ = readingTime(text);
+    // The panel is as wide as its text, centred on the form, so that a long file name is read
+    // whole; a text wider than the form goes on over more lines.
+    const QFontMetrics metrics = saveErrText_->fontMetrics();
+    const int width = std::clamp(metrics.horizontalAdvance(text) + 40, 420, kFormWidth - 20);
+    const QRect textRect = QRect(0, 0, width, 0).adjusted(10, 0, -10, 0);
+    const int lines = metrics.boundingRect(textRect, Qt::TextWordWrap, text).height();
+    const int height = std::max(40, lines + 18);
+    saveErr_->setGeometry(QRect((kFormWidth - width) / 2, saveErr_->y(), width, height));
+    saveErrText_->setGeometry(textRect.adjusted(0, 0, 0, height));
     // A message already showing stays up for its full time with the new text.
     if (saveErr_->isVisible()) {
-        saveErrTimer_->setInterval(kShowFailureFor);
+        saveErrTimer_->setInterval(saveErrShowFor_);
         saveErrTimer_->start();
         return;
     }
@@ -106,7 +119,7 @@ void TimedMessages::Timer_NotDeleteTimer() {
     tick(notDeleteTimer_, notDelete_, kShowFor);
 }
 void TimedMessages::Timer_SaveErrTimer() {
-    tick(saveErrTimer_, saveErr_, kShowFailureFor);
+    tick(saveErrTimer_, saveErr_, saveErrShowFor_);
 }
 
 void TimedMessages::tick(QTimer* timer, QFrame* panel, int showFor) {

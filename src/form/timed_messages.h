@@ -22,7 +22,8 @@ public:
     void showNotDeleteMessage();
     // "■Seiseki.001 に保存できませんでした■" for the file named.
     void showSaveFailure(const QString& fileName);
-    // Any other message in the same style, e.g. why an operation was refused.
+    // Any other message in the same style, e.g. why an operation was refused. A long one
+    // stays longer and, wider than the form, goes on over more lines.
     void showMessage(const QString& text);
     // Cancels a panel-open message that has not appeared yet.
     void cancelPanelOpenMessage();
@@ -50,4 +51,5 @@ private:
     QFrame* notDelete_;
     QFrame* saveErr_;
     QLabel* saveErrText_;
+    int saveErrShowFor_ = 0;
 };

@@ -8,7 +8,6 @@
 #include "store/file_io.h"
 #include "store/record_layout.h"
 #include "store/results_file.h"
-#include "store/settings_files.h"
 #include "store/text_ops.h"
 
 namespace {
@@ -83,37 +82,19 @@ void insertIntoSuspendedColumn(LeagueModel& m, int slot, const Entry& e) {
     m.ChangePositionMap[slot] = e.source;
 }
 
-int draftTeamAt(const LeagueModel& m, int position) {
-    return position >= 1 && position <= kChangePositions ? m.RankedTeamRecord[position - 1] : 0;
-}
-
-// Every group holds the teams the rules put into it.
-void growGroupsToTheirTeams(LeagueModel& m) {
-    for (int g = 0; g < kGroups; ++g)
-        for (int r = kTeamsPerGroup - 1; r >= clampCount(m.resultTeams[g]); --r)
-            if (m.NextTermTeam[g * kTeamsPerGroup + r] != 0) {
-                m.resultTeams[g] = r + 1;
-                break;
-            }
-}
-
-// The draft of one group: its teams by stored rank; those without a rank of their own
-// (none stored, or one another team already has) follow in group order.
+// The draft of one group: its teams by stored rank, teams sharing a rank at that rank in
+// group order, those without a rank after all the ranked ones.
 void draftGroup(LeagueModel& m, std::string_view block, int g) {
     struct Ranked {
         int rank, row;
     };
     std::vector<Ranked> teams;
-    std::array<bool, kTeamsPerGroup + 1> taken{};
     const int rankAt = layouts::offset(layouts::Result, result_field::Rank);
     for (int r = 0; r < kTeamsPerGroup; ++r) {
         const std::size_t at = std::size_t(positionNumber(g, r) - 1) * kResultRecordLength;
         if (!holdsTeam(block.substr(at, 1))) continue;
         int rank = int(parseLong(block.substr(at + rankAt, 2)));
-        if (rank < 1 || rank > kTeamsPerGroup || taken[rank])
-            rank = kTeamsPerGroup + 1;
-        else
-            taken[rank] = true;
+        if (rank < 1 || rank > kTeamsPerGroup) rank = kTeamsPerGroup + 1;
         teams.push_back({rank, r});
     }
     std::stable_sort(teams.begin(), teams.end(), [](const Ranked& a, const Ranked& b) { return a.rank < b.rank; });
@@ -148,34 +129,39 @@ DraftTeams prepareChangeOver(LeagueModel& m, const DataDir& dir) {
             d.names[kTeamPositions + k] = suspended->substr(at, kTeamNameWidth);
     }
 
-    loadChangePositions(m, dir);
-    for (int i = 0; i < kChangePositions; ++i) m.NextTermTeam[i] = draftTeamAt(m, m.ChangePositionMap[i]);
-    growGroupsToTheirTeams(m);
+    Arrangement a = arrangeByRules(m.RankedTeamRecord, m.resultTeams, readChangeOverRules(dir));
+    m.ChangePositionMap = a.sources;
+    m.NextTermTeam = a.teams;
+    m.resultTeams = a.counts;
+    d.unusedRules = std::move(a.unused);
     return d;
 }
 
 LineUpChangeResult applyLineUpChange(LeagueModel& m, const DataDir& dir, int q, int p) {
     LineUpChangeResult result;
     if (q < 0 || q >= kChangePositions || p < 0 || p >= kChangePositions) return result;
-    if (!isGroupSlot(q) && !isGroupSlot(p)) return result;
     const int team = m.RankedTeamRecord[q];
+    if (team == 0 || (!isGroupSlot(q) && !isGroupSlot(p))) return result;
     const Entry moving{q + 1, team};
 
     if (isGroupSlot(q) && isGroupSlot(p)) {
-        result.kind = LineUpChange::Moved;
         result.saved = storeChangeOverRule(dir, q + 1, p + 1);
+        if (!result.saved) {
+            result.kind = LineUpChange::NotSaved;
+            return result;
+        }
+        result.kind = LineUpChange::Moved;
         // The team sits in one place only; whoever held p leaves the line-up until placed again.
         for (int i = 0; i < kSuspendedColumn; ++i)
             if (i != p && m.ChangePositionMap[i] == q + 1) m.ChangePositionMap[i] = m.NextTermTeam[i] = 0;
-        for (int i = findInSuspendedColumn(m, team); team != 0 && i >= 0; i = findInSuspendedColumn(m, team))
+        for (int i = findInSuspendedColumn(m, team); i >= 0; i = findInSuspendedColumn(m, team))
             removeFromSuspendedColumn(m, i);
         m.ChangePositionMap[p] = moving.source;
         m.NextTermTeam[p] = team;
         const int g = p / kTeamsPerGroup, r = p % kTeamsPerGroup;
-        if (team != 0 && r >= m.resultTeams[g]) m.resultTeams[g] = r + 1;
+        if (r >= m.resultTeams[g]) m.resultTeams[g] = r + 1;
         return result;
     }
-    if (team == 0) return result;
 
     std::vector<Entry> entries = groupEntries(m);
     std::array<int, kGroups> counts = m.resultTeams;
@@ -193,7 +179,7 @@ LineUpChangeResult applyLineUpChange(LeagueModel& m, const DataDir& dir, int q, 
             return result;
         }
         if (listed >= 0) removeFromSuspendedColumn(m, listed);
-        insertIntoSuspendedColumn(m, p, moving);
+        insertIntoSuspendedColumn(m, std::min(p, kSuspendedColumn + suspendedColumnLength(m.NextTermTeam)), moving);
         m.resultTeams = counts;
         pour(m, entries);
         result.kind = LineUpChange::Suspended;
@@ -293,4 +279,10 @@ LineUpProblem checkLineUp(const LeagueModel& m) {
     }
     if (suspended > kMaxSuspended) return {LineUpProblem::TooManySuspended};
     return p;
+}
+
+int suspendedColumnLength(const std::array<int, kChangePositions>& teams) {
+    for (int i = kChangePositions - 1; i >= kSuspendedColumn; --i)
+        if (teams[i] != 0) return i - kSuspendedColumn + 1;
+    return 0;
 }

@@ -18,19 +18,29 @@ std::vector<ChangeOverRule> readChangeOverRules(const DataDir& dir) {
 
 SaveResult storeChangeOverRule(const DataDir& dir, int target, int source) {
     const std::string path = dir.path(files::kChangePositions);
+    const bool ownPlace = target == source;  // what every position does without a rule
     auto bytes = fileio::readAll(path);
-    if (!bytes) return writeChangeOverRule(dir, target, source);
+    if (!bytes) {
+        if (ownPlace && fileio::fileSize(path) < 0) return SaveResult::saved();
+        return writeChangeOverRule(dir, target, source);
+    }
     const std::vector<ChangeOverRule> rules = readChangeOverRules(dir);
     bool stale = false;
-    for (const ChangeOverRule& r : rules) stale |= r.source == source && r.target != target;
-    if (!stale) return writeChangeOverRule(dir, target, source);
+    int sameTarget = 0;
+    for (const ChangeOverRule& r : rules) {
+        stale |= r.source == source && r.target != target;
+        sameTarget += r.target == target;
+    }
+    if (!stale && !ownPlace && sameTarget <= 1) return writeChangeOverRule(dir, target, source);
+    if (!stale && sameTarget == 0) return SaveResult::saved();
 
     std::string out;
-    bool placed = false;
+    bool placed = ownPlace;
     for (std::size_t i = 0; i < rules.size(); ++i) {
         const std::string record = bytes->substr(i * kChangePositionRecordLength, kChangePositionRecordLength);
-        if (rules[i].target == target && !placed) {
-            out += record.substr(0, 3) + formatNumber(source, 3) + " \n";  // the target's bytes as they were
+        if (rules[i].target == target) {
+            if (!placed)
+                out += record.substr(0, 3) + formatNumber(source, 3) + " \n";  // the target's bytes as they were
             placed = true;
         } else if (rules[i].source != source) {
             out += record;

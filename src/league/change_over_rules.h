@@ -18,9 +18,11 @@ struct ChangeOverRule {
 std::vector<ChangeOverRule> readChangeOverRules(const DataDir& dir);
 
 // Stores the rule target -> source made on the change-over screen: the record of that target
-// is rewritten in place, or one is appended. A rule of another target for the same revised
-// position no longer holds (its team was moved out of it on screen) and is removed, so that
-// the rules give the same line-up whatever order they are read in.
+// is rewritten in place (a later one for the same target, which an older file may hold, is
+// removed), or one is appended. A rule of another target for the same revised position no
+// longer holds (its team was moved out of it on screen) and is removed, so that the rules give
+// the same line-up whatever order they are read in. A team put back in its own place needs no
+// rule: the target's record is removed and none is written.
 SaveResult storeChangeOverRule(const DataDir& dir, int target, int source);
 
 // A rule between two team positions; any other record (the older program wrote some for the

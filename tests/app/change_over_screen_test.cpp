@@ -10,6 +10,7 @@
 
 #include "form/timed_messages.h"
 #include "league/ui/arrow_picture.h"
+#include "store/file_io.h"
 #include "store/sjis.h"
 #include "support/form_fixture.h"
 #include "support/league_folder.h"
@@ -130,7 +131,10 @@ TEST_F(ChangeOverTest, CancellingGoesBackToWhereTheScreenWasOpenedFrom) {
     typeInto("Edit_Panel_LeagueTeamSuu_Kyuubu_04", "1");
     key(Qt::Key_F2);
     ASSERT_EQ(model().resultTeams[3], 1);
-    key(Qt::Key_F9);
+    key(Qt::Key_F9);  // new counts are no rule: asked first, answered はい
+    ASSERT_NE(child("Panel_KousinChuusi"), nullptr);
+    ASSERT_TRUE(child("Panel_KousinChuusi")->isVisible());
+    key(Qt::Key_F1);
     EXPECT_EQ(model().resultTeams[0], 10) << "the newest term's counts again";
     EXPECT_EQ(model().resultTeams[3], 0);
     EXPECT_FALSE(screen()->isVisible());
@@ -173,12 +177,43 @@ TEST_F(ChangeOverTest, AnIncompleteLineUpIsRefusedWithItsReasonAndTheScreenStays
     move(1, 10, 2, 1);  // half an exchange
     const std::string results = folder_.read("Data/Seiseki.001"), snapshot = folder_.read("Data/Info.old");
     key(Qt::Key_F1);
-    EXPECT_EQ(shownMessage(), QStringLiteral("■A1 の 10 位が空いています■"));
+    EXPECT_EQ(shownMessage(), QStringLiteral("■A1 の 10 位が空いています（更新規則「A1の10位をB2の1位に」）■"));
     EXPECT_TRUE(screen()->isVisible());
     EXPECT_EQ(focusName(), "Edit_KousinCommandChoose");
     EXPECT_EQ(folder_.read("Data/Seiseki.001"), results);
     EXPECT_EQ(folder_.read("Data/Info.old"), snapshot);
     EXPECT_FALSE(folder_.exists("Backup"));
+}
+
+TEST_F(ChangeOverTest, AnEmptyDraftCellOrAMissingRevisedCellMovesNothing) {
+    openFromCommandPanel();
+    move(4, 1, 1, 1);  // the fourth group has no team: its cells are empty
+    EXPECT_EQ(revisedCell(1, 1), teamName(1));
+    move(5, 5, 5, 1);  // no fifth suspended team either
+    EXPECT_EQ(revisedCell(5, 1), QStringLiteral("休会0"));
+
+    clickNamed("Label_PreTeamName_1_02");
+    clickNamed("Label_KousinExec");  // no revised cell chosen
+    EXPECT_EQ(shownMessage(), QStringLiteral("■下段の移す先をクリックしてから「変更する」を押してください■"));
+    EXPECT_EQ(revisedCell(1, 2), teamName(2));
+    EXPECT_FALSE(folder_.exists("Data/ChangePos.001") && !folder_.read("Data/ChangePos.001").empty());
+    key(Qt::Key_F9);
+    EXPECT_FALSE(screen()->isVisible()) << "nothing changed, nothing asked";
+}
+
+TEST_F(ChangeOverTest, AMoveWhoseRuleCannotBeStoredIsNotShown) {
+    openFromCommandPanel();
+    const std::string path = folder_.path("Data/ChangePos.001");
+    fileio::testing::failWritesWhen(
+        [path](const fileio::testing::WriteAttempt& a) { return a.path.rfind(path, 0) == 0; });
+    move(1, 10, 2, 1);
+    fileio::testing::reset();
+    EXPECT_EQ(shownMessage(), QStringLiteral("■ChangePos.001 に保存できませんでした■"));
+    EXPECT_EQ(revisedCell(1, 10), teamName(10));
+    EXPECT_EQ(revisedCell(2, 1), teamName(11));
+    EXPECT_FALSE(folder_.exists("Data/ChangePos.001") && !folder_.read("Data/ChangePos.001").empty());
+    key(Qt::Key_F9);
+    EXPECT_FALSE(screen()->isVisible());
 }
 
 TEST_F(ChangeOverTest, SuspendingAndReturningTeamsOnScreen) {

@@ -10,6 +10,7 @@
 
 #include "league/change_over_rules.h"
 #include "session/league_session.h"
+#include "store/file_io.h"
 #include "store/settings_files.h"
 #include "support/league_folder.h"
 #include "support/records.h"
@@ -61,7 +62,8 @@ protected:
 };
 
 TEST_F(LineUp, TheDraftListsEveryTeamByItsStoredRank) {
-    // Group 1: ranks 3, 1, none, 1 again; group 2: no ranks at all.
+    // Group 1: ranks 3, 1, none, 1 again (a tie: both at rank 1 in row order, before the 3rd);
+    // group 2: no ranks at all.
     std::string block = termBlock({{1, resultRecord("甲", std::string(22, ' ') + " 3")},
                                    {2, resultRecord("乙", std::string(22, ' ') + " 1")},
                                    {3, resultRecord("丙")},
@@ -72,7 +74,7 @@ TEST_F(LineUp, TheDraftListsEveryTeamByItsStoredRank) {
     t.write("Data/Kyuubu.001", teamRecord("代表", "休会一") + teamRecord("代表", "休会二"));
     start();
     EXPECT_EQ(std::vector<int>(m.RankedTeamRecord.begin(), m.RankedTeamRecord.begin() + 5),
-              (std::vector<int>{2, 1, 3, 4, 0}));
+              (std::vector<int>{2, 4, 1, 3, 0}));
     EXPECT_EQ(m.RankedTeamRecord[10], 11);
     EXPECT_EQ(m.RankedTeamRecord[11], 12);
     EXPECT_EQ(m.RankedTeamRecord[200], 201);
@@ -170,6 +172,14 @@ TEST_F(LineUp, AReturnIntoAFullLastGroupIsRefusedOtherwiseTheNextGroupTakesTheLa
     EXPECT_EQ(counts(), (std::array<int, 3>{10, 10, 1}));
 }
 
+TEST_F(LineUp, ASuspensionPastTheColumnsEndJoinsItAtItsEnd) {
+    lay(3, 10, 3);
+    EXPECT_EQ(suspendedColumnLength(m.NextTermTeam), 3);
+    EXPECT_EQ(change(4, 250), LineUpChange::Suspended);
+    EXPECT_EQ(teams(200, 205), (std::vector<int>{201, 202, 203, 5, 0}));
+    EXPECT_EQ(suspendedColumnLength(m.NextTermTeam), 4);
+}
+
 TEST_F(LineUp, TheSuspendedColumnHoldsAHundredTeams) {
     lay(3, 10, 100);
     EXPECT_EQ(applyLineUpChange(m, dir, 3, 200).kind, LineUpChange::SuspendedFull);
@@ -201,15 +211,12 @@ TEST_F(LineUp, NewCountsPourTheLineUpIntoTheGroupsInOrder) {
 
 TEST_F(LineUp, ChecksNameTheFirstProblem) {
     lay(3, 10);
-    t.write("Data/ChangePos.001", rule(10, 11));  // half an exchange
-    start();
+    m.NextTermTeam[9] = 11;  // B1's team in A's 10th row as well
     LineUpProblem p = checkLineUp(m);
     EXPECT_EQ(p.kind, LineUpProblem::Twice);
-    EXPECT_EQ(p.team, 10);
+    EXPECT_EQ(p.team, 11);
 
-    change(10, 9);  // B1 -> A10 completes it
-    EXPECT_EQ(checkLineUp(m).kind, LineUpProblem::None);
-
+    m.NextTermTeam[9] = 10;
     m.NextTermTeam[29] = 0;
     m.resultTeams[2] = 9;
     p = checkLineUp(m);
@@ -226,15 +233,117 @@ TEST_F(LineUp, ChecksNameTheFirstProblem) {
     EXPECT_EQ(checkLineUp(m).kind, LineUpProblem::BadCount);
 }
 
-TEST_F(LineUp, ARuleThatPlacesATeamAfterAGroupsLastTeamGrowsTheGroup) {
+TEST_F(LineUp, ARuleThatPlacesATeamAfterAGroupsLastTeamGrowsTheGroupAndIsNamedForTheGap) {
     lay(3, 8);
     t.write("Data/ChangePos.001", rule(8, 19));  // A8 into B's empty 9th row
     start();
     EXPECT_EQ(m.resultTeams[1], 9);
     EXPECT_EQ(m.NextTermTeam[18], 8);
+    EXPECT_EQ(m.NextTermTeam[7], 0) << "A8 sits in one place only";
     const LineUpProblem p = checkLineUp(m);
-    EXPECT_EQ(p.kind, LineUpProblem::Twice);  // A8 also keeps its own place
-    EXPECT_EQ(p.team, 8);
+    ASSERT_EQ(p.kind, LineUpProblem::Gap);
+    EXPECT_EQ(positionNumber(p.group, p.row), 8);
+    const auto rules = readChangeOverRules(dir);
+    EXPECT_EQ(ruleBehindGap(rules, 8)->source, 19);
+
+    // A gap before a team that a rule placed further down its group names that rule.
+    t.write("Data/ChangePos.001", rule(8, 20));
+    EXPECT_EQ(ruleBehindGap(readChangeOverRules(dir), 19)->target, 8);
+    EXPECT_FALSE(ruleBehindGap(readChangeOverRules(dir), 21).has_value());
+}
+
+TEST_F(LineUp, TheRulesPlaceEveryDraftTeamExactlyOnce) {
+    lay(3, 10);
+    // Half an exchange (A10 to B1): B's first team takes the row A's 10th left.
+    t.write("Data/ChangePos.001", rule(10, 11));
+    start();
+    EXPECT_EQ(teams(9, 11), (std::vector<int>{11, 10}));
+    EXPECT_EQ(checkLineUp(m).kind, LineUpProblem::None);
+    EXPECT_TRUE(names.unusedRules.empty());
+
+    // Two rules for one target in an older file: the later one holds, and the other's revised
+    // slot keeps its own team.
+    t.write("Data/ChangePos.001", rule(10, 21) + rule(10, 11) + rule(11, 10));
+    start();
+    EXPECT_EQ(teams(9, 11), (std::vector<int>{11, 10}));
+    EXPECT_EQ(m.NextTermTeam[20], 21);
+    EXPECT_EQ(checkLineUp(m).kind, LineUpProblem::None);
+}
+
+TEST_F(LineUp, RulesThatPlaceNoTeamThisTermAreNamedAndLeaveTheLineUpAlone) {
+    lay(3, 8);
+    // From A's empty 9th row to B1; a temporary rule of the older program (a suspended team
+    // to A3); a damaged record.
+    t.write("Data/ChangePos.001", rule(9, 11) + rule(205, 3) + rule(0, 4) + rule(11, 9));
+    start();
+    ASSERT_EQ(names.unusedRules.size(), 3u);
+    EXPECT_EQ(names.unusedRules[0].rule.target, 9);
+    EXPECT_EQ(names.unusedRules[0].why, UnusedRule::EmptyDraft);
+    EXPECT_EQ(names.unusedRules[1].rule.target, 205);
+    EXPECT_EQ(names.unusedRules[1].why, UnusedRule::Temporary);
+    EXPECT_EQ(names.unusedRules[2].why, UnusedRule::Temporary);
+    EXPECT_EQ(teams(0, 4), (std::vector<int>{1, 2, 3, 4}));
+    // B1's team goes up to A's 9th row; its own row is the gap the F1 check names.
+    EXPECT_EQ(m.NextTermTeam[8], 11);
+    EXPECT_EQ(m.NextTermTeam[10], 0);
+    EXPECT_EQ(m.resultTeams[0], 9);
+    const LineUpProblem p = checkLineUp(m);
+    EXPECT_EQ(p.kind, LineUpProblem::Gap);
+    EXPECT_EQ(ruleBehindGap(readChangeOverRules(dir), positionNumber(p.group, p.row))->source, 9);
+}
+
+TEST_F(LineUp, AnEmptyDraftCellOrATeamLeftInItsPlaceStoresNoRule) {
+    lay(3, 8);
+    const auto before = m.NextTermTeam;
+    EXPECT_EQ(change(8, 0), LineUpChange::Nothing);  // A's empty 9th row onto A1
+    EXPECT_EQ(change(8, 200), LineUpChange::Nothing);
+    EXPECT_EQ(m.NextTermTeam, before);
+    EXPECT_FALSE(t.exists("Data/ChangePos.001") && !t.read("Data/ChangePos.001").empty());
+
+    EXPECT_EQ(change(1, 1), LineUpChange::Moved);
+    EXPECT_EQ(m.NextTermTeam, before);
+    EXPECT_EQ(t.read("Data/ChangePos.001"), "");
+
+    // Putting a moved team back in its own place takes its rule away.
+    change(1, 10);
+    EXPECT_EQ(t.read("Data/ChangePos.001"), rule(2, 11));
+    change(1, 1);
+    EXPECT_EQ(t.read("Data/ChangePos.001"), "");
+    EXPECT_EQ(m.NextTermTeam[1], 2);
+}
+
+TEST_F(LineUp, ARuleThatCannotBeStoredMovesNothing) {
+    lay(3, 10);
+    const std::string path = t.path("Data/ChangePos.001");
+    fileio::testing::failWritesWhen([&](const fileio::testing::WriteAttempt& a) { return a.path.rfind(path, 0) == 0; });
+    const auto before = m.NextTermTeam;
+    const LineUpChangeResult r = applyLineUpChange(m, dir, 9, 10);
+    fileio::testing::reset();
+    EXPECT_EQ(r.kind, LineUpChange::NotSaved);
+    EXPECT_EQ(r.saved.failedFile(), "Data/ChangePos.001");
+    EXPECT_EQ(m.NextTermTeam, before);
+    EXPECT_EQ(counts(), (std::array<int, 3>{10, 10, 10}));
+}
+
+TEST_F(LineUp, LeavingLosesWhatNoRuleKeeps) {
+    lay(3, 10);
+    EXPECT_FALSE(lineUpDiffersFromRules(m, dir));
+    change(9, 10);  // half an exchange: A10 is empty on screen, but not after reopening
+    EXPECT_TRUE(lineUpDiffersFromRules(m, dir));
+    change(10, 9);
+    EXPECT_FALSE(lineUpDiffersFromRules(m, dir));
+
+    change(4, 200);
+    EXPECT_TRUE(lineUpDiffersFromRules(m, dir));
+    start();
+    change(200, 5);
+    EXPECT_TRUE(lineUpDiffersFromRules(m, dir));
+    start();
+    ASSERT_EQ(reflowTeamsPerGroup(m, {10, 9, 10, 1}).kind, CountsChange::Applied);
+    EXPECT_TRUE(lineUpDiffersFromRules(m, dir));
+    start();
+    ASSERT_EQ(reflowTeamsPerGroup(m, {10, 10, 10}).kind, CountsChange::Applied);
+    EXPECT_FALSE(lineUpDiffersFromRules(m, dir));
 }
 
 }  // namespace

@@ -83,6 +83,8 @@ ArrowPicture::ArrowPicture(QWidget* parent, const QString& name, const QRect& ge
 void ArrowPicture::showPressed(bool pressed) {
     pressed_ = pressed;
     picture_ = readJpeg(pressed ? onPath_ : offPath_);
+    if (picture_ && (points_ == Points::Up || points_ == Points::Down))
+        picture_ = picture_->transformed(QTransform().rotate(90));
     update();
 }
 
@@ -96,12 +98,24 @@ void ArrowPicture::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), form_colors::kWhite);
     p.setPen(form_colors::kSilver);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
-    const QRectF r = QRectF(rect()).adjusted(width() * 0.25, height() * 0.2, -width() * 0.25, -height() * 0.2);
+    const bool across = points_ == Points::Left || points_ == Points::Right;
+    const qreal dx = width() * (across ? 0.25 : 0.2), dy = height() * (across ? 0.2 : 0.25);
+    const QRectF r = QRectF(rect()).adjusted(dx, dy, -dx, -dy);
     QPolygonF triangle;
-    if (points_ == Points::Left)
-        triangle << QPointF(r.left(), r.center().y()) << r.topRight() << r.bottomRight();
-    else
-        triangle << QPointF(r.right(), r.center().y()) << r.topLeft() << r.bottomLeft();
+    switch (points_) {
+        case Points::Left:
+            triangle << QPointF(r.left(), r.center().y()) << r.topRight() << r.bottomRight();
+            break;
+        case Points::Right:
+            triangle << QPointF(r.right(), r.center().y()) << r.topLeft() << r.bottomLeft();
+            break;
+        case Points::Up:
+            triangle << QPointF(r.center().x(), r.top()) << r.bottomLeft() << r.bottomRight();
+            break;
+        case Points::Down:
+            triangle << QPointF(r.center().x(), r.bottom()) << r.topLeft() << r.topRight();
+            break;
+    }
     p.setPen(Qt::NoPen);
     p.setBrush(pressed_ ? form_colors::kBlack : form_colors::kGray);
     p.drawPolygon(triangle);

@@ -16,7 +16,8 @@ std::optional<QImage> readJpeg(const std::string& path);
 class ArrowPicture : public QWidget {
     Q_OBJECT
 public:
-    enum class Points { Left, Right };
+    // Up and Down show the Left and the Right picture turned a quarter clockwise.
+    enum class Points { Left, Right, Up, Down };
     // offPath, onPath: the released and the pressed picture.
     ArrowPicture(QWidget* parent, const QString& name, const QRect& geometry, Points points, std::string offPath,
                  std::string onPath);

@@ -1,6 +1,7 @@
 #include "league/ui/change_over_screen.h"
 
 #include <QFrame>
+#include <algorithm>
 
 #include "form/focus_codes.h"
 #include "form/form_colors.h"
@@ -9,10 +10,13 @@
 #include "form/sjis_text.h"
 #include "league/change_over_rules.h"
 #include "league/ui/arrow_picture.h"
+#include "league/ui/change_over_texts.h"
 #include "league/ui/key_button.h"
+#include "league/ui/leave_question.h"
 #include "league/ui/rule_line.h"
 #include "league/ui/rule_list_panel.h"
 #include "league/ui/team_counts_panel.h"
+#include "league/ui/team_panel_support.h"
 #include "store/calendar.h"
 #include "store/results_file.h"
 #include "store/text_ops.h"
@@ -23,7 +27,7 @@ namespace {
 
 const QRect kScreen(2, 34, 996, 570);
 constexpr int kDraftTop = 6, kRuleLineTop = 242, kRevisedTop = 280, kKeysTop = 524;
-constexpr int kLastRuleIndex = kSuspendedColumn + kSuspendedRowsShown;
+const QRect kQuestion(258, 190, 480, 170);
 
 struct FunctionKey {
     int key;
@@ -67,9 +71,12 @@ ChangeOverScreen::ChangeOverScreen(QWidget* form, FormServices& services)
     connect(revised_, &LineUpGrid::cellClicked, this, &ChangeOverScreen::Label_NextTeamNameClick);
     for (LineUpGrid* g : {draft_, revised_}) {
         const LineUpGrid::Kind kind = g == draft_ ? LineUpGrid::Kind::Draft : LineUpGrid::Kind::Revised;
-        connect(g, &LineUpGrid::arrowPressed, this, [this, kind](int step) { Image_MouseDown(kind, step); });
-        connect(g, &LineUpGrid::arrowReleased, this, [this, kind](int step) { Image_MouseUp(kind, step); });
-        connect(g, &LineUpGrid::arrowClicked, this, [this, kind](int step) { Image_Click(kind, step); });
+        connect(g, &LineUpGrid::arrowPressed, this,
+                [this, kind](LineUpGrid::Scroll scroll, int step) { Image_MouseDown(kind, scroll, step); });
+        connect(g, &LineUpGrid::arrowReleased, this,
+                [this, kind](LineUpGrid::Scroll scroll, int step) { Image_MouseUp(kind, scroll, step); });
+        connect(g, &LineUpGrid::arrowClicked, this,
+                [this, kind](LineUpGrid::Scroll scroll, int step) { Image_Click(kind, scroll, step); });
     }
     connect(ruleLine_, &RuleLine::changeClicked, this, &ChangeOverScreen::Label_KousinExecClick);
     connect(ruleLine_, &RuleLine::previousClicked, this, &ChangeOverScreen::Label_BeforeKimariClick);
@@ -89,11 +96,20 @@ ChangeOverScreen::ChangeOverScreen(QWidget* form, FormServices& services)
     keyBox_ = box("Edit_KousinCommandChoose", focus::ChangeOverKey);
     confirmBox_ = box("Edit_KakuninCommandChoose", focus::TermConfirmKey);
 
+    question_ = new LeaveQuestion(makeOverlayPanel(p, "Panel_KousinChuusi", kQuestion));
+    connect(question_, &LeaveQuestion::answered, this, [this](bool yes) {
+        st_.sidePanelOpen = 0;
+        if (yes)
+            leave();
+        else
+            keyBox_->setFocus(Qt::OtherFocusReason);
+    });
+
     // The sub-panels lie over the screen.
     ruleList_ = new RuleListPanel(form, services);
     counts_ = new TeamCountsPanel(form, services);
     connect(ruleLine_, &RuleLine::ruleListClicked, ruleList_, [this] {
-        if (!counts_->isOpen()) ruleList_->toggle();
+        if (!counts_->isOpen() && !question_->isOpen()) ruleList_->toggle();
     });
     connect(ruleList_, &RuleListPanel::closed, this, [this] {
         st_.focusCode = focus::ChangeOverKey;
@@ -120,26 +136,54 @@ void ChangeOverScreen::open(bool fromCommandPanel) {
     fromCommandPanel_ = fromCommandPanel;
     teams_ = prepareChangeOver(m_, s_.dir);
     st_.panelOpen = 1;
-    draftFirst_ = revisedFirst_ = 0;
+    draftWindow_ = revisedWindow_ = {};
     ruleIndex_ = 0;
+    question_->close();
     raisePanel(panel_);
     for (LineUpGrid* g : {draft_, revised_})
-        for (int step : {-1, 1}) g->arrow(step)->showPressed(false);
+        for (auto scroll : {LineUpGrid::Scroll::Groups, LineUpGrid::Scroll::Rows})
+            for (int step : {-1, 1}) g->arrow(scroll, step)->showPressed(false);
     selectDraft(0);
     st_.focusCode = focus::ChangeOverKey;
     keyBox_->setFocus(Qt::OtherFocusReason);
+    // Rules that place no team this term would otherwise leave their places unexplained.
+    const QString unused = unusedRulesMessage(m_, teams_.unusedRules);
+    if (!unused.isEmpty()) s_.messages.showMessage(unused);
 }
 
 void ChangeOverScreen::redraw() {
-    draft_->show({&m_.RankedTeamRecord, &m_.teamMax, &m_.groupBlock, &teams_}, draftFirst_, draftSlot_);
-    revised_->show({&m_.NextTermTeam, &m_.resultTeams, &m_.groupBlock, &teams_}, revisedFirst_, revisedSlot_);
+    // A column that became shorter keeps no empty window at its end.
+    for (auto kind : {LineUpGrid::Kind::Draft, LineUpGrid::Kind::Revised})
+        window(kind).firstRow = std::min(window(kind).firstRow, lastFirstRow(kind));
+    draft_->show({&m_.RankedTeamRecord, &m_.teamMax, &m_.groupBlock, &teams_}, draftWindow_, draftSlot_);
+    revised_->show({&m_.NextTermTeam, &m_.resultTeams, &m_.groupBlock, &teams_}, revisedWindow_, revisedSlot_);
 }
 
-QString ChangeOverScreen::groupText(int slot, bool draft) const {
-    if (!isGroupSlot(slot)) return draft ? QStringLiteral("休止中") : QStringLiteral("休止予定");
-    const int g = slot / kTeamsPerGroup;
-    const QString letters = fromSjis(trimField(m_.groupBlock.substr(std::size_t(2 * g), 2)));
-    return letters.isEmpty() ? QStringLiteral("%1番目").arg(g + 1) : letters;
+LineUpGrid* ChangeOverScreen::grid(LineUpGrid::Kind kind) const {
+    return kind == LineUpGrid::Kind::Draft ? draft_ : revised_;
+}
+
+LineUpGrid::Window& ChangeOverScreen::window(LineUpGrid::Kind kind) {
+    return kind == LineUpGrid::Kind::Draft ? draftWindow_ : revisedWindow_;
+}
+
+// The draft's column shows its suspended teams; the revised one also a free row after its
+// last entry, where a team can be put to be suspended.
+int ChangeOverScreen::lastFirstRow(LineUpGrid::Kind kind) const {
+    const bool draft = kind == LineUpGrid::Kind::Draft;
+    const int length = suspendedColumnLength(draft ? m_.RankedTeamRecord : m_.NextTermTeam);
+    const int rows = draft ? length : std::min(length + 1, kChangePositions - kSuspendedColumn);
+    return std::max(0, rows - kTeamsPerGroup);
+}
+
+// PageUp and PageDown walk the draft: the places of the groups in use, then the suspended
+// teams.
+int ChangeOverScreen::nextRuleIndex(int step) const {
+    const int groupsEnd = std::max(1, m_.resultGroupCount) * kTeamsPerGroup;
+    const int end = kSuspendedColumn + suspendedColumnLength(m_.RankedTeamRecord);
+    int i = ruleIndex_ + step;
+    if (i >= groupsEnd && i < kSuspendedColumn) i = step > 0 ? kSuspendedColumn : groupsEnd - 1;
+    return i < 0 || i >= end ? ruleIndex_ : i;
 }
 
 QString ChangeOverScreen::teamText(int team) const {
@@ -148,19 +192,27 @@ QString ChangeOverScreen::teamText(int team) const {
 
 void ChangeOverScreen::showRuleLine() {
     const int q = draftSlot_, p = revisedSlot_;
-    ruleLine_->showDraft(groupText(q, true), q % kTeamsPerGroup + 1, !isGroupSlot(q), teamText(m_.RankedTeamRecord[q]));
-    ruleLine_->showRevised(groupText(p, false), p % kTeamsPerGroup + 1, !isGroupSlot(p));
+    const auto rank = [](int slot) {
+        return isGroupSlot(slot) ? slot % kTeamsPerGroup + 1 : slot - kSuspendedColumn + 1;
+    };
+    ruleLine_->showDraft(groupText(m_, q, true), rank(q), !isGroupSlot(q), teamText(m_.RankedTeamRecord[q]));
+    ruleLine_->showRevised(groupText(m_, p, false), rank(p), !isGroupSlot(p));
 }
 
 // A draft cell shows where its team goes: the revised place its stored rule names, or the
-// same place; that place becomes the revised selection, so "変更する" does what the line reads.
+// same place; a suspended team, the place it now has. "変更する" waits for a revised cell to
+// be clicked.
 void ChangeOverScreen::selectDraft(int slot) {
     draftSlot_ = slot;
+    ruleIndex_ = slot;
+    revisedChosen_ = false;
     int target = slot;
     if (isGroupSlot(slot)) {
-        ruleIndex_ = slot;
         const int source = ruleSourceFor(s_.dir, slot + 1);
-        if (source >= 1 && source <= kSuspendedColumn + kSuspendedRowsShown) target = source - 1;
+        if (source >= 1 && source <= kTeamPositions) target = source - 1;
+    } else if (const int team = m_.RankedTeamRecord[slot]; team != 0) {
+        const auto at = std::find(m_.NextTermTeam.begin(), m_.NextTermTeam.end(), team);
+        if (at != m_.NextTermTeam.end()) target = int(at - m_.NextTermTeam.begin());
     }
     revisedSlot_ = target;
     scrollToShow(LineUpGrid::Kind::Draft, draftSlot_);
@@ -171,16 +223,19 @@ void ChangeOverScreen::selectDraft(int slot) {
 
 void ChangeOverScreen::selectRevised(int slot) {
     revisedSlot_ = slot;
+    revisedChosen_ = true;
     redraw();
     showRuleLine();
 }
 
 void ChangeOverScreen::scrollToShow(LineUpGrid::Kind grid, int slot) {
-    if (!isGroupSlot(slot)) return;
-    int& first = grid == LineUpGrid::Kind::Draft ? draftFirst_ : revisedFirst_;
-    const int g = slot / kTeamsPerGroup;
-    if (g < first) first = g;
-    if (g >= first + LineUpGrid::kGroupColumns) first = g - LineUpGrid::kGroupColumns + 1;
+    LineUpGrid::Window& w = window(grid);
+    const bool group = isGroupSlot(slot);
+    int& first = group ? w.firstGroup : w.firstRow;
+    const int at = group ? slot / kTeamsPerGroup : slot - kSuspendedColumn;
+    const int shown = group ? LineUpGrid::kGroupColumns : kTeamsPerGroup;
+    if (at < first) first = at;
+    if (at >= first + shown) first = at - shown + 1;
 }
 
 void ChangeOverScreen::Edit_KousinCommandChooseEnter(int code) {
@@ -190,6 +245,10 @@ void ChangeOverScreen::Edit_KousinCommandChooseEnter(int code) {
 }
 
 void ChangeOverScreen::Edit_KousinCommandChooseKeyDown(int key) {
+    if (question_->isOpen()) {
+        question_->handleKey(key);
+        return;
+    }
     switch (key) {
         case Qt::Key_F1:
         case Qt::Key_F5:
@@ -211,6 +270,7 @@ void ChangeOverScreen::Edit_KousinCommandChooseKeyDown(int key) {
 }
 
 void ChangeOverScreen::functionKey(int key) {
+    if (question_->isOpen()) return;
     if (key == Qt::Key_F5) {
         // F5 opens the teams per group, or closes them again; not over the rule list.
         if (!ruleList_->isOpen()) counts_->toggle();
@@ -223,29 +283,35 @@ void ChangeOverScreen::functionKey(int key) {
 
 void ChangeOverScreen::Label_PreTeamNameClick(int column, int row) {
     if (st_.sidePanelOpen) return;
-    selectDraft(LineUpGrid::slotOf(draftFirst_, column, row));
+    selectDraft(LineUpGrid::slotOf(draftWindow_, column, row));
 }
 
 void ChangeOverScreen::Label_NextTeamNameClick(int column, int row) {
     if (st_.sidePanelOpen) return;
-    selectRevised(LineUpGrid::slotOf(revisedFirst_, column, row));
+    selectRevised(LineUpGrid::slotOf(revisedWindow_, column, row));
 }
 
 void ChangeOverScreen::Label_KousinExecClick() {
     if (st_.sidePanelOpen) return;
+    if (!revisedChosen_) {
+        if (m_.RankedTeamRecord[draftSlot_] != 0)
+            s_.messages.showMessage(QStringLiteral("■下段の移す先をクリックしてから「変更する」を押してください■"));
+        return;
+    }
     const LineUpChangeResult r = applyLineUpChange(m_, s_.dir, draftSlot_, revisedSlot_);
     switch (r.kind) {
         case LineUpChange::Nothing:
             return;
         case LineUpChange::Moved:
+        case LineUpChange::NotSaved:  // nothing moved: the screen shows what is stored
             s_.reportSave(r.saved);
             break;
         case LineUpChange::GroupFull:
             s_.messages.showMessage(QStringLiteral("■%1 は10チームのため、これ以上チームを入れられません■")
-                                        .arg(groupText(r.group * kTeamsPerGroup, false)));
+                                        .arg(groupText(m_, r.group * kTeamsPerGroup, false)));
             return;
         case LineUpChange::SuspendedFull:
-            s_.messages.showMessage(QStringLiteral("■休会チームは100チームまでです■"));
+            s_.messages.showMessage(suspendedLimitMessage());
             return;
         case LineUpChange::Suspended:
         case LineUpChange::Returned:
@@ -257,67 +323,43 @@ void ChangeOverScreen::Label_KousinExecClick() {
 
 void ChangeOverScreen::Label_BeforeKimariClick() {
     if (st_.sidePanelOpen) return;
-    ruleIndex_ = std::max(0, ruleIndex_ - 1);
-    if (isGroupSlot(ruleIndex_)) selectDraft(ruleIndex_);
+    selectDraft(nextRuleIndex(-1));
 }
 
 void ChangeOverScreen::Label_AfterKimariClick() {
     if (st_.sidePanelOpen) return;
-    ruleIndex_ = std::min(kLastRuleIndex, ruleIndex_ + 1);
-    if (isGroupSlot(ruleIndex_)) selectDraft(ruleIndex_);
+    selectDraft(nextRuleIndex(1));
 }
 
-bool ChangeOverScreen::canScroll(LineUpGrid::Kind grid, int step) const {
-    const int first = grid == LineUpGrid::Kind::Draft ? draftFirst_ : revisedFirst_;
-    return step < 0 ? first > 0 : first < LineUpGrid::kLastFirstGroup;
+bool ChangeOverScreen::canScroll(LineUpGrid::Kind grid, LineUpGrid::Scroll scroll, int step) {
+    const LineUpGrid::Window& w = window(grid);
+    const bool rows = scroll == LineUpGrid::Scroll::Rows;
+    const int first = rows ? w.firstRow : w.firstGroup;
+    return step < 0 ? first > 0 : first < (rows ? lastFirstRow(grid) : LineUpGrid::kLastFirstGroup);
 }
 
-void ChangeOverScreen::Image_MouseDown(LineUpGrid::Kind grid, int step) {
-    if (st_.sidePanelOpen || !canScroll(grid, step)) return;
-    (grid == LineUpGrid::Kind::Draft ? draft_ : revised_)->arrow(step)->showPressed(true);
+void ChangeOverScreen::Image_MouseDown(LineUpGrid::Kind g, LineUpGrid::Scroll scroll, int step) {
+    if (st_.sidePanelOpen || !canScroll(g, scroll, step)) return;
+    grid(g)->arrow(scroll, step)->showPressed(true);
 }
 
-void ChangeOverScreen::Image_MouseUp(LineUpGrid::Kind grid, int step) {
-    (grid == LineUpGrid::Kind::Draft ? draft_ : revised_)->arrow(step)->showPressed(false);
+void ChangeOverScreen::Image_MouseUp(LineUpGrid::Kind g, LineUpGrid::Scroll scroll, int step) {
+    grid(g)->arrow(scroll, step)->showPressed(false);
 }
 
-void ChangeOverScreen::Image_Click(LineUpGrid::Kind grid, int step) {
-    if (st_.sidePanelOpen || !canScroll(grid, step)) return;
-    (grid == LineUpGrid::Kind::Draft ? draftFirst_ : revisedFirst_) += step;
+void ChangeOverScreen::Image_Click(LineUpGrid::Kind g, LineUpGrid::Scroll scroll, int step) {
+    if (st_.sidePanelOpen || !canScroll(g, scroll, step)) return;
+    LineUpGrid::Window& w = window(g);
+    (scroll == LineUpGrid::Scroll::Rows ? w.firstRow : w.firstGroup) += step;
     redraw();
     showRuleLine();
-}
-
-QString ChangeOverScreen::problemText(const LineUpProblem& p) const {
-    const QString group = p.group >= 0 ? groupText(p.group * kTeamsPerGroup, false) : QString();
-    QString team = teamText(p.team);
-    if (team.isEmpty()) team = QStringLiteral("（名前のないチーム）");
-    switch (p.kind) {
-        case LineUpProblem::NoTeams:
-            return QStringLiteral("■次節の級・部にチームがありません■");
-        case LineUpProblem::BadCount:
-            return QStringLiteral("■%1 の所属チーム数が正しくありません■").arg(group);
-        case LineUpProblem::Gap:
-            return QStringLiteral("■%1 の %2 位が空いています■").arg(group).arg(p.row + 1);
-        case LineUpProblem::BeyondCount:
-            return QStringLiteral("■%1 の %2 位のチームが所属チーム数を超えています■").arg(group).arg(p.row + 1);
-        case LineUpProblem::Twice:
-            return QStringLiteral("■%1 が２か所に入っています■").arg(team);
-        case LineUpProblem::Missing:
-            return QStringLiteral("■%1 が次節のどこにも入っていません■").arg(team);
-        case LineUpProblem::TooManySuspended:
-            return QStringLiteral("■休会チームが100チームを超えます■");
-        case LineUpProblem::None:
-            break;
-    }
-    return QString();
 }
 
 void ChangeOverScreen::execute() {
     const ChangeOverRun run = executeChangeOver(m_, s_.dir, currentDateTime());
     switch (run.outcome) {
         case ChangeOverOutcome::Refused:
-            s_.messages.showMessage(problemText(run.problem));
+            s_.messages.showMessage(problemText(m_, teams_, run.problem, readChangeOverRules(s_.dir)));
             return;
         case ChangeOverOutcome::NoTermStored:
             s_.messages.showMessage(QStringLiteral("■登録済みの節がないため入れ替えできません■"));
@@ -344,7 +386,18 @@ void ChangeOverScreen::execute() {
     s_.focus.restoreFocus();
 }
 
+// Leaving asks first when the screen shows changes that no stored rule keeps.
 void ChangeOverScreen::cancel() {
+    if (!lineUpDiffersFromRules(m_, s_.dir)) {
+        leave();
+        return;
+    }
+    st_.sidePanelOpen = 1;
+    question_->open();
+    keyBox_->setFocus(Qt::OtherFocusReason);
+}
+
+void ChangeOverScreen::leave() {
     hideScreen();
     // Outside the screen the counts per group are the newest term's again; the next opening
     // would count them anew in any case.
@@ -369,6 +422,7 @@ void ChangeOverScreen::cancel() {
 
 void ChangeOverScreen::hideScreen() {
     st_.sidePanelOpen = 0;
+    question_->close();
     for (HiddenKeyBox* b : {keyBox_, confirmBox_})
         if (b->hasFocus()) b->clearFocus();
     panel_->hide();

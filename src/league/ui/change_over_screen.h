@@ -14,6 +14,7 @@
 class QFrame;
 class HiddenKeyBox;
 class KeyButton;
+class LeaveQuestion;
 class RuleLine;
 class RuleListPanel;
 class TeamCountsPanel;
@@ -30,12 +31,8 @@ public:
     bool isOpen() const;
 
     QFrame* panel() const { return panel_; }
-    LineUpGrid* draftGrid() const { return draft_; }
-    LineUpGrid* revisedGrid() const { return revised_; }
     RuleListPanel* ruleList() const { return ruleList_; }
     TeamCountsPanel* teamCounts() const { return counts_; }
-    int draftFirstGroup() const { return draftFirst_; }
-    int revisedFirstGroup() const { return revisedFirst_; }
 
     void Edit_KousinCommandChooseEnter(int focusCode);
     void Edit_KousinCommandChooseKeyDown(int key);
@@ -44,10 +41,11 @@ public:
     void Label_KousinExecClick();
     void Label_BeforeKimariClick();
     void Label_AfterKimariClick();
-    // Image_Before_LeftClick and its three twins: step −1 left, +1 right.
-    void Image_Click(LineUpGrid::Kind grid, int step);
-    void Image_MouseDown(LineUpGrid::Kind grid, int step);
-    void Image_MouseUp(LineUpGrid::Kind grid, int step);
+    // Image_Before_LeftClick and its seven twins: the groups by −1 left, +1 right; the
+    // suspended column's rows by −1 up, +1 down.
+    void Image_Click(LineUpGrid::Kind grid, LineUpGrid::Scroll scroll, int step);
+    void Image_MouseDown(LineUpGrid::Kind grid, LineUpGrid::Scroll scroll, int step);
+    void Image_MouseUp(LineUpGrid::Kind grid, LineUpGrid::Scroll scroll, int step);
     // F1, F5, F9 by key, by "Fn" and by their captions.
     void functionKey(int key);
 
@@ -58,13 +56,16 @@ private:
     void selectRevised(int slot);
     void showRuleLine();
     void scrollToShow(LineUpGrid::Kind grid, int slot);
-    bool canScroll(LineUpGrid::Kind grid, int step) const;
+    LineUpGrid* grid(LineUpGrid::Kind kind) const;
+    LineUpGrid::Window& window(LineUpGrid::Kind kind);
+    int lastFirstRow(LineUpGrid::Kind grid) const;
+    bool canScroll(LineUpGrid::Kind grid, LineUpGrid::Scroll scroll, int step);
+    int nextRuleIndex(int step) const;
     void execute();
     void cancel();
+    void leave();
     void hideScreen();
-    QString groupText(int slot, bool draft) const;
     QString teamText(int team) const;
-    QString problemText(const LineUpProblem& p) const;
 
     QFrame* panel_;
     HiddenKeyBox* keyBox_;
@@ -74,11 +75,12 @@ private:
     RuleLine* ruleLine_;
     RuleListPanel* ruleList_;
     TeamCountsPanel* counts_;
+    LeaveQuestion* question_;
     DraftTeams teams_;
     bool fromCommandPanel_ = false;
-    int draftFirst_ = 0;
-    int revisedFirst_ = 0;
+    LineUpGrid::Window draftWindow_, revisedWindow_;
     int draftSlot_ = 0;
     int revisedSlot_ = 0;
+    bool revisedChosen_ = false;  // the revised cell was clicked since the draft cell was chosen
     int ruleIndex_ = 0;
 };

@@ -31,11 +31,51 @@ constexpr int kCaptionLeft = 6, kCaptionWidth = 22;
 constexpr int kLeftArrowX = 32, kArrowSize = 26;
 constexpr int kGridLeft = 64, kColumnPitch = 176, kColumnWidth = 170;
 constexpr int kRightArrowX = kGridLeft + LineUpGrid::kGroupColumns * kColumnPitch;
-constexpr int kFifthLeft = kRightArrowX + kArrowSize + 10;
+constexpr int kFifthLeft = kRightArrowX + kArrowSize + 10, kFifthWidth = 150;
 constexpr int kHeadHeight = 22, kRowsTop = 26, kRowPitch = 20, kRowHeight = 19;
+constexpr int kRowArrowX = kFifthLeft + kFifthWidth + 4;
 
 int columnLeft(int column) {
     return column <= LineUpGrid::kGroupColumns ? kGridLeft + (column - 1) * kColumnPitch : kFifthLeft;
+}
+
+int columnWidth(int column) {
+    return column <= LineUpGrid::kGroupColumns ? kColumnWidth : kFifthWidth;
+}
+
+// The four arrows: where each stands (below the grid's top) and which picture it shows.
+struct ArrowPlace {
+    LineUpGrid::Scroll scroll;
+    int step;
+    const char* name;     // Image_Before_<name>
+    const char* picture;  // Images/<Zenki|Kouki><picture>_off.jpg
+    ArrowPicture::Points points;
+    QPoint at;
+};
+const ArrowPlace kArrows[] = {
+    {LineUpGrid::Scroll::Groups,
+     -1,
+     "Left",
+     "Left",
+     ArrowPicture::Points::Left,
+     {kLeftArrowX, kRowsTop + 4 * kRowPitch}},
+    {LineUpGrid::Scroll::Groups,
+     1,
+     "Right",
+     "Right",
+     ArrowPicture::Points::Right,
+     {kRightArrowX + 4, kRowsTop + 4 * kRowPitch}},
+    {LineUpGrid::Scroll::Rows, -1, "Up", "Left", ArrowPicture::Points::Up, {kRowArrowX, kRowsTop}},
+    {LineUpGrid::Scroll::Rows,
+     1,
+     "Down",
+     "Right",
+     ArrowPicture::Points::Down,
+     {kRowArrowX, kRowsTop + kTeamsPerGroup* kRowPitch - kArrowSize - 1}},
+};
+
+int arrowIndex(LineUpGrid::Scroll scroll, int step) {
+    return (scroll == LineUpGrid::Scroll::Rows ? 2 : 0) + (step < 0 ? 0 : 1);
 }
 
 QString vertical(const QString& text) {
@@ -66,12 +106,11 @@ LineUpGrid::LineUpGrid(QWidget* panel, Kind kind, int top, const std::string& im
         makeLabel(panel, QStringLiteral("チーム"), QRect(x + 124, top, 44, kHeadHeight), LabelStyle{13});
     }
     makeLabel(panel, draft ? QStringLiteral("休止中") : QStringLiteral("休止予定"),
-              QRect(kFifthLeft, top, kColumnWidth, kHeadHeight),
-              LabelStyle{13, Qt::AlignCenter, kBlack, kSilver, true});
+              QRect(kFifthLeft, top, kFifthWidth, kHeadHeight), LabelStyle{13, Qt::AlignCenter, kBlack, kSilver, true});
 
     for (int c = 1; c <= kColumns; ++c)
         for (int r = 0; r < kTeamsPerGroup; ++r) {
-            const QRect rect(columnLeft(c), top + kRowsTop + r * kRowPitch, kColumnWidth, kRowHeight);
+            const QRect rect(columnLeft(c), top + kRowsTop + r * kRowPitch, columnWidth(c), kRowHeight);
             auto* cell =
                 new GridCell(panel, QString::asprintf("Label_%sTeamName_%d_%02d", qPrintable(pre), c, r + 1), rect);
             cells_[c - 1][r] = cell;
@@ -80,28 +119,32 @@ LineUpGrid::LineUpGrid(QWidget* panel, Kind kind, int top, const std::string& im
 
     const QString zenkiKouki = draft ? QStringLiteral("Zenki") : QStringLiteral("Kouki");
     const QString imageName = draft ? QStringLiteral("Image_Before_") : QStringLiteral("Image_After_");
-    const int arrowTop = top + kRowsTop + 4 * kRowPitch;
-    for (int step : {-1, 1}) {
-        const QString side = step < 0 ? QStringLiteral("Left") : QStringLiteral("Right");
-        const std::string file = images + "/" + (zenkiKouki + side).toStdString();
-        auto* a = new ArrowPicture(
-            panel, imageName + side, QRect(step < 0 ? kLeftArrowX : kRightArrowX + 4, arrowTop, kArrowSize, kArrowSize),
-            step < 0 ? ArrowPicture::Points::Left : ArrowPicture::Points::Right, file + "_off.jpg", file + "_on.jpg");
-        (step < 0 ? left_ : right_) = a;
-        connect(a, &ArrowPicture::pressed, this, [this, step] { emit arrowPressed(step); });
-        connect(a, &ArrowPicture::released, this, [this, step] { emit arrowReleased(step); });
-        connect(a, &ArrowPicture::clicked, this, [this, step] { emit arrowClicked(step); });
+    for (const ArrowPlace& place : kArrows) {
+        const std::string file = images + "/" + (zenkiKouki + place.picture).toStdString();
+        auto* a = new ArrowPicture(panel, imageName + place.name,
+                                   QRect(place.at + QPoint(0, top), QSize(kArrowSize, kArrowSize)), place.points,
+                                   file + "_off.jpg", file + "_on.jpg");
+        arrows_[arrowIndex(place.scroll, place.step)] = a;
+        const Scroll scroll = place.scroll;
+        const int step = place.step;
+        connect(a, &ArrowPicture::pressed, this, [this, scroll, step] { emit arrowPressed(scroll, step); });
+        connect(a, &ArrowPicture::released, this, [this, scroll, step] { emit arrowReleased(scroll, step); });
+        connect(a, &ArrowPicture::clicked, this, [this, scroll, step] { emit arrowClicked(scroll, step); });
     }
 }
 
-int LineUpGrid::slotOf(int firstGroup, int column, int row) {
-    if (column == kColumns) return kSuspendedColumn + row;
-    return (firstGroup + column - 1) * kTeamsPerGroup + row;
+ArrowPicture* LineUpGrid::arrow(Scroll scroll, int step) const {
+    return arrows_[arrowIndex(scroll, step)];
 }
 
-void LineUpGrid::show(const Contents& c, int firstGroup, int selectedSlot) {
+int LineUpGrid::slotOf(const Window& w, int column, int row) {
+    if (column == kColumns) return kSuspendedColumn + w.firstRow + row;
+    return (w.firstGroup + column - 1) * kTeamsPerGroup + row;
+}
+
+void LineUpGrid::show(const Contents& c, const Window& w, int selectedSlot) {
     for (int col = 1; col <= kColumns; ++col) {
-        const int g = firstGroup + col - 1;
+        const int g = w.firstGroup + col - 1;
         const bool group = col <= kGroupColumns;
         if (group) {
             const std::string letters = c.groupBlock->substr(std::size_t(2 * g), 2);
@@ -111,7 +154,7 @@ void LineUpGrid::show(const Contents& c, int firstGroup, int selectedSlot) {
         }
         for (int r = 0; r < kTeamsPerGroup; ++r) {
             GridCell* cell = cells_[col - 1][r];
-            const int slot = slotOf(firstGroup, col, r);
+            const int slot = slotOf(w, col, r);
             const QString text = fromSjis(trimField(c.names->name((*c.teams)[slot])));
             if (cell->text() != text) cell->setText(text);
             const bool inGroup = !group || r < (*c.counts)[g];

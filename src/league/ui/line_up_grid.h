@@ -27,6 +27,10 @@ public:
     static constexpr int kHeight = 226;
 
     enum class Kind { Draft, Revised };
+    // The arrows beside the group columns scroll the groups (step −1 left, +1 right); those
+    // beside the suspended column scroll its rows (−1 up, +1 down).
+    enum class Scroll { Groups, Rows };
+    Q_ENUM(Scroll)
 
     // top: panel y of the grid; imagesFolder: where the arrow pictures are.
     LineUpGrid(QWidget* panel, Kind kind, int top, const std::string& imagesFolder);
@@ -38,25 +42,28 @@ public:
         const std::string* groupBlock;
         const DraftTeams* names;
     };
-    // Shows the groups from firstGroup on and highlights the selected slot (-1: none).
-    void show(const Contents& c, int firstGroup, int selectedSlot);
+    // Where a grid stands: the first group shown and the first row of the suspended column.
+    struct Window {
+        int firstGroup = 0;
+        int firstRow = 0;
+    };
+    // Shows the window of the contents and highlights the selected slot (-1: none).
+    void show(const Contents& c, const Window& w, int selectedSlot);
 
     // The slot of a cell: column 1..5, row 0..9.
-    static int slotOf(int firstGroup, int column, int row);
-    ArrowPicture* arrow(int step) const { return step < 0 ? left_ : right_; }
+    static int slotOf(const Window& w, int column, int row);
+    ArrowPicture* arrow(Scroll scroll, int step) const;
 
 signals:
     void cellClicked(int column, int row);
-    // -1: one group left, +1: one group right.
-    void arrowPressed(int step);
-    void arrowReleased(int step);
-    void arrowClicked(int step);
+    void arrowPressed(LineUpGrid::Scroll scroll, int step);
+    void arrowReleased(LineUpGrid::Scroll scroll, int step);
+    void arrowClicked(LineUpGrid::Scroll scroll, int step);
 
 private:
     Kind kind_;
     std::array<QLabel*, kGroupColumns> letters_{};
     std::array<QLabel*, kGroupColumns> counts_{};
     std::array<std::array<GridCell*, kTeamsPerGroup>, kColumns> cells_{};
-    ArrowPicture* left_ = nullptr;
-    ArrowPicture* right_ = nullptr;
+    std::array<ArrowPicture*, 4> arrows_{};  // groups left, right; rows up, down
 };

@@ -13,6 +13,7 @@
 #include "form/label_factory.h"
 #include "form/selection_frame.h"
 #include "form/sjis_text.h"
+#include "league/ui/change_over_texts.h"
 #include "league/ui/key_button.h"
 #include "store/text_ops.h"
 
@@ -30,18 +31,27 @@ constexpr int kWidth = 430, kHeight = 304;
 constexpr int kRowsTop = 40, kRowPitch = 25, kRowHeight = 23;
 constexpr int kButtonsTop = kRowsTop + RuleListPanel::kRows * kRowPitch + 8;
 
-const char* const kCellNames[] = {"UpLeagueCode", "UpJun", "DownLeagueCode", "DownJun", "Kind"};
-
-// The group letters of a position (1-based), or nothing when it names no group.
-QString groupOf(const LeagueModel& m, int position) {
-    const int g = (position - 1) / kTeamsPerGroup;
-    if (position < 1 || g >= kGroups) return QString();
-    return fromSjis(trimField(m.groupBlock.substr(std::size_t(2 * g), 2)));
-}
-
-QString rankOf(int position) {
-    return position < 1 ? QString() : QStringLiteral("%1").arg((position - 1) % kTeamsPerGroup + 1, 2);
-}
+// A row reads "A1 の 10 位 を B2 の 1 位 に 更新規則として設定": seven values between fixed words.
+enum Cell { UpGroup, UpRank, UpUnit, DownGroup, DownRank, DownUnit, Kind, Word = -1 };
+struct RowPart {
+    int cell;
+    const char* text;  // the value's name suffix, or the fixed word
+    int width;
+    Qt::Alignment align;
+};
+const RowPart kRowParts[] = {
+    {UpGroup, "UpLeagueCode", 52, Qt::AlignCenter},
+    {Word, "の", 16, Qt::AlignCenter},
+    {UpRank, "UpJun", 20, Qt::AlignRight},
+    {UpUnit, "UpI", 16, Qt::AlignCenter},
+    {Word, "を", 18, Qt::AlignCenter},
+    {DownGroup, "DownLeagueCode", 52, Qt::AlignCenter},
+    {Word, "の", 16, Qt::AlignCenter},
+    {DownRank, "DownJun", 20, Qt::AlignRight},
+    {DownUnit, "DownI", 16, Qt::AlignCenter},
+    {Word, "に", 22, Qt::AlignCenter},
+    {Kind, "Kind", 150, Qt::AlignLeft},
+};
 
 }  // namespace
 
@@ -63,25 +73,18 @@ RuleListPanel::RuleListPanel(QWidget* form, FormServices& services)
         frames_[i] = new RowFrame(p, controlName("Shape_KousinSettei_", i + 1), QRect(10, y, kWidth - 20, kRowHeight),
                                   kSilver, kWhite);
         int x = 16;
-        auto label = [&](const QString& text, int width, const QString& name = QString(),
-                         Qt::Alignment align = Qt::AlignCenter) {
-            QLabel* l =
-                makeLabel(p, text, QRect(x, y + 1, width, kRowHeight - 2), LabelStyle{13, align | Qt::AlignVCenter},
-                          name.isEmpty() ? QString() : "Label_KousinSettei_" + name + controlName("_", i + 1));
-            x += width;
-            return l;
-        };
-        cells_[i][0] = label(QString(), 34, kCellNames[0]);
-        label(QStringLiteral("の"), 16);
-        cells_[i][1] = label(QString(), 20, kCellNames[1], Qt::AlignRight);
-        label(QStringLiteral("位"), 16);
-        label(QStringLiteral("を"), 18);
-        cells_[i][2] = label(QString(), 34, kCellNames[2]);
-        label(QStringLiteral("の"), 16);
-        cells_[i][3] = label(QString(), 20, kCellNames[3], Qt::AlignRight);
-        label(QStringLiteral("位"), 16);
-        label(QStringLiteral("に"), 22);
-        cells_[i][4] = label(QString(), 150, kCellNames[4], Qt::AlignLeft);
+        for (const RowPart& part : kRowParts) {
+            const QString name = part.cell < 0 ? QString()
+                                               : QStringLiteral("Label_KousinSettei_") + QString::fromUtf8(part.text) +
+                                                     controlName("_", i + 1);
+            QLabel* l = makeLabel(p, QString(), QRect(x, y + 1, part.width, kRowHeight - 2),
+                                  LabelStyle{13, part.align | Qt::AlignVCenter}, name);
+            if (part.cell >= 0)
+                cells_[i][part.cell] = l;
+            else
+                words_[i].push_back(l);
+            x += part.width;
+        }
     }
 
     delete_ = new KeyButton(p, "Label_KousinSettei_F2", QStringLiteral("F2"), "Label_KousinSettei_F2_Delete",
@@ -154,13 +157,19 @@ void RuleListPanel::showRows() {
         const int k = top_ + i;
         const bool shown = k < int(rules_.size());
         const ChangeOverRule r = shown ? rules_[k] : ChangeOverRule{};
-        cells_[i][0]->setText(shown ? groupOf(m_, r.target) : QString());
-        cells_[i][1]->setText(shown ? rankOf(r.target) : QString());
-        cells_[i][2]->setText(shown ? groupOf(m_, r.source) : QString());
-        cells_[i][3]->setText(shown ? rankOf(r.source) : QString());
-        cells_[i][4]->setText(!shown             ? QString()
-                              : isLastingRule(r) ? QStringLiteral("更新規則として設定")
-                                                 : QStringLiteral("一時規則として設定"));
+        for (const bool draft : {true, false}) {
+            const PlaceWords w = placeWords(m_, draft ? r.target : r.source, draft);
+            const int at = draft ? UpGroup : DownGroup;
+            cells_[i][at]->setText(shown ? w.group : QString());
+            cells_[i][at + 1]->setText(shown ? QStringLiteral("%1").arg(w.number, 2) : QString());
+            cells_[i][at + 2]->setText(shown ? w.unit : QString());
+        }
+        cells_[i][Kind]->setText(!shown             ? QString()
+                                 : isLastingRule(r) ? QStringLiteral("更新規則として設定")
+                                                    : QStringLiteral("一時規則として設定"));
+        std::size_t w = 0;
+        for (const RowPart& part : kRowParts)
+            if (part.cell < 0) words_[i][w++]->setText(shown ? QString::fromUtf8(part.text) : QString());
         frames_[i]->setSelected(i == row_);
     }
     showIndex();
@@ -230,9 +239,7 @@ void RuleListPanel::askToDelete() {
     const int k = top_ + row_;
     if (k >= int(rules_.size())) return;
     const ChangeOverRule r = rules_[k];
-    confirmText_->setText(
-        QStringLiteral("%1の%2位を%3の%4位に　の規則を削除しますか？")
-            .arg(groupOf(m_, r.target), rankOf(r.target).trimmed(), groupOf(m_, r.source), rankOf(r.source).trimmed()));
+    confirmText_->setText(QStringLiteral("%1　の規則を削除しますか？").arg(ruleText(m_, r)));
     confirmChoices_->select(1);
     confirm_->raise();
     confirm_->show();

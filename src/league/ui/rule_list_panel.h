@@ -53,7 +53,8 @@ private:
     QLabel* index_;
     QLabel* count_;
     std::array<RowFrame*, kRows> frames_{};
-    std::array<std::array<QLabel*, 5>, kRows> cells_{};  // target group, rank, source group, rank, kind
+    std::array<std::array<QLabel*, 7>, kRows> cells_{};  // target group, rank, unit; source's; kind
+    std::array<std::vector<QLabel*>, kRows> words_;      // "の", "位", "を", …: blank past the last rule
     KeyButton* delete_;
     KeyButton* close_;
     QFrame* confirm_;

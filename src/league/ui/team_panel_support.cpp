@@ -6,10 +6,14 @@ QString modeText(bool linked) {
     return linked ? QStringLiteral("★ ほかの 級・部 に連動します ★") : QStringLiteral("★ 同 休・部 内だけ影響します ★");
 }
 
+QString suspendedLimitMessage() {
+    return QStringLiteral("■休会できるのは100チームまでです■");
+}
+
 void reportLineUp(FormServices& s, const LineUpResult& r) {
     switch (r.outcome) {
         case LineUpOutcome::ListFull:
-            s.messages.showMessage(QStringLiteral("■休会できるのは100チームまでです■"));
+            s.messages.showMessage(suspendedLimitMessage());
             break;
         case LineUpOutcome::GroupFull:
             s.messages.showMessage(QStringLiteral("■この級・部は10チームで満員です■"));

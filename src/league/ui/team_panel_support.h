@@ -19,6 +19,9 @@ struct TeamPanelHooks {
 // "★ ほかの 級・部 に連動します ★" or "★ 同 休・部 内だけ影響します ★".
 QString modeText(bool linked);
 
+// The one wording of the limit of 100 suspended teams.
+QString suspendedLimitMessage();
+
 // Tells the user why an operation changed nothing: a timed message for a refusal, the failed
 // file for a save. Nothing for one that was done or had nothing to do.
 void reportLineUp(FormServices& s, const LineUpResult& r);
