@@ -39,8 +39,8 @@ inline constexpr int kCityWidth = 20;
 inline constexpr int kStreetWidth = 40;
 
 // Record numbers (1-based) that a lookup found: ascending as found, then the codes of address
-// areas before business codes (putAddressesFirst). A match beyond
-// kMaxMatches sets overflow instead of being added.
+// areas before business codes (putAddressesFirst). A match beyond kMaxMatches sets overflow
+// instead of being added.
 struct MatchList {
     std::vector<long> records;
     bool overflow = false;

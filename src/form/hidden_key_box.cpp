@@ -37,10 +37,6 @@ void HiddenKeyBox::holdKeys() {
     hold_->start();
 }
 
-bool HiddenKeyBox::keysHeld() const {
-    return holding_;
-}
-
 void HiddenKeyBox::releaseKeys() {
     hold_->stop();
     holding_ = false;

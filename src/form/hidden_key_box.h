@@ -15,7 +15,6 @@ public:
     // has been on screen for a moment; a key typed as if into a field (a character) starts that
     // moment again, so that the [Enter] that ends such typing does not answer the panel unseen.
     void holdKeys();
-    bool keysHeld() const;
     // Ends the hold (its timer, "Timer_PanelKeys", firing).
     void releaseKeys();
 
