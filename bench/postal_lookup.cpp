@@ -3,7 +3,8 @@
 //   by code, from the typed code to the record that fills the fields (and to the first
 //   page of the result panel for a prefix);
 //   by reading, from the typed reading to the first page of the result panel, for a
-//   common reading and for one that matches nothing.
+//   common reading, for one that matches nearly the most a lookup may list, and for one that
+//   matches nothing.
 // The dictionary is WORKFOLDER/Zip when a working folder is given as the argument,
 // otherwise one built from the npm data in the cache folder
 // (scripts/build-postal-dictionary.sh --fetch-only puts it there).
@@ -66,11 +67,17 @@ void BM_CodeLookup_1000001(benchmark::State& s) {
 void BM_CodeLookup_Prefix100(benchmark::State& s) {
     codeLookup(s, "100");
 }
+void BM_CodeLookup_Prefix1(benchmark::State& s) {
+    codeLookup(s, "1");  // some 8,600 codes of the whole country
+}
 void BM_CodeIndex_SequentialRead(benchmark::State& s) {
     sequentialRead(s, postal::kCodeIndexFile, 4096 * 23);
 }
 void BM_ReadingLookup_Shinjuku(benchmark::State& s) {
     readingLookup(s, "ｼﾝｼﾞｭｸ", true);
+}
+void BM_ReadingLookup_Hokkaido(benchmark::State& s) {
+    readingLookup(s, "ﾎｯｶｲﾄﾞｳ", true);  // some 9,400 of the 10,000 a lookup may list
 }
 void BM_ReadingLookup_NoMatch(benchmark::State& s) {
     readingLookup(s, "ﾝﾝﾝﾝﾝ", false);
@@ -89,11 +96,19 @@ void registerAll() {
         ->Unit(benchmark::kMicrosecond)
         ->Repetitions(reps)
         ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark("CodeLookup/prefix 1", BM_CodeLookup_Prefix1)
+        ->Unit(benchmark::kMicrosecond)
+        ->Repetitions(reps)
+        ->ReportAggregatesOnly(true);
     benchmark::RegisterBenchmark("CodeIndex/sequential read", BM_CodeIndex_SequentialRead)
         ->Unit(benchmark::kMicrosecond)
         ->Repetitions(reps)
         ->ReportAggregatesOnly(true);
     benchmark::RegisterBenchmark("ReadingLookup/ｼﾝｼﾞｭｸ", BM_ReadingLookup_Shinjuku)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(reps)
+        ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark("ReadingLookup/ﾎｯｶｲﾄﾞｳ", BM_ReadingLookup_Hokkaido)
         ->Unit(benchmark::kMillisecond)
         ->Repetitions(reps)
         ->ReportAggregatesOnly(true);

@@ -31,6 +31,35 @@ std::string_view upToBlank(std::string_view text) {
     return text.substr(0, std::min(text.find(' '), text.size()));
 }
 
+// Text in a field: anything but blanks and control bytes (a damaged file's NULs and line ends).
+bool holdsText(std::string_view field) {
+    for (char c : field)
+        if (static_cast<unsigned char>(c) > 0x20 && c != 0x7F) return true;
+    return false;
+}
+
+// Runs of matches read as one: neighbours closer than kMaxGap records are read through, and
+// a run stops at kMaxRun records (half a megabyte of the business names' file region).
+constexpr long kMaxGap = 8;
+constexpr long kMaxRun = 1024;
+
+// Whether each of records[first, end) carries a business name; they ascend from records[first].
+void readBusinessRun(const std::string& path, const std::vector<long>& records, std::size_t first, std::size_t end,
+                     std::vector<char>& business) {
+    const RecordLayout& l = layouts::get(layouts::PostalLine);
+    const std::size_t at = std::size_t(l.offsets[dict_field::Business]),
+                      width = std::size_t(l.widths[dict_field::Business]);
+    const long base = records[first];
+    // From the first record's business name to the end of the last one's.
+    std::string bytes(std::size_t(records[end - 1] - base) * kRecordLength + width, ' ');
+    std::size_t got = 0;
+    if (!fileio::readAt(path, (base - 1) * kRecordLength + long(at), bytes.data(), bytes.size(), &got)) got = 0;
+    for (std::size_t i = first; i < end; ++i) {
+        const std::size_t from = std::size_t(records[i] - base) * kRecordLength;
+        if (from + width <= got) business[i] = holdsText(std::string_view(bytes).substr(from, width));
+    }
+}
+
 }  // namespace
 
 PostalDictRecord blankRecord() {
@@ -108,6 +137,36 @@ std::vector<PostalDictRecord> readPostalPage(const DataDir& dir, const MatchList
         i += run;
     }
     return page;
+}
+
+bool PostalDictRecord::isBusiness() const {
+    return holdsText(business);
+}
+
+std::string shownTown(const PostalDictRecord& record) {
+    if (!record.isBusiness()) return trimField(record.townShown);
+    return sjis::fromUnicode(kBusinessMarkUtf8) + trimField(record.business);
+}
+
+void putAddressesFirst(const DataDir& dir, MatchList& matches) {
+    std::vector<long>& records = matches.records;
+    std::vector<char> business(records.size(), 0);
+    const std::string path = dir.path(kDictionaryFile);
+    for (std::size_t i = 0; i < records.size();) {
+        std::size_t end = i + 1;
+        // A run goes on while the records ascend closely; a list out of order starts a new one.
+        while (end < records.size() && records[end] > records[end - 1] && records[end] - records[end - 1] <= kMaxGap &&
+               records[end] - records[i] < kMaxRun)
+            ++end;
+        if (records[i] >= 1) readBusinessRun(path, records, i, end, business);
+        i = end;
+    }
+    std::vector<long> ordered;
+    ordered.reserve(records.size());
+    for (int kind = 0; kind < 2; ++kind)
+        for (std::size_t i = 0; i < records.size(); ++i)
+            if (business[i] == kind) ordered.push_back(records[i]);
+    records = std::move(ordered);
 }
 
 std::string streetOfSingleMatch(const PostalDictRecord& record) {

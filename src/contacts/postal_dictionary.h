@@ -21,10 +21,10 @@ inline constexpr const char* kCodeIndexFile = "Zip/ZipNo.idx";
 inline constexpr const char* kReadingIndexFile = "Zip/ZipKana.idx";
 
 inline constexpr int kRecordLength = kPostalLineLength;  // one PostalDictRecord
-inline constexpr int kCodeEntryLength = 23;      // one CodeIndexEntry
-inline constexpr int kCodeKeyLength = 8;         // 7 digits and a blank
-inline constexpr int kReadingEntryLength = 202;  // one ReadingIndexEntry
-inline constexpr int kReadingLength = 200;       // half-width katakana, blank-padded
+inline constexpr int kCodeEntryLength = 23;              // one CodeIndexEntry
+inline constexpr int kCodeKeyLength = 8;                 // 7 digits and a blank
+inline constexpr int kReadingEntryLength = 202;          // one ReadingIndexEntry
+inline constexpr int kReadingLength = 200;               // half-width katakana, blank-padded
 inline constexpr int kMaxMatches = 10000;
 
 // Field numbers of a dictionary record (layouts::PostalLine).
@@ -38,8 +38,9 @@ inline constexpr int kPrefectureWidth = 8;
 inline constexpr int kCityWidth = 20;
 inline constexpr int kStreetWidth = 40;
 
-// Record numbers (1-based, ascending as found) that a lookup found. A match beyond
-// kMaxMatches sets overflow instead of being added.
+// Record numbers (1-based) that a lookup found: ascending as found, then the codes of address
+// areas before business codes (putAddressesFirst). A match beyond kMaxMatches sets overflow
+// instead of being added.
 struct MatchList {
     std::vector<long> records;
     bool overflow = false;
@@ -59,7 +60,21 @@ struct PostalDictRecord {
     std::string town;        // 40 bytes: the town without its surrounding blanks, for the street-number field
     std::string townShown;   // the whole 74-byte town field, for the result row
     std::string business;    // 100 bytes: the business name of a business code
+
+    // A business's own code (事業所), as opposed to the code of an address area.
+    bool isBusiness() const;
 };
+
+// What the town column of the result panel shows for a record (Shift-JIS, without blanks
+// around it): the town of an address area; for a business code, a mark and the business's
+// name, so that a company's own code is never taken for an address.
+std::string shownTown(const PostalDictRecord& record);
+inline constexpr const char* kBusinessMarkUtf8 = "〔事業所〕";
+
+// Reorders a lookup's records so that the codes of address areas come before business codes,
+// each kind keeping its order. Reads the business name of every match from ZipNo.txt, in
+// runs of neighbouring records; a record that cannot be read counts as an address.
+void putAddressesFirst(const DataDir& dir, MatchList& matches);
 
 // Entries of an index that a lookup may use: its whole entries, but no more than ZipNo.txt
 // has whole records. 0 when the index or ZipNo.txt is missing, empty or not a plain file.

@@ -23,13 +23,16 @@ long readEntries(const std::string& path, long first, long count, int entryLengt
     return long(got / entryLength);
 }
 
-LookupResult finish(LookupResult r) {
-    if (r.matchList.overflow)
+// The outcome of a finished search; what was found lists the codes of address areas first.
+LookupResult finish(const DataDir& dir, LookupResult r) {
+    if (r.matchList.overflow) {
         r.outcome = LookupOutcome::TooMany;
-    else if (r.matchList.empty())
+    } else if (r.matchList.empty()) {
         r.outcome = LookupOutcome::NotFound;
-    else
+    } else {
         r.outcome = LookupOutcome::Found;
+        putAddressesFirst(dir, r.matchList);
+    }
     return r;
 }
 
@@ -46,7 +49,7 @@ std::string applyHyphenRule(std::string_view typed) {
 LookupResult lookupByCode(const DataDir& dir, std::string_view typed) {
     LookupResult r;
     r.query = std::string(typed);
-    if (typed.empty() || typed[0] == ' ') return finish(std::move(r));
+    if (typed.empty() || typed[0] == ' ') return finish(dir, std::move(r));
     const long n = usableEntries(dir, kCodeIndexFile, kCodeEntryLength);
     if (n == 0) {
         r.outcome = LookupOutcome::NoDictionary;
@@ -55,7 +58,7 @@ LookupResult lookupByCode(const DataDir& dir, std::string_view typed) {
     r.query = applyHyphenRule(typed);
     const std::string_view query = r.query;
     // Keys are 8 bytes; a longer query can match none of them.
-    if (query.size() > std::size_t(kCodeKeyLength)) return finish(std::move(r));
+    if (query.size() > std::size_t(kCodeKeyLength)) return finish(dir, std::move(r));
 
     const std::string path = dir.path(kCodeIndexFile);
     auto before = [&](std::string_view entry) { return entry.substr(0, query.size()) < query; };
@@ -84,13 +87,14 @@ LookupResult lookupByCode(const DataDir& dir, std::string_view typed) {
     // The run of matching keys from there on, block by block.
     for (long at = lo; got > 0;) {
         for (; i < got; ++i) {
-            if (entry(i).substr(0, query.size()) != query || !r.matchList.add(at + i + 1)) return finish(std::move(r));
+            if (entry(i).substr(0, query.size()) != query || !r.matchList.add(at + i + 1))
+                return finish(dir, std::move(r));
         }
         at += got;
         i = 0;
         got = at < n ? readEntries(path, at, std::min(kCodeBlockEntries, n - at), kCodeEntryLength, block) : 0;
     }
-    return finish(std::move(r));
+    return finish(dir, std::move(r));
 }
 
 LookupResult lookupByReading(const DataDir& dir, std::string_view cityText,
@@ -124,11 +128,11 @@ LookupResult lookupByReading(const DataDir& dir, std::string_view cityText,
             // Only the first blank-free stretch of a reading counts.
             std::string_view stretch = reading.substr(0, std::min(reading.find(' '), reading.size()));
             if (stretch.find(query) != std::string_view::npos && !r.matchList.add(entry + 1))
-                return finish(std::move(r));
+                return finish(dir, std::move(r));
         }
         at += got;
     }
-    return finish(std::move(r));
+    return finish(dir, std::move(r));
 }
 
 }  // namespace postal

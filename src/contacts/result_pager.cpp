@@ -1,5 +1,7 @@
 #include "contacts/result_pager.h"
 
+#include <algorithm>
+
 namespace postal {
 
 bool ResultPager::up() {
@@ -30,7 +32,11 @@ bool ResultPager::pageUp() {
 }
 
 bool ResultPager::pageDown() {
-    if (count_ <= kRows) return false;
+    // A single page: the highlight goes to its last result, as on the last page of a longer list.
+    if (count_ <= kRows) {
+        if (count_ > 0) resultRow_ = int(count_ - 1);
+        return false;
+    }
     long before = resultPageTop_;
     if (count_ >= resultPageTop_ + 2 * kRows)
         resultPageTop_ += kRows;
@@ -48,13 +54,15 @@ bool ResultPager::click(int k) {
 
 int ResultPager::thumbHeight() const {
     if (count_ <= kRows) return kTrackHeight;
-    return int(long(kRows) * kTrackHeight / count_);
+    return std::max(kMinThumbHeight, int(long(kRows) * kTrackHeight / count_));
 }
 
 int ResultPager::thumbTop() const {
-    // Whole numbers, so that an exact quotient is not lost to rounding.
+    // Whole numbers, so that an exact quotient is not lost to rounding. A thumb kept at its
+    // least height stops at the bottom of the track on the last page.
     if (count_ <= kRows) return kTrackTop;
-    return int(resultPageTop_ * kTrackHeight / count_) + kTrackTop;
+    const int top = int(resultPageTop_ * kTrackHeight / count_);
+    return std::min(top, kTrackHeight - thumbHeight()) + kTrackTop;
 }
 
 }  // namespace postal

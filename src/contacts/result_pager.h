@@ -9,6 +9,8 @@ public:
     static constexpr int kRows = 20;
     static constexpr int kTrackHeight = 353;  // the thumb's track, in pixels
     static constexpr int kTrackTop = 50;      // the track's top within the panel
+    // Past about 7,000 results the thumb's share of the track would be under a pixel.
+    static constexpr int kMinThumbHeight = 8;
 
     // A freshly opened panel: first page, first row.
     explicit ResultPager(long count = 0) : count_(count < 0 ? 0 : count) {}
@@ -26,7 +28,7 @@ public:
     bool up();
     bool down();
     bool pageUp();
-    // A list of 20 or fewer has one page; PageDown leaves it as it is.
+    // A list of 20 or fewer has one page: PageDown only highlights its last result.
     bool pageDown();
     // A click on row k (0..19): true, and the row highlighted, when the row shows a result.
     bool click(int k);

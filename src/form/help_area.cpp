@@ -39,7 +39,11 @@ HelpArea::HelpArea(QWidget* form, FormState& state, FocusTable& focus, const QSt
     manual_ = makeLabel(form, QString(), kManualHint, LabelStyle{11, Qt::AlignLeft | Qt::AlignVCenter}, "Label_Manual");
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now) focusChanged();  // the window losing the focus changes no field
+        // The window losing the focus changes no field. A field that moves the focus on while
+        // it is being left (a panel opening) makes Qt report the same new field twice.
+        if (!now || now == lastFocused_) return;
+        lastFocused_ = now;
+        focusChanged();
     });
 }
 

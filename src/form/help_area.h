@@ -3,6 +3,7 @@
 // operating instructions, and the hint line under the memo.
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include "form/form_state.h"
@@ -54,4 +55,5 @@ private:
     QPlainTextEdit* memo_;
     QLabel* manual_;
     bool helpSetSinceFocusChange_ = false;
+    QPointer<QWidget> lastFocused_;
 };

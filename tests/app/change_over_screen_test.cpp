@@ -159,6 +159,7 @@ TEST_F(ChangeOverTest, CancellingGoesBackToWhereTheScreenWasOpenedFrom) {
     QTest::keyClicks(QApplication::focusWidget(), "38");
     key(Qt::Key_Return);
     ASSERT_TRUE(child("Panel_NewData")->isVisible());
+    releasePanelKeys();
     key(Qt::Key_F1);
     ASSERT_TRUE(screen()->isVisible());
     EXPECT_EQ(focusName(), "Edit_KousinCommandChoose");

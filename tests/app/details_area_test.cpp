@@ -151,7 +151,7 @@ TEST_F(DetailsArea, TheCityIsWrittenByEnterOnlyAndKanjiThereAreStoredAsTheCity) 
     EXPECT_EQ(folder_.read(files::kTeamRegister), registerWith(7, 71, padded("渋谷区", 20)));
 }
 
-TEST_F(DetailsArea, ADetailThatCannotBeStoredIsReportedAndTriedAgain) {
+TEST_F(DetailsArea, ADetailThatCannotBeStoredIsReportedAndTheFieldShowsWhatTheFileHolds) {
     struct ResetWrites {
         ~ResetWrites() { fileio::testing::reset(); }
     } resetAtEnd;
@@ -165,11 +165,54 @@ TEST_F(DetailsArea, ADetailThatCannotBeStoredIsReportedAndTriedAgain) {
     QMetaObject::invokeMethod(timer, "timeout");
     EXPECT_EQ(form_->messages().messageText(), QStringLiteral("■Info.001 に保存できませんでした■"));
     EXPECT_EQ(folder_.read(files::kTeamRegister), register_);
+    EXPECT_EQ(focusName(), "Edit_Keitai");
+    EXPECT_EQ(text("Edit_SyousaiDaihyouName"), QStringLiteral("旧代表") + QString(10, ' '));
 
+    // Left with the mouse, and the memo: each shows what is stored, not what was lost.
+    clearField();
+    keys("080");
+    enterField("Memo_Syousai");
+    EXPECT_EQ(text("Edit_Keitai"), QStringLiteral("090-1111-2222"));
+    typeText(QStringLiteral("消える"));
+    enterField("Edit_Mail");
+    EXPECT_EQ(text("Memo_Syousai"), QStringLiteral(" 字下げのメモ"));
+    EXPECT_EQ(folder_.read(files::kTeamRegister), register_);
+
+    // Once the file can be written, what is typed is stored.
     fileio::testing::reset();
-    key(Qt::Key_Home);  // back, and left unchanged: what could not be stored is stored now
+    enterField("Edit_SyousaiDaihyouName");
+    EXPECT_EQ(text("Edit_SyousaiDaihyouName"), QStringLiteral("旧代表"));
+    key(Qt::Key_End);
+    typeText(QStringLiteral("成功"));
     key(Qt::Key_Return);
-    EXPECT_EQ(record(7).substr(0, 16), padded("旧代表失敗", 16));
+    EXPECT_EQ(record(7).substr(0, 16), padded("旧代表成功", 16));
+}
+
+TEST_F(DetailsArea, AnEmptyRowsFieldsAreGreyedWithoutACursorAndATeamsAreOpen) {
+    auto expectOpen = [this](bool open) {
+        for (const char* shape :
+             {"Shape_SyousaiDaihyouName", "Shape_Keitai", "Shape_Zip", "Shape_City", "Shape_Mail", "Shape_SyousaiMemo"})
+            EXPECT_EQ(child<FramedShape>(shape)->fillColor(), open ? form_colors::kWhite : form_colors::kGridGrey)
+                << shape;
+        for (const char* field : {"Edit_SyousaiDaihyouName", "Edit_Zip", "Edit_Bill"}) {
+            auto* e = child<QLineEdit>(field);
+            EXPECT_EQ(e->isReadOnly(), !open) << field;  // a read-only box shows no cursor
+            EXPECT_EQ(e->palette().color(QPalette::Text), open ? form_colors::kBlack : form_colors::kGray) << field;
+        }
+        auto* memo = child<QPlainTextEdit>("Memo_Syousai");
+        EXPECT_EQ(memo->isReadOnly(), !open);
+        EXPECT_EQ(bool(memo->textInteractionFlags() & Qt::TextEditable), open);
+    };
+    chooseTeam(5);
+    expectOpen(false);
+    chooseTeam(2);
+    expectOpen(true);
+    // A row given a name is open at once.
+    click(child("Edit_TeamName_06"));
+    expectOpen(false);
+    typeText(QStringLiteral("新チーム"));
+    key(Qt::Key_Return);
+    expectOpen(true);
 }
 
 }  // namespace

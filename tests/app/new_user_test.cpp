@@ -56,18 +56,51 @@ TEST_F(NewUser, AStoredNameWithABlankInFrontIsTrimmedWhenNextConfirmed) {
     EXPECT_EQ(folder_.read(files::kResults).substr(resultAt(0, 2), 20), name20("旧名"));
 }
 
-class NewUserFirstStart : public FormTest {};
+class NewUserFirstStart : public NewUser {
+protected:
+    void prepareFiles() override {}
+};
 
 TEST_F(NewUserFirstStart, ConfirmingTheFirstUsePanelFlashesNoMessage) {
     for (int k : {Qt::Key_F9, Qt::Key_F1}) {  // F1 registers the term, so it comes last
         child<QLineEdit>("Edit_Year")->setFocus();
         key(Qt::Key_Return);
         ASSERT_TRUE(child<QFrame>("Panel_NotData")->isVisible());
+        releasePanelKeys();
         key(k);
         EXPECT_FALSE(child<QFrame>("Panel_NotData")->isVisible());
         EXPECT_FALSE(form_->errorMessageTimer()->isActive()) << "after F" << (k == Qt::Key_F1 ? 1 : 9);
         EXPECT_EQ(state().panelOpen, 0);
     }
+}
+
+TEST_F(NewUserFirstStart, TypingMeantForTheClubNameNeverAnswersTheFirstUsePanel) {
+    QFrame* panel = child<QFrame>("Panel_NotData");
+    const std::string results = folder_.read(files::kResults);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        ASSERT_EQ(focusName(), "Edit_Year");
+        focusOn("Edit_UserName");  // leaving the year confirms it: no term is stored yet
+        ASSERT_TRUE(panel->isVisible());
+        EXPECT_EQ(focusName(), "Edit_Panel_NotDataCommand") << "the panel, not the club name, has the keys";
+        EXPECT_TRUE(text("Label_HelpMsg_01").contains(QStringLiteral("[F1]")));
+        if (attempt == 0) {
+            key(Qt::Key_Return);  // pressed before the panel could be seen
+        } else {
+            typeText(QStringLiteral("関東草野球連盟"));
+            for (char c : std::string("kanto")) QTest::keyClick(form_->windowHandle(), c);
+            key(Qt::Key_Return);
+            EXPECT_TRUE(form_->errorMessageTimer()->isActive()) << "the panel-open message says why";
+        }
+        EXPECT_TRUE(panel->isVisible()) << "attempt " << attempt;
+        EXPECT_EQ(folder_.read(files::kResults), results);
+        EXPECT_TRUE(text("Edit_UserName").isEmpty());
+        // Once it has been on screen for a moment, the panel answers its keys.
+        releasePanelKeys();
+        key(attempt == 0 ? Qt::Key_F9 : Qt::Key_Return);
+        EXPECT_FALSE(panel->isVisible());
+    }
+    EXPECT_EQ(folder_.read(files::kResults).substr(0, 2), "38") << "O.K. registered the term";
+    EXPECT_EQ(focusName(), "Edit_UserName");
 }
 
 TEST_F(NewUser, AfterDecliningANewTermTheHeaderNamesTheTermShown) {
@@ -76,6 +109,7 @@ TEST_F(NewUser, AfterDecliningANewTermTheHeaderNamesTheTermShown) {
     click(child<QWidget>("Label_Zenki"));
     key(Qt::Key_Return);
     ASSERT_TRUE(child<QFrame>("Panel_NewData")->isVisible());
+    releasePanelKeys();
     key(Qt::Key_F9);
     EXPECT_FALSE(child<QFrame>("Panel_NewData")->isVisible());
     EXPECT_EQ(model().termHalf, 1);
@@ -135,6 +169,16 @@ TEST_F(NewUser, EveryFocusChangeShowsTheHelpOfTheNewFieldOrNone) {
 
     focusOn("Edit_Year");
     EXPECT_TRUE(help().contains(QStringLiteral("年度")));
+}
+
+TEST_F(NewUser, TheHintUnderTheTeamNamesEndsItsSentenceOnItsOwnLine) {
+    bool sentenceEnd = false;
+    for (QLabel* l : child<QWidget>("TeamList")->findChildren<QLabel*>()) {
+        EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->width()) << l->text().toStdString();
+        EXPECT_NE(l->text(), QStringLiteral("す。")) << "a syllable alone against the F-key legend";
+        sentenceEnd = sentenceEnd || l->text() == QStringLiteral("キーで詳細情報を入力できます。");
+    }
+    EXPECT_TRUE(sentenceEnd);
 }
 
 TEST_F(NewUser, TheReadingHintFitsOnOneLine) {

@@ -3,11 +3,13 @@
 // clicks and thumb, choosing and cancelling, and a dictionary that is not all there.
 
 #include <QFrame>
+#include <QTimer>
 #include <filesystem>
 
 #include "details_fixture.h"
 #include "form/form_colors.h"
 #include "form/framed_shape.h"
+#include "form/timed_messages.h"
 
 namespace {
 
@@ -85,6 +87,10 @@ TEST_F(PostalLookupScreen, APrefixListsEveryCodeThatBeginsWithItAndASingleHitFil
     EXPECT_EQ(page().mid(0, 11), (QStringList{"1000000", "1000001", "1000002", "1000003", "1000004", "1000005",
                                               "1000005", "1006890", "1008111", "1008799", ""}));
     EXPECT_TRUE(row(10, "Label_Kaisyamei_").startsWith(QStringLiteral("全国の郵便局の事業所の名前")));
+    // Business codes come last, each marked inside the visible panel.
+    EXPECT_EQ(row(9, "Label_Address3_"), QStringLiteral("〔事業所〕宮内庁"));
+    EXPECT_TRUE(row(10, "Label_Address3_").startsWith(QStringLiteral("〔事業所〕全国の郵便局")));
+    EXPECT_FALSE(row(8, "Label_Address3_").startsWith(QStringLiteral("〔")));
     EXPECT_EQ(thumb().height(), 353);
     EXPECT_EQ(record(3).substr(55, 8), "100     ") << "the code field was left for the panel";
 
@@ -93,7 +99,9 @@ TEST_F(PostalLookupScreen, APrefixListsEveryCodeThatBeginsWithItAndASingleHitFil
     EXPECT_EQ(rowFrame(3), form_colors::kRed);
     EXPECT_EQ(rowFrame(1), form_colors::kSilver);
     key(Qt::Key_PageDown);
-    EXPECT_EQ(rowFrame(3), form_colors::kRed) << "one page only: PageDown stays";
+    EXPECT_EQ(rowFrame(10), form_colors::kRed) << "one page only: PageDown goes to its last result";
+    for (int i = 0; i < 7; ++i) key(Qt::Key_Up);
+    EXPECT_EQ(rowFrame(3), form_colors::kRed);
     key(Qt::Key_Return);
     EXPECT_FALSE(panelShown());
     EXPECT_EQ(state().panelOpen, 0);
@@ -206,6 +214,48 @@ TEST_F(PostalLookupScreen, HiraganaTypedInTheCityFindsWhatHalfWidthKatakanaFinds
     EXPECT_EQ(focusName(), "Edit_City");
     EXPECT_EQ(text("Edit_City"), QStringLiteral("ﾝﾝﾝ"));
     EXPECT_EQ(record(1).substr(71, 20), padded("ﾝﾝﾝ", 20));
+}
+
+TEST_F(PostalLookupScreen, NothingFoundIsSaidInATimedMessage) {
+    QTimer* message = form_->messages().saveErrorTimer();
+    chooseTeam(1);
+    enterField("Edit_Zip");
+    keys("5555555");
+    key(Qt::Key_Return);
+    ASSERT_TRUE(message->isActive());
+    QMetaObject::invokeMethod(message, "timeout");
+    EXPECT_EQ(form_->messages().messageText(), QStringLiteral("■該当する郵便番号がありません■"));
+    EXPECT_EQ(focusName(), "Edit_City") << "the reading lookup is offered as before";
+    QMetaObject::invokeMethod(message, "timeout");
+    EXPECT_FALSE(message->isActive());
+
+    lookUpReading(QStringLiteral("ﾝﾝﾝ"));
+    ASSERT_TRUE(message->isActive());
+    QMetaObject::invokeMethod(message, "timeout");
+    EXPECT_EQ(form_->messages().messageText(), QStringLiteral("■該当する郵便番号がありません■"));
+    EXPECT_EQ(focusName(), "Edit_City");
+    QMetaObject::invokeMethod(message, "timeout");
+
+    // An empty code only moves on, as it always did.
+    enterField("Edit_Zip");
+    clearField();
+    key(Qt::Key_Return);
+    EXPECT_EQ(focusName(), "Edit_City");
+    EXPECT_FALSE(message->isActive());
+}
+
+TEST_F(PostalLookupScreen, PageDownOnASinglePageOfTwentyHighlightsRowTwenty) {
+    chooseTeam(1);
+    lookUpReading(QStringLiteral("ｶﾞ"));
+    ASSERT_TRUE(panelShown());
+    ASSERT_FALSE(row(20).isEmpty());
+    ASSERT_EQ(rowFrame(1), form_colors::kRed);
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(rowFrame(20), form_colors::kRed);
+    EXPECT_EQ(rowFrame(1), form_colors::kSilver);
+    const QString last = row(20);
+    key(Qt::Key_Return);
+    EXPECT_EQ(record(1).substr(55, 7), last.toStdString());
 }
 
 class IncompleteDictionary : public PostalLookupScreen {

@@ -26,12 +26,14 @@ class TermsTest : public FormTest {
 protected:
     QLineEdit* year() const { return child<QLineEdit>("Edit_Year"); }
     QLineEdit* club() const { return child<QLineEdit>("Edit_UserName"); }
+    // A year typed and confirmed; a panel that opens for it is given a moment to be seen.
     void typeYear(const QString& y) {
         year()->setFocus();
         QApplication::processEvents();
         year()->selectAll();
         QTest::keyClicks(year(), y);
         key(Qt::Key_Return);
+        releasePanelKeys();
     }
     bool shown(const char* panel) const { return child<QFrame>(panel)->isVisible(); }
 };

@@ -49,7 +49,11 @@ TEST_F(PostalLookup, APrefixListsEveryCodeThatBeginsWithIt) {
     auto r = postal::lookupByCode(dir, "100");
     EXPECT_EQ(r.query, "100");
     EXPECT_EQ(r.matchList.records, range(4, 13));
-    EXPECT_EQ(postal::lookupByCode(dir, "1").matchList.records, range(4, 57));
+    // The two business codes among them come after the address codes.
+    std::vector<long> addressesFirst = range(4, 11);
+    for (long r : range(14, 57)) addressesFirst.push_back(r);
+    addressesFirst.insert(addressesFirst.end(), {12, 13});
+    EXPECT_EQ(postal::lookupByCode(dir, "1").matchList.records, addressesFirst);
     // A shorter tail after the hyphen is a prefix too.
     r = postal::lookupByCode(dir, "100-00");
     EXPECT_EQ(r.query, "10000");
@@ -136,14 +140,33 @@ TEST_F(PostalLookup, AReadingFoundOnceStillGivesAPanelWithOneRow) {
     EXPECT_EQ(postal::readPostalPage(dir, r.matchList, 0, 20).size(), 1u);
     EXPECT_TRUE(p.click(0));
     for (int k = 1; k < 20; ++k) EXPECT_FALSE(p.click(k)) << k;
-    // A list of 20 or fewer stays where it is.
+    // A list of 20 or fewer keeps its page; PageDown highlights its last result.
     EXPECT_FALSE(p.pageDown());
     EXPECT_EQ(p.resultRow(), 0);
     EXPECT_EQ(p.resultPageTop(), 0);
     EXPECT_EQ(p.thumbHeight(), 353);
-    postal::ResultPager twenty(20);
-    EXPECT_FALSE(twenty.pageDown());
-    EXPECT_EQ(twenty.resultRow(), 0);
+    for (int count : {7, 20}) {
+        postal::ResultPager one(count);
+        EXPECT_FALSE(one.pageDown());
+        EXPECT_EQ(one.resultRow(), count - 1);
+        EXPECT_EQ(one.resultPageTop(), 0);
+        EXPECT_TRUE(one.rowHasResult(one.resultRow()));
+    }
+    EXPECT_FALSE(postal::ResultPager(0).pageDown());
+}
+
+TEST(ResultThumb, PastSevenThousandResultsTheThumbKeepsAVisibleHeightWithinItsTrack) {
+    for (long count : {7060L, 7061L, 9999L}) {
+        postal::ResultPager p(count);
+        EXPECT_EQ(p.thumbHeight(), postal::ResultPager::kMinThumbHeight) << count;
+        EXPECT_EQ(p.thumbTop(), 50);
+        while (p.pageDown()) {
+            EXPECT_LE(p.thumbTop() + p.thumbHeight(), 50 + 353) << count << " at " << p.resultPageTop();
+        }
+        EXPECT_EQ(p.thumbTop() + p.thumbHeight(), 50 + 353) << "the last page at the bottom";
+    }
+    // Where the share of the track is tall enough, the thumb is as before.
+    EXPECT_EQ(postal::ResultPager(700).thumbHeight(), 20 * 353 / 700);
 }
 
 TEST_F(PostalLookup, ChosenTextIsCutAtACharacterBoundary) {

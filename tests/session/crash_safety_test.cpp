@@ -10,11 +10,12 @@
 #include <map>
 
 #include "contacts/saved_postal_codes.h"
-#include "league/suspension.h"
 #include "league/change_over_execution.h"
 #include "league/change_over_lineup.h"
 #include "league/change_over_rules.h"
+#include "league/suspension.h"
 #include "league/team_moves.h"
+#include "league/team_rename.h"
 #include "session/league_session.h"
 #include "standings/term_deletion.h"
 #include "store/file_io.h"
@@ -166,6 +167,12 @@ INSTANTIATE_TEST_SUITE_P(
                   }},
         Operation{"MovingATeamDown",
                   [](LeagueModel& m, const DataDir& d) { ASSERT_TRUE(moveTeam(m, d, 0, 1, 2, MoveDirection::Down)); }},
+        Operation{"RenamingATeam",
+                  [](LeagueModel& m, const DataDir& d) {
+                      const NameChange c = changeTeamName(m, d, 0, 0, 0, name20("改名チーム"));
+                      ASSERT_EQ(c.outcome, NameChangeOutcome::RecordRenamed);
+                      ASSERT_TRUE(c.saved);
+                  }},
         Operation{"ExchangingTeamsOfTwoGroups",
                   [](LeagueModel& m, const DataDir& d) { ASSERT_TRUE(swapTeams(m, d, 1, 3, 25)); }},
         Operation{"SuspendingATeamLinked",

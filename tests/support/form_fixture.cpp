@@ -2,6 +2,7 @@
 
 #include <QInputMethodEvent>
 #include <QTest>
+#include <QTimer>
 
 #include "form/form_services.h"
 
@@ -56,5 +57,11 @@ void FormTest::typeText(const QString& text) {
     QInputMethodEvent commit;
     commit.setCommitString(text);
     QApplication::sendEvent(QApplication::focusWidget(), &commit);
+    QApplication::processEvents();
+}
+
+void FormTest::releasePanelKeys() {
+    for (QTimer* t : form_->findChildren<QTimer*>("Timer_PanelKeys"))
+        if (t->isActive()) QMetaObject::invokeMethod(t, "timeout");
     QApplication::processEvents();
 }

@@ -36,6 +36,9 @@ protected:
     void click(QWidget* w);
     // Text committed into the focused field the way an input method hands it over.
     void typeText(const QString& text);
+    // A panel that opened of itself holds its keys for a moment, until the user has seen it:
+    // the moment passes (its timers fire).
+    void releasePanelKeys();
 
     TempFolder folder_;
     std::unique_ptr<TBaseBall> form_;

@@ -14,6 +14,16 @@
 
 using postal::LookupOutcome;
 
+namespace {
+
+// Said when a lookup that was asked for shows nothing, so that nothing is silent.
+QString nothingShownMessage(LookupOutcome outcome) {
+    return outcome == LookupOutcome::TooMany ? QStringLiteral("■該当する郵便番号が多すぎます（10000件まで）■")
+                                             : QStringLiteral("■該当する郵便番号がありません■");
+}
+
+}  // namespace
+
 AddressLookup::AddressLookup(QWidget* form, FormServices& services, DetailsArea& details)
     : QObject(form),
       ScreenArea(services),
@@ -53,6 +63,8 @@ void AddressLookup::lookupByCode() {
         default:
             break;
     }
+    // An empty code only moves on to the reading lookup.
+    if (!r.query.empty() && r.query[0] != ' ') s_.messages.showMessage(nothingShownMessage(r.outcome));
     showLookupFailed();
 }
 
@@ -99,6 +111,8 @@ void AddressLookup::lookupByReading() {
         if (r.outcome == LookupOutcome::Found) {
             matchList_ = std::move(r.matchList);
             results_->open(matchList_);
+        } else {
+            s_.messages.showMessage(nothingShownMessage(r.outcome));
         }
         progress_->hide();
         if (!results_->isOpen()) st_.panelOpen = 0;

@@ -58,6 +58,16 @@ void applyInputKind(QWidget* w, InputKind kind) {
     }
 }
 
+// A field without a team to keep its text is greyed like the cross table's empty cells; a
+// read-only box shows no cursor.
+void showOpen(QWidget* control, FramedShape* frame, bool open) {
+    frame->setFillColor(open ? kWhite : kGridGrey);
+    QPalette p = control->palette();
+    p.setColor(QPalette::Base, open ? kWhite : kGridGrey);
+    p.setColor(QPalette::Text, open ? kBlack : kGray);
+    control->setPalette(p);
+}
+
 QString trimmedForEditing(const QString& text) {
     return QString::fromStdString(details::trimForEditing(text.toStdString()));
 }
@@ -166,6 +176,7 @@ void DetailsArea::showField(int i) {
         if (memo_->isReadOnly() != readOnly) {
             memo_->setReadOnly(readOnly);
             applyInputKind(memo_, detail(i).input);
+            showOpen(memo_, frames_[i], !readOnly);
         }
         return;
     }
@@ -175,6 +186,7 @@ void DetailsArea::showField(int i) {
     if (edits_[i]->isReadOnly() != readOnly) {
         edits_[i]->setReadOnly(readOnly);
         applyInputKind(edits_[i], detail(i).input);
+        showOpen(edits_[i], frames_[i], !readOnly);
     }
 }
 
@@ -211,9 +223,23 @@ bool DetailsArea::storeField(int k, const std::string& bytes) {
         record_ = readTeam(s_.dir, shownRecordNo_);
     }
     if (bytes == details::fieldBytes(record_, k)) return true;
-    if (!s_.reportSave(details::writeDetail(s_.dir, shownRecordNo_, k, bytes))) return false;
+    if (!s_.reportSave(details::writeDetail(s_.dir, shownRecordNo_, k, bytes))) {
+        // Nothing was stored: the field shows what the file holds, never the text that was lost.
+        record_ = readTeam(s_.dir, shownRecordNo_);
+        showStored(k);
+        return false;
+    }
     details::putFieldBytes(record_, k, bytes);
     return true;
+}
+
+void DetailsArea::showStored(int k) {
+    if (k == team_field::Prefecture) {
+        showPrefecture(details::fieldBytes(record_, k));
+        return;
+    }
+    const int i = detail_fields::indexOfField(k);
+    if (i >= 0) showField(i);
 }
 
 void DetailsArea::commitByEnter(int k, bool showFilled) {

@@ -55,6 +55,8 @@ private:
     void writeMemo();
     void backToTeamName();
     void showField(int i);
+    // Team record field k as record_ holds it.
+    void showStored(int k);
 
     std::array<FramedShape*, detail_fields::kCount> frames_{};
     std::array<FieldEdit*, detail_fields::kCount> edits_{};  // null for the memo

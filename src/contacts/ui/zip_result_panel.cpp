@@ -21,6 +21,8 @@ namespace {
 constexpr int kLeft = 159, kTop = 144, kWidth = 680, kHeight = 438;
 constexpr int kRowHeight = 17;
 constexpr int kTrackLeft = 656, kTrackWidth = 16;
+// A business's own code stands apart from the address areas around it.
+const QColor kBusinessText(0, 0, 160);
 
 // Rows share the thumb's track: row k starts where k twentieths of the track start.
 int rowTop(int k) {
@@ -48,7 +50,7 @@ ZipResultPanel::ZipResultPanel(QWidget* form, FormServices& services)
     makeLabel(panel_, QStringLiteral("検索結果"), QRect(12, 12, 200, 24),
               LabelStyle{16, Qt::AlignLeft | Qt::AlignVCenter, QColor(), QColor(), true});
     makeLabel(panel_,
-              QStringLiteral("[ ↑ ][ ↓ ] で行移動  [ PageUp ][ PageDown ] でページ切換  [ Enetr ] または クリック "
+              QStringLiteral("[ ↑ ][ ↓ ] で行移動  [ PageUp ][ PageDown ] でページ切換  [ Enter ] または クリック "
                              "で決定   [ ESC ] で選択しないで中止"),
               QRect(12, rowTop(kRows) + 10, kWidth - 24, 18), LabelStyle{12});
     track_ = new FramedShape(panel_, "Shape_ZipSearch_Gaitou",
@@ -128,9 +130,11 @@ void ZipResultPanel::fillPage() {
     page_ = postal::readPostalPage(s_.dir, matches_, pager_.resultPageTop(), kRows);
     for (int k = 0; k < kRows; ++k) {
         const postal::PostalDictRecord rec = k < int(page_.size()) ? page_[k] : postal::blankRecord();
-        const std::string texts[4] = {rec.code, rec.prefecture, rec.city, rec.townShown};
+        const std::string texts[4] = {trimField(rec.code), trimField(rec.prefecture), trimField(rec.city),
+                                      postal::shownTown(rec)};
         Row& row = rows_[k];
-        for (int c = 0; c < 4; ++c) row.labels[c]->setText(fromSjis(trimField(texts[c])));
+        for (int c = 0; c < 4; ++c) row.labels[c]->setText(fromSjis(texts[c]));
+        row.labels[3]->setTextColor(rec.isBusiness() ? kBusinessText : kBlack);
         row.business->setText(fromSjis(trimField(rec.business)));
     }
 }

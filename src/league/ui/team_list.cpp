@@ -12,6 +12,7 @@
 #include "form/sjis_text.h"
 #include "league/team_moves.h"
 #include "league/team_names.h"
+#include "league/team_rename.h"
 #include "store/record_layout.h"
 #include "store/text_ops.h"
 
@@ -29,6 +30,8 @@ QRect place(int x, int y, int w, int h) {
 
 const QString kHelp1 = QStringLiteral(
     "チーム名を全角10文字以内で入力します．上位ほど強いチームです．入力後[Enter]キーで詳細情報の入力に変わります．");
+const QString kRegisterFull =
+    QStringLiteral("■チーム情報の記録が200件すべて使われているため、新しいチーム名は登録できません■");
 const QString kHelp2 =
     QStringLiteral("↑↓キーで[チーム名]の入力行を変えることができます．[ESC]キーでコマンドパネルを開きます．");
 
@@ -40,8 +43,7 @@ const char* const kExplanation[] = {
     "が表示されます。ひとつの級",
     "部で10チームまで登録可",
     "チームを↑↓で選択しEnter",
-    "キーで詳細情報を入力できま",
-    "す。",
+    "キーで詳細情報を入力できます。",
 };
 // clang-format on
 
@@ -158,17 +160,26 @@ void TeamList::Edit_TeamNameEnter(int n) {
     s_.help.setHelp(kHelp1, kHelp2);
 }
 
-void TeamList::writeName(int n) {
-    if (editingRow_ != n) return;
+bool TeamList::writeName(int n) {
+    if (editingRow_ != n) return true;
     const QString text = edits_[n - 1]->text();
     // A name left as it was shown keeps its bytes as stored, but for blanks around it.
     const std::string field = teamNameField(text == shown_ ? stored_[n - 1] : toSjis(text));
+    NameChange change;
     if (field != stored_[n - 1])
-        s_.reportSave(storeTeamName(m_, s_.dir, m_.termSlotIndex, m_.currentGroup - 1, n - 1, field));
+        change = changeTeamName(m_, s_.dir, m_.termSlotIndex, m_.currentGroup - 1, n - 1, field);
+    if (change.outcome == NameChangeOutcome::RegisterFull) {
+        s_.messages.showMessage(kRegisterFull);
+        edits_[n - 1]->setText(fromSjis(trimField(stored_[n - 1])));
+        shown_ = edits_[n - 1]->text();
+        return false;
+    }
+    s_.reportSave(change.saved);
     s_.showCounts();
     s_.showGroup();
-    // A new or changed name has its own register record, where its details belong.
+    // The team's register record, renamed with it or found or allocated by its new name.
     s_.reportSave(selectTeam(m_, s_.dir, m_.currentGroup - 1, n - 1));
+    return true;
 }
 
 void TeamList::Edit_TeamNameExit(int n) {
@@ -184,7 +195,7 @@ void TeamList::Edit_TeamNameExit(int n) {
 void TeamList::moveTeam(int n, MoveDirection d) {
     if (editingRow_ != n || !canMove(n - 1, d)) return;
     // A name typed but not yet written goes with its team rather than being lost.
-    if (edits_[n - 1]->text() != shown_) writeName(n);
+    if (edits_[n - 1]->text() != shown_ && !writeName(n)) return;
     s_.reportSave(::moveTeam(m_, s_.dir, m_.termSlotIndex, m_.currentGroup - 1, n - 1, d));
     s_.showGroup();
     if (showDetails) showDetails();
@@ -206,7 +217,7 @@ void TeamList::Edit_TeamNameKeyDown(int n, int key) {
         case Qt::Key_Up:
         case Qt::Key_Down: {
             e->setKeyHandled();
-            writeName(n);
+            if (!writeName(n)) break;
             st_.enterCommitted = 1;
             const int next = key == Qt::Key_Up ? (n == 1 ? kTeamsPerGroup : n - 1) : n % kTeamsPerGroup + 1;
             focusField(focus::teamName(next));
@@ -215,7 +226,7 @@ void TeamList::Edit_TeamNameKeyDown(int n, int key) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             e->setKeyHandled();
-            writeName(n);
+            if (!writeName(n)) break;
             st_.enterCommitted = 1;
             if (showDetails) showDetails();
             focusField(focus::Representative);

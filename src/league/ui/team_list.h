@@ -44,7 +44,9 @@ public:
 private:
     void buildCaptions();
     void buildRows();
-    void writeName(int n);
+    // False when the name was refused (no register record left for it); the box then shows
+    // the stored name again.
+    bool writeName(int n);
     void moveTeam(int n, MoveDirection d);
     bool nameIsFilled(int n) const;
 

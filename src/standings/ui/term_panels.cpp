@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QTimer>
 
 #include "form/choice_buttons.h"
 #include "form/click_label.h"
@@ -17,6 +18,8 @@
 namespace {
 
 constexpr int kLineHeight = 20;
+
+const QString kChoiceHelp = QStringLiteral("[←][→]キーで選び[Enter]キーで決めることもできます．");
 
 QLabel* text(QWidget* panel, const QString& t, int x, int y, int w = 440, int px = 14) {
     return makeLabel(panel, t, QRect(x, y, w, kLineHeight), LabelStyle{px});
@@ -50,10 +53,18 @@ TermPanels::TermPanels(QWidget* form, FormServices& services, HeaderLine& header
 
 // The hidden key box of a panel: it takes the panel's focus number and hands its keys to
 // the panel's choices.
-HiddenKeyBox* TermPanels::keyBox(QFrame* panel, const char* name, int code, ChoiceButtons* choices) {
+HiddenKeyBox* TermPanels::keyBox(QFrame* panel, const char* name, int code, ChoiceButtons* choices,
+                                 const QString& help1) {
     auto* box = new HiddenKeyBox(panel, name);
     s_.focus.add(code, box);
-    connect(box, &FieldEdit::entered, this, [this, code] { st_.focusCode = code; });
+    connect(box, &FieldEdit::entered, this, [this, code, help1] {
+        st_.focusCode = code;
+        s_.help.setHelp(help1, kChoiceHelp);
+    });
+    // Typing meant for a field is told that a panel has the keys (once while the message shows).
+    connect(box, &HiddenKeyBox::typingDropped, this, [this] {
+        if (!s_.messages.errorTimer()->isActive()) s_.messages.showPanelOpenMessage();
+    });
     connect(box, &FieldEdit::keyDown, this, [box, choices](int key, Qt::KeyboardModifiers) {
         box->setKeyHandled();
         choices->handleKey(key);
@@ -102,7 +113,9 @@ void TermPanels::buildFirstUsePanel(QWidget* form) {
             {"Label197", "F9", "Label198", QStringLiteral("年度を修正する"), QRect(280, 370, 180, 30)}});
     connect(firstUseChoices_, &ChoiceButtons::chosen, this, [this](int i) { ConfirmFirstTerm(i == 0); });
 
-    firstUseKey_ = keyBox(p, "Edit_Panel_NotDataCommand", focus::FirstUseKey, firstUseChoices_);
+    firstUseKey_ = keyBox(p, "Edit_Panel_NotDataCommand", focus::FirstUseKey, firstUseChoices_,
+                          QStringLiteral("この節から成績を付けるときは[F1]キー(O.K.)を、年度を直すときは"
+                                         "[F9]キーを押してください．"));
 }
 
 void TermPanels::buildNewTermPanel(QWidget* form) {
@@ -143,7 +156,9 @@ void TermPanels::buildNewTermPanel(QWidget* form) {
             {"Label194", "F9", "Label196", QStringLiteral("年度を修正する"), QRect(280, 310, 190, 30)}});
     connect(newTermChoices_, &ChoiceButtons::chosen, this, [this](int i) { AnswerNewTermPanel(i == 0); });
 
-    newTermKey_ = keyBox(p, "Edit_Panel_NewDataCommand", focus::NewTermKey, newTermChoices_);
+    newTermKey_ = keyBox(p, "Edit_Panel_NewDataCommand", focus::NewTermKey, newTermChoices_,
+                         QStringLiteral("チームの入替の画面へ進むときは[F1]キーを、年度を直すときは"
+                                        "[F9]キーを押してください．"));
 }
 
 void LabelLine::reflow() {
@@ -155,12 +170,15 @@ void LabelLine::reflow() {
     }
 }
 
-// Both panels open on their first choice with the focus in their key box.
+// Both panels open on their first choice with the focus in their key box. They open when a
+// year is confirmed, also by a click into another field, so keys typed before the user could
+// see them are held back.
 void TermPanels::openPanel(QFrame* panel, ChoiceButtons* choices, HiddenKeyBox* keyBox, int code) {
     st_.panelOpen = 1;
     choices->select(0);
     raisePanel(panel);
     st_.focusCode = code;
+    keyBox->holdKeys();
     keyBox->setFocus();
 }
 

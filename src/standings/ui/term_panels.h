@@ -43,7 +43,7 @@ public:
 private:
     void buildFirstUsePanel(QWidget* form);
     void buildNewTermPanel(QWidget* form);
-    HiddenKeyBox* keyBox(QFrame* panel, const char* name, int code, ChoiceButtons* choices);
+    HiddenKeyBox* keyBox(QFrame* panel, const char* name, int code, ChoiceButtons* choices, const QString& help1);
     void openPanel(QFrame* panel, ChoiceButtons* choices, HiddenKeyBox* keyBox, int code);
     // Hides a panel and clears the guard before the focus moves on, so that the field that
     // takes it is not refused as if the panel were still open.
