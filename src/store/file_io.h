@@ -62,6 +62,8 @@ void discardTemporary(const std::string& path);
 
 // How many writes and renames have reached a file since the program started.
 long writesDone();
+// How many fsyncs (of files and folders) the program has asked for since it started.
+long syncsDone();
 
 // True when the file exists and may be written, or does not exist.
 bool mayWrite(const std::string& path);
