@@ -242,6 +242,22 @@ bool writeTemporary(const std::string& path, std::string_view bytes) {
     return ok;
 }
 
+bool writeSyncedFile(const std::string& path, std::string_view bytes) {
+    if (writeRefused(path, 0, bytes.size(), -1)) return false;
+    step();
+    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (!fd) return false;
+    bool ok = true;
+    if (!bytes.empty()) {
+        step();
+        ok = pwriteAll(fd.get(), 0, bytes);
+    }
+    ok = ok && sync(fd.get());
+    ok = fd.close() && ok;
+    if (!ok) ::unlink(path.c_str());
+    return ok;
+}
+
 bool commitTemporary(const std::string& path) {
     step();
     if (::rename(temporaryOf(path).c_str(), path.c_str()) != 0) return false;
