@@ -17,6 +17,7 @@ class KeyButton;
 class RuleLine;
 class RuleListPanel;
 class TeamCountsPanel;
+class YesNoPanel;
 
 class ChangeOverScreen : public QObject, public ScreenArea {
     Q_OBJECT
@@ -59,7 +60,9 @@ private:
     void showRuleLine();
     void scrollToShow(LineUpGrid::Kind grid, int slot);
     bool canScroll(LineUpGrid::Kind grid, int step) const;
-    void execute();
+    // lossAccepted: the organiser was told whose details find no record and went ahead.
+    void execute(bool lossAccepted = false);
+    void askAboutLostDetails(const std::vector<std::string>& names);
     void cancel();
     void hideScreen();
     QString groupText(int slot, bool draft) const;
@@ -74,6 +77,7 @@ private:
     RuleLine* ruleLine_;
     RuleListPanel* ruleList_;
     TeamCountsPanel* counts_;
+    YesNoPanel* lostDetails_;
     DraftTeams teams_;
     bool fromCommandPanel_ = false;
     int draftFirst_ = 0;
