@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <utility>
 
+#include "app/restore_panel.h"
 #include "form/click_label.h"
 #include "form/focus_codes.h"
 #include "form/fonts.h"
@@ -13,7 +14,6 @@
 #include "form/hidden_key_box.h"
 #include "form/label_factory.h"
 #include "form/timed_messages.h"
-#include "app/restore_panel.h"
 #include "standings/term_deletion.h"
 #include "store/calendar.h"
 #include "store/results_file.h"

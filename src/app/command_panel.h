@@ -1,7 +1,7 @@
 #pragma once
 // The command panel: nine function-key commands over the main screen, opened and closed
-// with ESC. F8 opens the list of copies in Backup/ to restore one (restore_panel.h). One row is highlighted; ↑ ↓ move the highlight, Enter runs it, and F1–F9 or a
-// click on a caption choose and run a row at once.
+// with ESC. F8 opens the list of copies in Backup/ to restore one (restore_panel.h). One row is highlighted; ↑ ↓ move
+// the highlight, Enter runs it, and F1–F9 or a click on a caption choose and run a row at once.
 
 #include <QObject>
 #include <array>

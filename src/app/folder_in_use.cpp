@@ -8,9 +8,10 @@
 QString folderInUseMessage(const QString& folder, long holder) {
     const QString process =
         holder > 0 ? QStringLiteral("（プロセス番号 %1）").arg(holder) : QStringLiteral("（プロセス番号は不明）");
-    return QStringLiteral("このフォルダは、すでに起動している Tallyfold%1が使っています。\n\n%2\n\n"
-                          "同じフォルダを二つの Tallyfold で開くと、互いの保存を上書きしてしまいます。"
-                          "先に起動した Tallyfold をお使いください。")
+    return QStringLiteral(
+               "このフォルダは、すでに起動している Tallyfold%1が使っています。\n\n%2\n\n"
+               "同じフォルダを二つの Tallyfold で開くと、互いの保存を上書きしてしまいます。"
+               "先に起動した Tallyfold をお使いください。")
         .arg(process, QDir::toNativeSeparators(folder));
 }
 

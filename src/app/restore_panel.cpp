@@ -36,12 +36,15 @@ struct Column {
     const char* heading;
     int x, width;
 };
-const Column kColumns[3] = {
-    {"Label_BackupDate_", "日付", 12, 110}, {"Label_BackupTime_", "時刻", 130, 90}, {"Label_BackupKind_", "操作", 230, 260}};
+const Column kColumns[3] = {{"Label_BackupDate_", "日付", 12, 110},
+                            {"Label_BackupTime_", "時刻", 130, 90},
+                            {"Label_BackupKind_", "操作", 230, 260}};
 
 QString dateText(const LocalDateTime& t) {
-    return QStringLiteral("%1/%2/%3").arg(t.year, 4, 10, QLatin1Char('0')).arg(t.month, 2, 10, QLatin1Char('0')).arg(
-        t.day, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1/%2/%3")
+        .arg(t.year, 4, 10, QLatin1Char('0'))
+        .arg(t.month, 2, 10, QLatin1Char('0'))
+        .arg(t.day, 2, 10, QLatin1Char('0'));
 }
 
 QString timeText(const LocalDateTime& t) {
@@ -100,7 +103,7 @@ RestorePanel::RestorePanel(QWidget* form, FormServices& services)
         Edit_BackupChooseKeyDown(key);
     });
 
-    confirm_ = new YesNoPanel(form, "BackupKakunin", QRect(kPanel.x() + 40, kPanel.y() + 120, 480, 190), s_.focus, st_,
+    confirm_ = new YesNoPanel(form, "BackupKakunin", QRect(kPanel.x() + 40, kPanel.y() + 120, 480, 190), s_,
                               focus::RestoreConfirmKey);
     connect(confirm_, &YesNoPanel::answered, this, &RestorePanel::answer);
 }

@@ -4,9 +4,8 @@
 #include <QLabel>
 
 #include "form/choice_buttons.h"
-#include "form/focus_table.h"
 #include "form/form_colors.h"
-#include "form/form_state.h"
+#include "form/form_services.h"
 #include "form/hidden_key_box.h"
 #include "form/label_factory.h"
 
@@ -15,9 +14,9 @@ constexpr int kYes = 0, kNo = 1;
 constexpr int kButtonWidth = 120, kButtonHeight = 30, kMargin = 16;
 }  // namespace
 
-YesNoPanel::YesNoPanel(QWidget* parent, const QString& stem, const QRect& geometry, FocusTable& focus,
-                       FormState& state, int focusCode)
-    : QObject(parent), state_(state), focusCode_(focusCode) {
+YesNoPanel::YesNoPanel(QWidget* parent, const QString& stem, const QRect& geometry, FormServices& services,
+                       int focusCode)
+    : QObject(parent), s_(services), focusCode_(focusCode) {
     // Clicks anywhere else wait for the answer: a see-through cover over the whole parent.
     shield_ = new QWidget(parent);
     shield_->setGeometry(parent->rect());
@@ -37,17 +36,21 @@ YesNoPanel::YesNoPanel(QWidget* parent, const QString& stem, const QRect& geomet
     question_->setWordWrap(true);
     const QString label = QStringLiteral("Label_") + stem;
     const int gap = (w - 2 * kButtonWidth) / 3;
-    choices_ = new ChoiceButtons(
-        panel_, {{label + "_F1", "F1", label + "_F1_Msg", QStringLiteral("はい"),
-                  QRect(gap, buttonsTop, kButtonWidth, kButtonHeight)},
-                 {label + "_F9", "F9", label + "_F9_Msg", QStringLiteral("いいえ"),
-                  QRect(2 * gap + kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight)}});
+    choices_ = new ChoiceButtons(panel_, {{label + "_F1", "F1", label + "_F1_Msg", QStringLiteral("はい"),
+                                           QRect(gap, buttonsTop, kButtonWidth, kButtonHeight)},
+                                          {label + "_F9", "F9", label + "_F9_Msg", QStringLiteral("いいえ"),
+                                           QRect(2 * gap + kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight)}});
     choices_->setDimmedTextColor(form_colors::kGray);
     connect(choices_, &ChoiceButtons::chosen, this, [this](int i) { answer(i == kYes); });
 
     keyBox_ = new HiddenKeyBox(panel_, QStringLiteral("Edit_") + stem + QStringLiteral("CommandChoose"));
-    focus.add(focusCode, keyBox_);
-    connect(keyBox_, &FieldEdit::entered, this, [this] { state_.focusCode = focusCode_; });
+    s_.focus.add(focusCode, keyBox_);
+    connect(keyBox_, &FieldEdit::entered, this, [this] {
+        s_.state.focusCode = focusCode_;
+        s_.help.setHelp(
+            QStringLiteral("[←][→]で「はい」「いいえ」を選び[Enter]キーを押してください．[F1]キーは「はい」です．"),
+            QStringLiteral("[F9]キーまたは[ESC]キーで「いいえ」と答えます．"));
+    });
     connect(keyBox_, &FieldEdit::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
         keyBox_->setKeyHandled();
         if (key == Qt::Key_Escape)
@@ -64,7 +67,7 @@ void YesNoPanel::ask(const QString& question) {
     shield_->show();
     panel_->raise();
     panel_->show();
-    state_.focusCode = focusCode_;
+    s_.state.focusCode = focusCode_;
     keyBox_->setFocus(Qt::OtherFocusReason);
 }
 

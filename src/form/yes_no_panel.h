@@ -14,17 +14,15 @@ class QFrame;
 class QLabel;
 class QWidget;
 class ChoiceButtons;
-class FocusTable;
 class HiddenKeyBox;
-struct FormState;
+struct FormServices;
 
 class YesNoPanel : public QObject {
     Q_OBJECT
 public:
     // stem names the controls: Panel_<stem>, Label_<stem> (the question), Label_<stem>_F1,
     // Label_<stem>_F1_Msg, Label_<stem>_F9, Label_<stem>_F9_Msg, Edit_<stem>CommandChoose.
-    YesNoPanel(QWidget* parent, const QString& stem, const QRect& geometry, FocusTable& focus, FormState& state,
-               int focusCode);
+    YesNoPanel(QWidget* parent, const QString& stem, const QRect& geometry, FormServices& services, int focusCode);
 
     // Shows the question (lines may be broken with \n) and takes the focus.
     void ask(const QString& question);
@@ -37,7 +35,7 @@ signals:
 private:
     void answer(bool yes);
 
-    FormState& state_;
+    FormServices& s_;
     int focusCode_;
     QWidget* shield_;
     QFrame* panel_;

@@ -16,13 +16,13 @@
 #include "store/save_result.h"
 
 enum class ChangeOverOutcome {
-    Refused,       // the line-up does not pass its checks (see problem); nothing was written
-    NoTermStored,  // there is no newest term to follow; nothing was written
-    Unreadable,    // a file the new term is made from cannot be read (saved names it)
+    Refused,             // the line-up does not pass its checks (see problem); nothing was written
+    NoTermStored,        // there is no newest term to follow; nothing was written
+    Unreadable,          // a file the new term is made from cannot be read (saved names it)
     DetailsWouldBeLost,  // some teams' details would find no record (detailsLost); nothing was written
-    BackupFailed,  // Data/ could not be copied first; nothing was changed
-    NotSaved,      // the files could not be written; nothing was changed
-    Done,          // the new term is the newest, group 1 of it selected
+    BackupFailed,        // Data/ could not be copied first; nothing was changed
+    NotSaved,            // the files could not be written; nothing was changed
+    Done,                // the new term is the newest, group 1 of it selected
 };
 
 struct ChangeOverRun {

@@ -165,7 +165,8 @@ void ChangeOverRegisters::claimDetails() {
         if (team != 0 && (i < kSuspendedColumn || team <= kTeamPositions)) names_.insert(name(team));
     }
     for (int k = 0; k < wholeRecords(s_.suspended); ++k)
-        if (!inGroups(kTeamPositions + k + 1)) suspendedNames_.insert(recordAt(s_.suspended, k).substr(nameAt(), kTeamNameWidth));
+        if (!inGroups(kTeamPositions + k + 1))
+            suspendedNames_.insert(recordAt(s_.suspended, k).substr(nameAt(), kTeamNameWidth));
     auto nameOfRecord = [&](int j) {
         return s_.registry.substr(std::size_t(j) * kTeamRecordLength + nameAt(), kTeamNameWidth);
     };

@@ -71,9 +71,7 @@ RegisterFollow registerAfter(const std::string& reg, std::string_view oldBlock, 
     if (leaving >= 0) {
         const std::string name(termName(oldBlock, leaving));
         // Of two teams with one name, each has the record at its own position.
-        const int own = !holdsTeam(name)                     ? -1
-                        : registerName(work, leaving) == name ? leaving
-                                                              : firstNamed(work, name);
+        const int own = !holdsTeam(name) ? -1 : registerName(work, leaving) == name ? leaving : firstNamed(work, name);
         if (own >= 0) {
             f.leavingRecord = work.substr(at(own), kTeamRecordLength);
             // Blanked unless every team still bearing the name needs one of its records.

@@ -166,8 +166,7 @@ LineUpResult removeTeam(LeagueModel& m, const DataDir& dir, const LineUpRequest&
     return r;
 }
 
-LineUpResult returnTeam(LeagueModel& m, const DataDir& dir, const LineUpRequest& at, int k,
-                        BackupMoment backupAt) {
+LineUpResult returnTeam(LeagueModel& m, const DataDir& dir, const LineUpRequest& at, int k, BackupMoment backupAt) {
     if (!validRequest(at)) return {};
     SaveResult failure = SaveResult::saved();
     const auto f = readFiles(dir, at.termSlot, failure);

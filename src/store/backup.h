@@ -43,7 +43,7 @@ private:
     std::filesystem::path backupRoot() const;
 
     std::string workRoot_;  // the working folder
-    std::string folder_;  // the copy's folder name; empty when there is nothing to remove
+    std::string folder_;    // the copy's folder name; empty when there is nothing to remove
     std::string relative_;
     SaveResult result_;
 };

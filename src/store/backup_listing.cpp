@@ -140,8 +140,9 @@ std::vector<BackupEntry> listBackups(const DataDir& dir) {
         char note[64];
         std::size_t got = 0;
         const bool noted = fileio::readAt((it->path() / kBackupNote).string(), 0, note, sizeof note, &got);
-        auto entry = describeBackup(folder, fileNames(it->path()),
-                                    noted ? std::optional<std::string_view>(std::string_view(note, got)) : std::nullopt);
+        auto entry =
+            describeBackup(folder, fileNames(it->path()),
+                           noted ? std::optional<std::string_view>(std::string_view(note, got)) : std::nullopt);
         if (entry) list.push_back(std::move(*entry));
     }
     std::sort(list.begin(), list.end(),

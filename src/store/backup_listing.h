@@ -37,7 +37,7 @@ struct BackupEntry {
     std::string folder;  // "Data-20261208-100000"
     BackupName name;
     std::optional<BackupOperation> operation;  // nothing when the note is missing or unknown
-    bool whole = false;  // holds the results file and the team register
+    bool whole = false;                        // holds the results file and the team register
 };
 
 // What a copy is, from its folder name and the names and note of what it holds. Nothing when

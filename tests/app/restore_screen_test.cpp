@@ -27,7 +27,9 @@ protected:
         if (auto* e = child<QLineEdit>(name)) return e->text();
         return child<QLabel>(name)->text();
     }
-    QString cell(const char* column, int row) const { return text(QString::asprintf("Label_Backup%s_%02d", column, row)); }
+    QString cell(const char* column, int row) const {
+        return text(QString::asprintf("Label_Backup%s_%02d", column, row));
+    }
     bool visible(const char* panel) const { return child<QFrame>(panel)->isVisible(); }
     Files dataFiles() const {
         Files s;

@@ -37,7 +37,8 @@ protected:
     std::vector<std::string> copies() const {
         std::vector<std::string> names;
         std::error_code ec;
-        for (const auto& e : fs::directory_iterator(t.path("Backup"), ec)) names.push_back(e.path().filename().string());
+        for (const auto& e : fs::directory_iterator(t.path("Backup"), ec))
+            names.push_back(e.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -64,7 +65,8 @@ TEST_F(ChangeOverLosses, FailedOperationsLeaveTheCopiesAsTheyWere) {
     lay(LeagueShape{3, 10, 10, 3, 0});
     t.write("Backup/Data-20260101-000000/Seiseki.001", "the only older copy");
     const std::string data = t.path("Data/");
-    fileio::testing::failWritesWhen([data](const fileio::testing::WriteAttempt& a) { return a.path.rfind(data, 0) == 0; });
+    fileio::testing::failWritesWhen(
+        [data](const fileio::testing::WriteAttempt& a) { return a.path.rfind(data, 0) == 0; });
     for (int press = 0; press < 10; ++press)
         ASSERT_EQ(executeChangeOver(m, dir, kNow).outcome, ChangeOverOutcome::NotSaved);
     m.deleteAvailable = 1;

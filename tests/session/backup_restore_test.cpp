@@ -30,7 +30,8 @@ using Files = std::map<std::string, std::string>;
 Files filesOf(const TempFolder& t, const std::string& folder) {
     Files s;
     for (const auto& e : fs::directory_iterator(t.path(folder)))
-        if (e.path().filename() != "Operation.txt") s[e.path().filename().string()] = t.read(folder + "/" + e.path().filename().string());
+        if (e.path().filename() != "Operation.txt")
+            s[e.path().filename().string()] = t.read(folder + "/" + e.path().filename().string());
     return s;
 }
 

@@ -10,10 +10,10 @@
 #include <map>
 
 #include "contacts/saved_postal_codes.h"
-#include "league/suspension.h"
 #include "league/change_over_execution.h"
 #include "league/change_over_lineup.h"
 #include "league/change_over_rules.h"
+#include "league/suspension.h"
 #include "league/team_moves.h"
 #include "session/backup_restore.h"
 #include "session/league_session.h"
@@ -226,11 +226,12 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   // Group 1's last team and group 2's first change places.
                   [](const TempFolder& t) { t.write("Data/ChangePos.001", "  8 11 \n 11  8 \n"); }},
-        Operation{"RestoringACopy",
-                  [](LeagueModel& m, const DataDir& d) {
-                      ASSERT_EQ(restoreBackup(m, d, "Data-20261101-080000", kNow).outcome, RestoreOutcome::Restored);
-                  },
-                  layCopyToRestore}),
+        Operation{
+            "RestoringACopy",
+            [](LeagueModel& m,
+               const DataDir&
+                   d) { ASSERT_EQ(restoreBackup(m, d, "Data-20261101-080000", kNow).outcome, RestoreOutcome::Restored); },
+            layCopyToRestore}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -129,9 +129,9 @@ TEST(BackupNames, OnlyTheProgramsOwnNamesAreCopies) {
         EXPECT_FALSE(parseBackupName(foreign)) << foreign;
     // The tenth copy of a second sorts after the ninth.
     EXPECT_TRUE(backupBefore(*parseBackupName("Data-20261208-000000-9"), *parseBackupName("Data-20261208-000000-10")));
-    for (BackupOperation op : {BackupOperation::ChangeOver, BackupOperation::TermDeletion, BackupOperation::Suspension,
-                               BackupOperation::Withdrawal, BackupOperation::Return, BackupOperation::Restore,
-                               BackupOperation::Import})
+    for (BackupOperation op :
+         {BackupOperation::ChangeOver, BackupOperation::TermDeletion, BackupOperation::Suspension,
+          BackupOperation::Withdrawal, BackupOperation::Return, BackupOperation::Restore, BackupOperation::Import})
         EXPECT_EQ(parseBackupNote(backupNoteText(op)), op);
     EXPECT_EQ(parseBackupNote("節の更新\r\n"), BackupOperation::ChangeOver);
     EXPECT_EQ(parseBackupNote("something else"), std::nullopt);

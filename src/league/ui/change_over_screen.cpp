@@ -11,9 +11,9 @@
 #include "league/change_over_rules.h"
 #include "league/ui/arrow_picture.h"
 #include "league/ui/key_button.h"
+#include "league/ui/lost_details_text.h"
 #include "league/ui/rule_line.h"
 #include "league/ui/rule_list_panel.h"
-#include "league/ui/lost_details_text.h"
 #include "league/ui/team_counts_panel.h"
 #include "store/calendar.h"
 #include "store/results_file.h"
@@ -104,8 +104,7 @@ ChangeOverScreen::ChangeOverScreen(QWidget* form, FormServices& services)
     connect(ruleList_, &RuleListPanel::rulesChanged, this, &ChangeOverScreen::showRuleLine);
     connect(counts_, &TeamCountsPanel::applied, this, &ChangeOverScreen::redraw);
 
-    lostDetails_ = new YesNoPanel(form, "SyousaiKakunin", QRect(230, 190, 540, 250), s_.focus, st_,
-                                  focus::LostDetailsKey);
+    lostDetails_ = new YesNoPanel(form, "SyousaiKakunin", QRect(230, 210, 540, 200), s_, focus::LostDetailsKey);
     connect(lostDetails_, &YesNoPanel::answered, this, [this](bool yes) {
         st_.sidePanelOpen = 0;
         if (yes) return execute(true);

@@ -17,8 +17,9 @@ QString lostDetailsQuestion(const std::vector<std::string>& names) {
     }
     QString list = shown.join(QStringLiteral("、"));
     if (int(names.size()) > kNamesShown) list += QStringLiteral(" ほか %1 チーム").arg(int(names.size()) - kNamesShown);
-    return QStringLiteral("次のチームは、新しいチーム情報に空きがないため、代表者や連絡先などの詳細が残りません。\n\n"
-                          "　%1\n\n"
-                          "入れ替え前のデータは Backup フォルダに残ります。このまま入れ替えを実行しますか？")
+    return QStringLiteral(
+               "次のチームは、新しいチーム情報に空きがないため、代表者や連絡先などの詳細が残りません。\n\n"
+               "　%1\n\n"
+               "入れ替え前のデータは Backup フォルダに残ります。このまま入れ替えを実行しますか？")
         .arg(list);
 }

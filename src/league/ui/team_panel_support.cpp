@@ -20,7 +20,8 @@ QString modeText(bool linked) {
 
 QString changedGroupsText(const LeagueModel& m, const std::vector<int>& groupSlots) {
     if (groupSlots.empty()) return QString();
-    if (groupSlots.size() == 1) return QStringLiteral("%1 の 1 部だけが変わります").arg(groupName(m, groupSlots.front()));
+    if (groupSlots.size() == 1)
+        return QStringLiteral("%1 の 1 部だけが変わります").arg(groupName(m, groupSlots.front()));
     return QStringLiteral("%1〜%2 の %3 部が変わります")
         .arg(groupName(m, groupSlots.front()), groupName(m, groupSlots.back()))
         .arg(groupSlots.size());
