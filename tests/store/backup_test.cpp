@@ -44,6 +44,7 @@ protected:
 TEST_F(Backup, CopiesEveryDataFileWithANoteOfTheOperation) {
     t.write("Data/Seiseki.001.tf-new", "a save that never finished");
     t.write("Data/Tallyfold.jnl", "a journal");
+    t.write("Data/Operation.txt", "a file of the organiser's own in Data/");
     DataBackup b = DataBackup::make(t.dir(), kNow, BackupOperation::Suspension);
     ASSERT_TRUE(b);
     b.keep();

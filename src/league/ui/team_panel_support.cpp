@@ -48,6 +48,8 @@ void reportLineUp(FormServices& s, const LineUpResult& r) {
             s.reportSave(r.saved);
             break;
         case LineUpOutcome::Done:
+            s.reportSave(r.saved);
+            break;
         case LineUpOutcome::NoTeam:
             break;
     }

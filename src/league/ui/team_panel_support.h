@@ -26,5 +26,6 @@ QString modeText(bool linked);
 QString changedGroupsText(const LeagueModel& m, const std::vector<int>& groupSlots);
 
 // Tells the user why an operation changed nothing: a timed message for a refusal, the failed
-// file for a save. Nothing for one that was done or had nothing to do.
+// file for a save. A change that was saved goes to the save report as well (it takes back the
+// line that says nothing is being saved); one with nothing to do is not told.
 void reportLineUp(FormServices& s, const LineUpResult& r);
