@@ -1,10 +1,13 @@
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <exception>
 
 #include "app/base_ball_form.h"
+#include "app/folder_in_use.h"
 #include "app/work_folder.h"
 #include "form/fonts.h"
+#include "store/folder_lock.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -13,7 +16,16 @@ int main(int argc, char** argv) {
     fonts::installSubstitutions();
     try {
         // tallyfold [FOLDER]
-        TBaseBall BaseBall(openWorkFolder(QCoreApplication::arguments().mid(1)));
+        const QString folder =
+            chooseWorkFolder(QCoreApplication::arguments().mid(1), QDir::currentPath(), QDir::homePath());
+        // Held until the process ends. A folder another Tallyfold holds is left as it is.
+        const FolderLock lock = FolderLock::take(folder.toStdString());
+        if (lock.state() == FolderLock::State::Busy) {
+            tellFolderInUse(folder, lock.holder());
+            return 1;
+        }
+        installShippedFiles(folder);
+        TBaseBall BaseBall(folder);
         BaseBall.show();
         BaseBall.activateWindow();
         app.exec();

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <utility>
 
+#include "app/restore_panel.h"
 #include "form/click_label.h"
 #include "form/focus_codes.h"
 #include "form/fonts.h"
@@ -12,6 +13,7 @@
 #include "form/framed_shape.h"
 #include "form/hidden_key_box.h"
 #include "form/label_factory.h"
+#include "form/timed_messages.h"
 #include "standings/term_deletion.h"
 #include "store/calendar.h"
 #include "store/results_file.h"
@@ -23,6 +25,7 @@ namespace {
 constexpr int kDeleteRow = 3;
 constexpr int kPdfRow = 4;
 constexpr int kCsvRow = 5;
+constexpr int kRestoreRow = 7;
 constexpr int kRowTop = 12;
 constexpr int kRowPitch = 30;
 constexpr int kRowHeight = 26;
@@ -38,7 +41,7 @@ const char* const kCaptions[CommandPanel::kRows] = {
     "F5 PDFで保存",
     "F6 CSV出力",
     "F7 ",
-    "F8 MarrowdyneのHPに接続",
+    "F8 バックアップから戻す",
     "F9 コマンドパネルを閉じる",
 };
 // clang-format on
@@ -55,9 +58,9 @@ int rowOfKey(int key) {
     return -1;
 }
 
-// F8 only moves the highlight; the others run their row as well.
-bool keyRunsRow(int row) {
-    return row <= kCsvRow || row == CommandPanel::kCloseRow;
+// Rows with a command of their own; the others only take the highlight.
+bool rowHasCommand(int row) {
+    return row <= kCsvRow || row == kRestoreRow || row == CommandPanel::kCloseRow;
 }
 
 }  // namespace
@@ -88,6 +91,25 @@ CommandPanel::CommandPanel(QWidget* form, FormServices& services)
         Edit_CommandChooseKeyDown(key);
     });
     s_.focus.add(focus::CommandKey, keyBox_);
+
+    restore_ = new RestorePanel(form, services);
+    connect(restore_, &RestorePanel::closed, this, [this] {
+        st_.focusCode = focus::CommandKey;
+        s_.focus.restoreFocus();
+    });
+    connect(restore_, &RestorePanel::restored, this, &CommandPanel::showRestored);
+}
+
+// The league was read afresh from a restored copy: every screen shows it from the newest term,
+// group 1, and the panel closes as after a start.
+void CommandPanel::showRestored(const QString& copy) {
+    showDeleteCaption();
+    s_.showHeader();
+    s_.showGroup();
+    closeIfOpen();
+    st_.focusCode = focus::Year;
+    s_.focus.restoreFocus();
+    s_.messages.showMessage(QStringLiteral("■%1 の状態に戻しました■").arg(copy));
 }
 
 bool CommandPanel::isOpen() const {
@@ -154,11 +176,11 @@ void CommandPanel::Edit_CommandChooseKeyDown(int key) {
     if (row < 0) return;
     selected = row;
     highlightCommand();
-    if (keyRunsRow(row)) runCommand(row);
+    if (rowHasCommand(row)) runCommand(row);
 }
 
 void CommandPanel::Label_CommandNameClick(int row) {
-    if (row > kCsvRow && row < kCloseRow) return;
+    if (!rowHasCommand(row)) return;
     if (st_.sidePanelOpen && row != kDeleteRow) return;
     st_.selectedCommand = row;
     highlightCommand();
@@ -192,6 +214,9 @@ void CommandPanel::runCommand(int row) {
         case kCsvRow:
             closeIfOpen();
             exportCsv();
+            return;
+        case kRestoreRow:
+            restore_->open();
             return;
         case kCloseRow:
             toggleCommandPanel();

@@ -1,7 +1,7 @@
 #pragma once
 // The command panel: nine function-key commands over the main screen, opened and closed
-// with ESC. One row is highlighted; ↑ ↓ move the highlight, Enter runs it, and F1–F9 or a
-// click on a caption choose and run a row at once.
+// with ESC. F8 opens the list of copies in Backup/ to restore one (restore_panel.h). One row is highlighted; ↑ ↓ move
+// the highlight, Enter runs it, and F1–F9 or a click on a caption choose and run a row at once.
 
 #include <QObject>
 #include <array>
@@ -14,6 +14,7 @@ class QWidget;
 class ClickLabel;
 class FramedShape;
 class HiddenKeyBox;
+class RestorePanel;
 
 class CommandPanel : public QObject, public ScreenArea {
     Q_OBJECT
@@ -47,9 +48,11 @@ private:
     void closeIfOpen();
     // The fourth caption names the newest term when it can be deleted.
     void showDeleteCaption();
+    void showRestored(const QString& copy);
 
     QFrame* panel_;
     HiddenKeyBox* keyBox_;
     std::array<FramedShape*, kRows> shapes_{};
     std::array<ClickLabel*, kRows> captions_{};
+    RestorePanel* restore_;
 };

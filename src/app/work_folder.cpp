@@ -6,17 +6,26 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "store/data_folder_swap.h"
+
 namespace {
 constexpr const char* kDefaultFolder = "Tallyfold";
 // Where an installed program keeps its shipped files, from the folder of the program.
 constexpr const char* kSharedFromProgram = "/../share/tallyfold";
+// Data/, or the folder a restore stopped between its two renames left in its place.
+bool holdsLeague(const QString& folder) {
+    for (const char* name : {"Data", kOutgoingDataFolder})
+        if (QFileInfo(QDir(folder).filePath(QString::fromLatin1(name))).isDir()) return true;
+    return false;
+}
+
 }  // namespace
 
 QString chooseWorkFolder(const QStringList& arguments, const QString& currentDir, const QString& home) {
     QString folder;
     if (!arguments.isEmpty() && !arguments.first().isEmpty())
         folder = QDir(currentDir).absoluteFilePath(arguments.first());
-    else if (QFileInfo(QDir(currentDir).filePath(QStringLiteral("Data"))).isDir())
+    else if (holdsLeague(currentDir))
         folder = currentDir;
     else
         folder = QDir(home).filePath(QString::fromLatin1(kDefaultFolder));
@@ -38,9 +47,13 @@ void copyShippedFiles(const QString& shared, const QString& folder) {
     }
 }
 
-QString openWorkFolder(const QStringList& arguments) {
-    const QString folder = chooseWorkFolder(arguments, QDir::currentPath(), QDir::homePath());
+void installShippedFiles(const QString& folder) {
     copyShippedFiles(QDir::cleanPath(QCoreApplication::applicationDirPath() + QString::fromLatin1(kSharedFromProgram)),
                      folder);
+}
+
+QString openWorkFolder(const QStringList& arguments) {
+    const QString folder = chooseWorkFolder(arguments, QDir::currentPath(), QDir::homePath());
+    installShippedFiles(folder);
     return folder;
 }

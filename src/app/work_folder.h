@@ -16,6 +16,9 @@ QString chooseWorkFolder(const QStringList& arguments, const QString& currentDir
 // folder, leaving every file that is already there as it is.
 void copyShippedFiles(const QString& shared, const QString& folder);
 
+// Copies the shipped files of an installed program (from beside the program) into folder.
+void installShippedFiles(const QString& folder);
+
 // The working folder for this process: its arguments, current folder and home, with the
 // shipped files of an installed program copied in.
 QString openWorkFolder(const QStringList& arguments);

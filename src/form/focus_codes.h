@@ -32,6 +32,9 @@ inline constexpr int FirstUseKey = 9030;         // Edit_Panel_NotDataCommand
 inline constexpr int NewTermKey = 9040;          // Edit_Panel_NewDataCommand
 inline constexpr int SuspendedKey = 9050;        // Edit_KyuubuChoose
 inline constexpr int RuleListKey = 9060;         // Edit_KousinSetteiCommandChoose
+inline constexpr int LostDetailsKey = 9070;      // Edit_SyousaiKakuninCommandChoose
+inline constexpr int RestoreKey = 9080;          // Edit_BackupChoose
+inline constexpr int RestoreConfirmKey = 9090;   // Edit_BackupKakuninCommandChoose
 
 // Row n (1-based) of a family of fields numbered in steps of ten.
 inline constexpr int nth(int first, int n) {

@@ -70,10 +70,12 @@ RegisterFollow registerAfter(const std::string& reg, std::string_view oldBlock, 
 
     if (leaving >= 0) {
         const std::string name(termName(oldBlock, leaving));
-        const int own = holdsTeam(name) ? firstNamed(work, name) : -1;
+        // Of two teams with one name, each has the record at its own position.
+        const int own = !holdsTeam(name) ? -1 : registerName(work, leaving) == name ? leaving : firstNamed(work, name);
         if (own >= 0) {
             f.leavingRecord = work.substr(at(own), kTeamRecordLength);
-            if (teamsNamed(newBlock, name) + teamsNamed(newestBlock, name) == 0)
+            // Blanked unless every team still bearing the name needs one of its records.
+            if (recordsNamed(work, name) > teamsNamed(newBlock, name) + teamsNamed(newestBlock, name))
                 work.replace(at(own), kTeamRecordLength, empty);
         } else {
             f.leavingRecord = empty;

@@ -17,9 +17,10 @@ struct RegisterFollow {
 };
 
 // reg: the register's 200 records; oldBlock and newBlock: the term's records before and after
-// the plan. leaving: the old position of a team that leaves (-1 for none); its record is blanked
-// unless a team of newBlock or of newestBlock (the newest term, when an older one changes) still
-// carries the same name. returning: the full record of a team
+// the plan. leaving: the old position of a team that leaves (-1 for none); its record is the one
+// at that position when it bears the team's name, else the first that does, and it is blanked
+// unless the teams of newBlock or of newestBlock (the newest term, when an older one changes)
+// that still carry the same name need every record of that name. returning: the full record of a team
 // that comes back (empty for none), placed where its name is already on record (when no other
 // team of the term bears it), else at its new position when free, else in the first free record.
 RegisterFollow registerAfter(const std::string& reg, std::string_view oldBlock, std::string_view newBlock,

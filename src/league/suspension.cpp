@@ -5,6 +5,7 @@
 #include "league/line_up.h"
 #include "league/register_follow.h"
 #include "standings/standings.h"
+#include "store/backup.h"
 #include "store/file_io.h"
 #include "store/file_transaction.h"
 #include "store/record_layout.h"
@@ -27,6 +28,20 @@ LineUpOutcome outcomeOf(LineUpRefusal r) {
             break;
     }
     return LineUpOutcome::Done;
+}
+
+// A copy of Data/ before a change the organiser asked for; none for a request without a moment.
+std::optional<DataBackup> backupFirst(const DataDir& dir, const BackupMoment& at, BackupOperation op) {
+    if (!at) return std::nullopt;
+    return DataBackup::make(dir, *at, op);
+}
+
+std::vector<int> changedGroups(const LineUpChange& change) {
+    std::vector<int> groups;
+    if (change.refusal != LineUpRefusal::None) return groups;
+    for (int g = 0; g < kGroups; ++g)
+        if (groupChanged(change.plan, g)) groups.push_back(g);
+    return groups;
 }
 
 bool validRequest(const LineUpRequest& at) {
@@ -120,7 +135,8 @@ SaveResult commit(LeagueModel& m, const DataDir& dir, const Files& f, int termSl
 
 }  // namespace
 
-LineUpResult removeTeam(LeagueModel& m, const DataDir& dir, const LineUpRequest& at, Leaving how) {
+LineUpResult removeTeam(LeagueModel& m, const DataDir& dir, const LineUpRequest& at, Leaving how,
+                        BackupMoment backupAt) {
     if (!validRequest(at)) return {};
     SaveResult failure = SaveResult::saved();
     const auto f = readFiles(dir, at.termSlot, failure);
@@ -140,13 +156,17 @@ LineUpResult removeTeam(LeagueModel& m, const DataDir& dir, const LineUpRequest&
 
     std::optional<std::string> suspended;
     if (how == Leaving::Suspension) suspended = f->suspended + suspendedRecordFrom(reg.leavingRecord);
+    auto backup = backupFirst(dir, backupAt,
+                              how == Leaving::Suspension ? BackupOperation::Suspension : BackupOperation::Withdrawal);
+    if (backup && !*backup) return {LineUpOutcome::BackupFailed, backup->result()};
     LineUpResult r;
     r.saved = commit(m, dir, *f, at.termSlot, block, reg.image, suspended ? &*suspended : nullptr, false);
     r.outcome = r.saved ? LineUpOutcome::Done : LineUpOutcome::NotSaved;
+    if (r.saved && backup) backup->keep();
     return r;
 }
 
-LineUpResult returnTeam(LeagueModel& m, const DataDir& dir, const LineUpRequest& at, int k) {
+LineUpResult returnTeam(LeagueModel& m, const DataDir& dir, const LineUpRequest& at, int k, BackupMoment backupAt) {
     if (!validRequest(at)) return {};
     SaveResult failure = SaveResult::saved();
     const auto f = readFiles(dir, at.termSlot, failure);
@@ -165,15 +185,39 @@ LineUpResult returnTeam(LeagueModel& m, const DataDir& dir, const LineUpRequest&
     if (!reg.placed) return {LineUpOutcome::NoRegisterRecord};
 
     const std::string suspended = suspendedImageWithout(f->suspended, k);
+    auto backup = backupFirst(dir, backupAt, BackupOperation::Return);
+    if (backup && !*backup) return {LineUpOutcome::BackupFailed, backup->result()};
     LineUpResult r;
     r.saved = commit(m, dir, *f, at.termSlot, block, reg.image, &suspended, true);
     if (!r.saved) {
         r.outcome = LineUpOutcome::NotSaved;
         return r;
     }
+    if (backup) backup->keep();
     r.outcome = LineUpOutcome::Done;
     r.arrivalRow = rowOfPosition(change.arrival + 1);
     m.currentRecordNo = change.arrival + 1;
     m.selectedRow = r.arrivalRow;
     return r;
+}
+
+LineUpResult withdrawSuspended(LeagueModel& m, const DataDir& dir, int k, BackupMoment backupAt) {
+    if (k < 0 || k >= m.suspendedCount) return {};
+    auto backup = backupFirst(dir, backupAt, BackupOperation::Withdrawal);
+    if (backup && !*backup) return {LineUpOutcome::BackupFailed, backup->result()};
+    LineUpResult r;
+    r.saved = removeSuspended(m, dir, k);
+    r.outcome = r.saved ? LineUpOutcome::Done : LineUpOutcome::NotSaved;
+    if (r.saved && backup) backup->keep();
+    return r;
+}
+
+std::vector<int> groupsChangedByRemoval(const DataDir& dir, const LineUpRequest& at) {
+    if (!validRequest(at)) return {};
+    return changedGroups(planRemoval(readTermBlock(dir, at.termSlot), at.groupSlot, at.row, at.linked));
+}
+
+std::vector<int> groupsChangedByReturn(const DataDir& dir, const LineUpRequest& at) {
+    if (!validRequest(at)) return {};
+    return changedGroups(planReturn(readTermBlock(dir, at.termSlot), at.groupSlot, at.row, at.linked));
 }

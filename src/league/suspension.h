@@ -4,6 +4,10 @@
 // as one save, so that a team is never both on the list and in a group, nor in neither. Every
 // changed group's counts, rate and ranks are worked out again.
 
+#include <optional>
+#include <vector>
+
+#include "store/calendar.h"
 #include "store/data_dir.h"
 #include "store/league_model.h"
 #include "store/save_result.h"
@@ -18,6 +22,10 @@ struct LineUpRequest {
     bool keepManualRanks = false;  // ranks are kept by hand: counts are worked out, ranks stay
 };
 
+// When a moment is given, the changes below copy Data/ to Backup/ first (named for it) and keep
+// the copy only when the change went through.
+using BackupMoment = std::optional<LocalDateTime>;
+
 enum class LineUpOutcome {
     Done,
     NoTeam,            // no team in the row, or no such suspended team
@@ -25,6 +33,7 @@ enum class LineUpOutcome {
     GroupFull,         // unlinked return into a group of 10
     NoGroupLeft,       // a linked return would push a team past the twentieth group
     NoRegisterRecord,  // Data/Info.001 has no free record for the returning team's details
+    BackupFailed,      // Data/ could not be copied first; nothing changed
     NotSaved,          // a file could not be read or written; nothing changed
 };
 
@@ -36,8 +45,18 @@ struct LineUpResult {
 
 // The team in the requested row leaves its group; a suspended team goes onto the list with its
 // details first. On success suspendedCount, termTeamCount and registeredTeams follow the files.
-LineUpResult removeTeam(LeagueModel& m, const DataDir& dir, const LineUpRequest& at, Leaving how);
+LineUpResult removeTeam(LeagueModel& m, const DataDir& dir, const LineUpRequest& at, Leaving how,
+                        BackupMoment backupAt = std::nullopt);
 
 // Suspended team k (0-based) comes back into the requested row with blank results and the
 // details it had, and leaves the list. On success it is the current team.
-LineUpResult returnTeam(LeagueModel& m, const DataDir& dir, const LineUpRequest& at, int k);
+LineUpResult returnTeam(LeagueModel& m, const DataDir& dir, const LineUpRequest& at, int k,
+                        BackupMoment backupAt = std::nullopt);
+
+// Suspended team k (0-based) leaves the list for good (退会); the line-up is not touched.
+LineUpResult withdrawSuspended(LeagueModel& m, const DataDir& dir, int k, BackupMoment backupAt = std::nullopt);
+
+// The group slots, in order, whose line-up a removal from (or a return into) the requested row
+// would change; empty when the change would be refused.
+std::vector<int> groupsChangedByRemoval(const DataDir& dir, const LineUpRequest& at);
+std::vector<int> groupsChangedByReturn(const DataDir& dir, const LineUpRequest& at);

@@ -1,6 +1,8 @@
 #include "session/league_session.h"
 
 #include "contacts/saved_postal_codes.h"
+#include "store/backup.h"
+#include "store/data_folder_swap.h"
 #include "store/file_io.h"
 #include "store/file_transaction.h"
 #include "store/results_file.h"
@@ -10,8 +12,11 @@
 
 StartupResult loadLeague(LeagueModel& m, const DataDir& dir, const CalendarDate& today) {
     StartupResult r;
+    // A restore first, for it decides which Data/ there is; then a save within it.
+    r.recovered = finishInterruptedSwap(dir);
     r.dataFolderReady = dir.ensureDataFolder();
-    if (r.dataFolderReady) r.recovered = recoverInterruptedWrites(dir);
+    if (r.dataFolderReady) r.recovered &= recoverInterruptedWrites(dir);
+    removeUnfinishedBackups(dir);
     bool ok = r.dataFolderReady;
 
     m.selectedRow = 0;

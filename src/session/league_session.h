@@ -16,7 +16,8 @@ struct StartupResult {
     bool recovered = true;         // an interrupted save was completed or undone cleanly
 };
 
-// Finishes or undoes a save that a stopped process left half done, then loads every data file
+// Finishes or undoes a restore or a save that a stopped process left half done, and removes its
+// half-made copies of Data/; then loads every data file
 // into the model, creating those that are missing, and selects the first team of group 1 in
 // the newest term.
 StartupResult loadLeague(LeagueModel& m, const DataDir& dir, const CalendarDate& today);

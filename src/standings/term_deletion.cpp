@@ -26,9 +26,10 @@ TermDeletion deleteNewestTermOnce(LeagueModel& m, const DataDir& dir, const Loca
         d.saved = SaveResult::failed(restored.damaged);
         return d;
     }
-    d.saved = backupDataFolder(dir, now);
-    if (!d.saved) {
+    DataBackup backup = DataBackup::make(dir, now, BackupOperation::TermDeletion);
+    if (!backup) {
         d.outcome = TermDeletionOutcome::BackupFailed;
+        d.saved = backup.result();
         return d;
     }
     t.replace(files::kResults, withoutNewestTerm(*image));
@@ -38,6 +39,7 @@ TermDeletion deleteNewestTermOnce(LeagueModel& m, const DataDir& dir, const Loca
         d.outcome = TermDeletionOutcome::NotSaved;
         return d;
     }
+    backup.keep();
     d.outcome = TermDeletionOutcome::Deleted;
     m.deleteDone = 1;
     readTermSlots(m, dir);

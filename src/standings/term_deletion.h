@@ -24,6 +24,6 @@ struct TermDeletion {
 };
 
 // Copies Data/ into Backup/, then restores both registers from their snapshots and removes
-// the newest term in one save. On success the newest remaining term is shown from group 1
-// and its counts are taken again.
+// the newest term in one save. The copy is kept only when the save went through. On success
+// the newest remaining term is shown from group 1 and its counts are taken again.
 TermDeletion deleteNewestTermOnce(LeagueModel& m, const DataDir& dir, const LocalDateTime& now);

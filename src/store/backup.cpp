@@ -1,7 +1,6 @@
 #include "store/backup.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -12,66 +11,102 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kPrefix = "Data-";
-
-std::string folderName(const LocalDateTime& t) {
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "Data-%04d%02d%02d-%02d%02d%02d", t.year, t.month, t.day, t.hour, t.minute,
-                  t.second);
-    return buf;
+bool endsWith(const std::string& s, std::string_view end) {
+    return s.size() >= end.size() && s.compare(s.size() - end.size(), std::string::npos, end) == 0;
 }
 
-bool isTemporary(const std::string& name) {
-    return name.size() >= fileio::kTemporarySuffix.size() &&
-           name.compare(name.size() - fileio::kTemporarySuffix.size(), std::string::npos, fileio::kTemporarySuffix) ==
-               0;
+// The files of Data/ a copy holds: not what a save in progress writes, nor a file that would
+// stand in the place of the copy's note (none of the program's).
+bool copied(const fs::directory_entry& e, std::error_code& ec) {
+    const std::string name = e.path().filename().string();
+    const std::string journal = fs::path(files::kJournal).filename().string();
+    return e.is_regular_file(ec) && !endsWith(name, fileio::kTemporarySuffix) && name != journal && name != kBackupNote;
 }
 
-// Keeps the newest copies; names sort by their time.
-void pruneOldCopies(const fs::path& root) {
-    std::vector<std::string> copies;
+// Copies each file of Data/ into building and syncs it; the folder is synced once at the end.
+bool copyDataFiles(const fs::path& data, const fs::path& building, BackupOperation op) {
     std::error_code ec;
-    for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (name.rfind(kPrefix, 0) != 0 || !it->is_directory(ec)) continue;
-        if (isTemporary(name))
-            fs::remove_all(it->path(), ec);  // a copy a stopped process never finished
-        else
-            copies.push_back(name);
+    for (fs::directory_iterator it(data, ec), end; !ec && it != end; it.increment(ec)) {
+        if (!copied(*it, ec)) continue;
+        const auto bytes = fileio::readAll(it->path().string());
+        if (!bytes || !fileio::writeSyncedFile((building / it->path().filename()).string(), *bytes)) return false;
     }
-    std::sort(copies.begin(), copies.end());
-    for (std::size_t i = 0; i + kBackupsKept < copies.size(); ++i) fs::remove_all(root / copies[i], ec);
+    return !ec && fileio::writeSyncedFile((building / kBackupNote).string(), backupNoteText(op)) &&
+           fileio::syncFolder(building.string());
 }
 
 }  // namespace
 
-SaveResult backupDataFolder(const DataDir& dir, const LocalDateTime& now, std::string* made) {
+DataBackup::DataBackup(std::string workRoot, std::string folder, SaveResult result)
+    : workRoot_(std::move(workRoot)),
+      folder_(std::move(folder)),
+      relative_(std::string(files::kBackupFolder) + "/" + folder_),
+      result_(std::move(result)) {
+    if (!result_) folder_.clear();
+}
+
+DataBackup::DataBackup(DataBackup&& other) noexcept
+    : workRoot_(std::move(other.workRoot_)),
+      folder_(std::exchange(other.folder_, std::string())),
+      relative_(std::move(other.relative_)),
+      result_(std::move(other.result_)) {}
+
+DataBackup::~DataBackup() {
+    if (folder_.empty()) return;
+    std::error_code ec;
+    fs::remove_all(backupRoot() / folder_, ec);
+}
+
+fs::path DataBackup::backupRoot() const {
+    return fs::path(workRoot_) / files::kBackupFolder;
+}
+
+DataBackup DataBackup::make(const DataDir& dir, const LocalDateTime& now, BackupOperation op) {
     const fs::path root = fs::path(dir.root()) / files::kBackupFolder;
     std::error_code ec;
     fs::create_directories(root, ec);
-    std::string name = folderName(now);
-    for (int n = 2; fs::exists(root / name, ec); ++n) name = folderName(now) + "-" + std::to_string(n);
-    // The copy is made under a temporary name and renamed when whole, so that a folder with
-    // the final name is always a complete copy.
+    BackupName n{now, 1};
+    auto taken = [&](const std::string& name) {
+        return fs::exists(root / name, ec) || fs::exists(root / (name + std::string(fileio::kTemporarySuffix)), ec);
+    };
+    while (taken(backupFolderName(n))) ++n.sequence;
+    const std::string name = backupFolderName(n);
     const fs::path target = root / name;
     const fs::path building = root / (name + std::string(fileio::kTemporarySuffix));
     const std::string relative = std::string(files::kBackupFolder) + "/" + name;
-    fs::remove_all(building, ec);
-    if (!fs::create_directory(building, ec)) return SaveResult::failed(relative);
 
-    bool ok = true;
-    for (fs::directory_iterator it(fs::path(dir.root()) / "Data", ec), end; ok && !ec && it != end; it.increment(ec)) {
-        const std::string file = it->path().filename().string();
-        if (!it->is_regular_file(ec) || isTemporary(file)) continue;
-        auto bytes = fileio::readAll(it->path().string());
-        ok = bytes && fileio::replaceFile((building / file).string(), *bytes);
-    }
-    if (!ok || ec || !fileio::renamePath(building.string(), target.string())) {
+    bool ok = fs::create_directory(building, ec) && copyDataFiles(fs::path(dir.root()) / "Data", building, op) &&
+              fileio::renamePath(building.string(), target.string());
+    // The new name must last too: a copy still under its temporary name is removed at start-up.
+    ok = ok && fileio::syncFolder(root.string());
+    if (!ok) {
         fs::remove_all(building, ec);
-        return SaveResult::failed(relative);
+        fs::remove_all(target, ec);
+        return DataBackup(dir.root(), name, SaveResult::failed(relative));
     }
-    fileio::syncFolder(root.string());
-    pruneOldCopies(root);
-    if (made) *made = relative;
-    return SaveResult::saved();
+    return DataBackup(dir.root(), name, SaveResult::saved());
+}
+
+void DataBackup::keep() {
+    if (folder_.empty()) return;
+    const std::string made = std::exchange(folder_, std::string());
+    std::vector<BackupEntry> others;
+    for (BackupEntry& e : listBackups(DataDir(workRoot_)))
+        if (e.folder != made) others.push_back(std::move(e));
+    // listBackups gives the newest first.
+    std::error_code ec;
+    for (std::size_t i = kBackupsKept - 1; i < others.size(); ++i) fs::remove_all(backupRoot() / others[i].folder, ec);
+}
+
+void removeUnfinishedBackups(const DataDir& dir) {
+    const fs::path root = fs::path(dir.root()) / files::kBackupFolder;
+    std::vector<fs::path> unfinished;
+    std::error_code ec;
+    for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (it->is_directory(ec) && endsWith(name, fileio::kTemporarySuffix) &&
+            parseBackupName(name.substr(0, name.size() - fileio::kTemporarySuffix.size())))
+            unfinished.push_back(it->path());
+    }
+    for (const fs::path& p : unfinished) fs::remove_all(p, ec);
 }

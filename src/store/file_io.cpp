@@ -12,6 +12,7 @@ namespace fileio {
 namespace {
 
 long successfulWrites = 0;
+long syncsIssued = 0;
 
 struct Seams {
     bool skipSyncs = false;
@@ -41,7 +42,9 @@ bool writeRefused(const std::string& path, long offset, std::size_t length, long
 }
 
 bool sync(int fd) {
-    return seams().skipSyncs || ::fsync(fd) == 0;
+    if (seams().skipSyncs) return true;
+    ++syncsIssued;
+    return ::fsync(fd) == 0;
 }
 
 class Fd {
@@ -239,6 +242,22 @@ bool writeTemporary(const std::string& path, std::string_view bytes) {
     return ok;
 }
 
+bool writeSyncedFile(const std::string& path, std::string_view bytes) {
+    if (writeRefused(path, 0, bytes.size(), -1)) return false;
+    step();
+    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (!fd) return false;
+    bool ok = true;
+    if (!bytes.empty()) {
+        step();
+        ok = pwriteAll(fd.get(), 0, bytes);
+    }
+    ok = ok && sync(fd.get());
+    ok = fd.close() && ok;
+    if (!ok) ::unlink(path.c_str());
+    return ok;
+}
+
 bool commitTemporary(const std::string& path) {
     step();
     if (::rename(temporaryOf(path).c_str(), path.c_str()) != 0) return false;
@@ -248,6 +267,10 @@ bool commitTemporary(const std::string& path) {
 
 long writesDone() {
     return successfulWrites;
+}
+
+long syncsDone() {
+    return syncsIssued;
 }
 
 void discardTemporary(const std::string& path) {

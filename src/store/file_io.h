@@ -56,12 +56,18 @@ std::optional<std::string> readAll(const std::string& path);
 // Writes path + kTemporarySuffix and syncs it, keeping the mode of the file it will replace.
 // False, with nothing left behind, when it cannot.
 [[nodiscard]] bool writeTemporary(const std::string& path, std::string_view bytes);
+// Creates a new file holding bytes and syncs it; the folder is not synced (the caller syncs
+// it once for many files). False, with nothing left behind, when it cannot.
+[[nodiscard]] bool writeSyncedFile(const std::string& path, std::string_view bytes);
+
 // Renames path + kTemporarySuffix over path.
 [[nodiscard]] bool commitTemporary(const std::string& path);
 void discardTemporary(const std::string& path);
 
 // How many writes and renames have reached a file since the program started.
 long writesDone();
+// How many fsyncs (of files and folders) the program has asked for since it started.
+long syncsDone();
 
 // True when the file exists and may be written, or does not exist.
 bool mayWrite(const std::string& path);

@@ -13,6 +13,11 @@ std::string leadingRecords(const std::string& bytes, long count) {
     return bytes.substr(0, std::size_t(std::clamp(count, 0L, whole)) * kTeamRecordLength);
 }
 
+// Every whole record of a register file.
+std::string wholeRecords(const std::string& bytes) {
+    return leadingRecords(bytes, long(bytes.size()) / kTeamRecordLength);
+}
+
 }  // namespace
 
 bool countSuspended(LeagueModel& m, const DataDir& dir) {
@@ -32,7 +37,7 @@ std::optional<std::string> readSuspendedImage(const DataDir& dir) {
     if (!fileio::isRegularFile(path) && fileio::mayWrite(path)) return std::string();
     auto bytes = fileio::readAll(path);
     if (!bytes) return std::nullopt;
-    return leadingRecords(*bytes, long(bytes->size()) / kTeamRecordLength);
+    return wholeRecords(*bytes);
 }
 
 std::string suspendedRecordFrom(const std::string& teamRecord) {
@@ -47,7 +52,7 @@ std::string suspendedRecordFrom(const std::string& teamRecord) {
 }
 
 std::string suspendedImageWithout(const std::string& image, int k) {
-    const std::string whole = leadingRecords(image, long(image.size()) / kTeamRecordLength);
+    const std::string whole = wholeRecords(image);
     if (k < 0 || std::size_t(k) * kTeamRecordLength >= whole.size()) return whole;
     return whole.substr(0, std::size_t(k) * kTeamRecordLength) + whole.substr(std::size_t(k + 1) * kTeamRecordLength);
 }
@@ -79,13 +84,14 @@ SaveResult removeSuspended(LeagueModel& m, const DataDir& dir, int k) {
     return saved;
 }
 
-SaveResult snapshotRegisters(const LeagueModel& m, const DataDir& dir) {
+SaveResult snapshotRegisters(const LeagueModel&, const DataDir& dir) {
     auto suspended = fileio::readAll(dir.path(files::kSuspended));
     if (!suspended) return SaveResult::failed(files::kSuspended);
     auto teams = fileio::readAll(dir.path(files::kTeamRegister));
     if (!teams) return SaveResult::failed(files::kTeamRegister);
     FileTransaction t(dir);
-    t.replace(files::kSuspendedSnapshot, leadingRecords(*suspended, m.suspendedCount));
+    // Every record, the uncounted ones past the hundredth too: deleting the term brings them back.
+    t.replace(files::kSuspendedSnapshot, wholeRecords(*suspended));
     t.replace(files::kTeamSnapshot, leadingRecords(*teams, kTeamPositions));
     return t.commit();
 }
@@ -95,7 +101,7 @@ RestoredRegisters restoredRegisters(const DataDir& dir) {
     if (fileio::isRegularFile(dir.path(files::kSuspendedSnapshot))) {
         auto bytes = fileio::readAll(dir.path(files::kSuspendedSnapshot));
         if (bytes)
-            r.suspended = leadingRecords(*bytes, kMaxSuspended);
+            r.suspended = wholeRecords(*bytes);
         else
             r.damaged = files::kSuspendedSnapshot;
     }

@@ -35,6 +35,7 @@ SaveResult appendSuspended(LeagueModel& m, const DataDir& dir, const std::string
 SaveResult removeSuspended(LeagueModel& m, const DataDir& dir, int k);
 
 // Data/Kyuubu.old and Data/Info.old from the registers, as one save, just before a change-over.
+// The suspended snapshot holds every whole record, the uncounted ones past the hundredth too.
 SaveResult snapshotRegisters(const LeagueModel& m, const DataDir& dir);
 
 // The registers as the snapshots would restore them. A missing snapshot restores nothing;

@@ -116,9 +116,11 @@ TEST_F(CommandPanelTest, ArrowsWrapAndOnlySomeKeysMoveTheHighlight) {
     EXPECT_EQ(highlightedRow(), 7);
     const std::string before = folder_.read("Data/Seiseki.001");
     key(Qt::Key_Down);
-    key(Qt::Key_F8);
+    key(Qt::Key_F8);  // the list of copies to restore opens over the panel
     EXPECT_EQ(highlightedRow(), 7);
     EXPECT_TRUE(commandPanel()->isVisible());
+    EXPECT_EQ(focusName(), "Edit_BackupChoose");
+    key(Qt::Key_Escape);
     EXPECT_EQ(focusName(), "Edit_CommandChoose");
     EXPECT_EQ(folder_.read("Data/Seiseki.001"), before);
 }
@@ -128,10 +130,8 @@ TEST_F(CommandPanelTest, CaptionClicksChooseRowsExceptTheEmptyOnes) {
     panel()->printStandings = [&] { ++printed; };
     openFrom("Edit_Year");
 
-    for (int row : {6, 7}) {
-        click(child(rowName("Label_CommandName_", row)));
-        EXPECT_EQ(highlightedRow(), 8) << row;
-    }
+    click(child(rowName("Label_CommandName_", 6)));
+    EXPECT_EQ(highlightedRow(), 8);
 
     // While a side panel is open the printouts and closing are out of reach.
     state().sidePanelOpen = 1;

@@ -13,6 +13,7 @@
 #include "store/capacities.h"
 #include "store/data_dir.h"
 #include "store/file_io.h"
+#include "store/text_ops.h"
 #include "support/form_fixture.h"
 #include "support/records.h"
 
@@ -336,6 +337,44 @@ TEST_F(EveryGroupFull, ALinkedReturnThatWouldPushATeamPastTheLastGroupIsRefused)
     EXPECT_EQ(shownMessage(), QStringLiteral("■20番目の級・部から先には送れません■"));
     EXPECT_EQ(folder_.read(files::kResults), results);
     EXPECT_EQ(folder_.read(files::kSuspended), list);
+}
+
+// Four named groups; group 1 holds ranks typed by hand.
+class NamedGroups : public SuspensionPanels {
+protected:
+    void prepareFiles() override {
+        lay({10, 7, 5, 4}, 3);
+        folder_.write(files::kGroups, "1A1B2A2B" + std::string(992, ' '));
+        std::string results = folder_.read(files::kResults);
+        for (int n = 1; n <= 10; ++n) results.replace(std::size_t(resultAt(0, n)) + 42, 2, formatCount(11 - n, 2));
+        folder_.write(files::kResults, results);
+    }
+};
+
+TEST_F(NamedGroups, ALinkedSuspensionNamesTheGroupsItChangesAndIsBackedUpFirst) {
+    const std::string before = folder_.read(files::kResults);
+    enterGroup(2);
+    enterTeam(2);
+    key(Qt::Key_F7);
+    EXPECT_EQ(text("Label_KawaruBu"), QStringLiteral("1B〜2B の 3 部が変わります"));
+    key(Qt::Key_Left);
+    key(Qt::Key_Return);
+    EXPECT_EQ(rows().size(), 7);
+    EXPECT_EQ(folder_.read("Backup/Data-20261208-100000/Seiseki.001"), before);
+    EXPECT_EQ(folder_.read("Backup/Data-20261208-100000/Operation.txt"), "休会\n");
+    // Group 1 kept its line-up, its results and the ranks typed into it.
+    const std::size_t group1 = std::size_t(resultAt(0, 1));
+    EXPECT_EQ(folder_.read(files::kResults).substr(group1, 460), before.substr(group1, 460));
+
+    // Unlinked only this group changes; the list of suspended teams names what a return changes.
+    click(child("CheckBox_AllTeam"));
+    enterTeam(3);
+    key(Qt::Key_F6);
+    EXPECT_EQ(text("Label_KawaruBu"), QStringLiteral("1B の 1 部だけが変わります"));
+    key(Qt::Key_Escape);
+    click(child("CheckBox_AllTeam"));
+    key(Qt::Key_F8);
+    EXPECT_EQ(text("Label_KyuubuKawaruBu"), QStringLiteral("1B〜2B の 3 部が変わります"));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "standings/standings.h"
+#include "store/backup.h"
 #include "store/file_io.h"
 #include "store/record_layout.h"
 #include "store/suspended_register.h"
@@ -323,6 +324,58 @@ TEST_F(Suspension, OnlyTheShownTermChangesEvenWhenItIsAnOlderOne) {
     EXPECT_EQ(t.read(files::kResults), resultsHeader("381372") + newest + termRecords({{2, 3}}, start_));
     // The team still plays in the newest term, so it keeps its details.
     EXPECT_EQ(t.read(files::kTeamRegister), orderedRegister(start_));
+}
+
+// Two teams of one name: the one that leaves takes the record at its own position.
+TEST_F(Suspension, OfTwoTeamsWithOneNameEachKeepsItsOwnDetails) {
+    lay(sized({5, 3}));
+    std::string results = t.read(files::kResults);
+    for (int slot : {0, 1}) results.replace(resultAt(slot, 4), 20, name20(utf8Name(2)));
+    t.write(files::kResults, results);
+    start_ = sized({5, 3});
+    older_ = results.substr(resultAt(1, 1), 9200);
+    std::string reg = t.read(files::kTeamRegister);
+    reg.replace(::teamAt(4) + 611, 20, name20(utf8Name(2)));
+    t.write(files::kTeamRegister, reg);
+
+    ASSERT_EQ(remove(1, 4, Leaving::Suspension, false).outcome, LineUpOutcome::Done);
+    EXPECT_EQ(t.read(files::kSuspended), suspendedList(3) + suspendedRecordFrom(reg.substr(::teamAt(4), 1000)));
+    // The other keeps its record; the leaving one's record is free for the team moving up.
+    const std::string now = t.read(files::kTeamRegister);
+    EXPECT_EQ(now.substr(::teamAt(2), 1000), details(2));
+    EXPECT_EQ(now.substr(::teamAt(4), 1000), details(5));
+}
+
+TEST_F(Suspension, TheGroupsAChangeWouldReachAreKnownBeforehand) {
+    lay(sized({10, 7, 5, 0, 3}));
+    auto at = [](int group, int row, bool linked) { return LineUpRequest{0, group - 1, row - 1, linked, false}; };
+    EXPECT_EQ(groupsChangedByRemoval(dir, at(1, 3, true)), (std::vector<int>{0, 1, 2}));  // up to the empty group
+    EXPECT_EQ(groupsChangedByRemoval(dir, at(2, 7, false)), std::vector<int>{1});
+    EXPECT_EQ(groupsChangedByRemoval(dir, at(2, 9, true)), std::vector<int>{});  // no team there
+    EXPECT_EQ(groupsChangedByReturn(dir, at(2, 1, true)), (std::vector<int>{1, 2}));
+    EXPECT_EQ(groupsChangedByReturn(dir, at(3, 9, true)), std::vector<int>{2});  // past its last team
+    EXPECT_EQ(groupsChangedByReturn(dir, at(1, 1, false)), std::vector<int>{});  // full, unlinked
+}
+
+TEST_F(Suspension, EachChangeIsBackedUpFirstAndTheCopyKeptOnlyWhenItWentThrough) {
+    lay(sized({5, 5}));
+    const std::string results = t.read(files::kResults);
+    const LocalDateTime noon{2026, 12, 8, 12, 0, 0};
+    ASSERT_EQ(removeTeam(m, dir, LineUpRequest{0, 0, 0, true, false}, Leaving::Suspension, noon).outcome,
+              LineUpOutcome::Done);
+    EXPECT_EQ(t.read("Backup/Data-20261208-120000/Seiseki.001"), results);
+    EXPECT_EQ(t.read("Backup/Data-20261208-120000/Operation.txt"), "休会\n");
+    ASSERT_EQ(returnTeam(m, dir, LineUpRequest{0, 1, 0, true, false}, 0, noon).outcome, LineUpOutcome::Done);
+    EXPECT_EQ(t.read("Backup/Data-20261208-120000-2/Operation.txt"), "復帰\n");
+    ASSERT_EQ(withdrawSuspended(m, dir, 0, noon).outcome, LineUpOutcome::Done);
+    EXPECT_EQ(t.read("Backup/Data-20261208-120000-3/Operation.txt"), "退会\n");
+
+    const std::string reg = t.path(files::kTeamRegister);
+    fileio::testing::failWritesWhen(
+        [reg](const fileio::testing::WriteAttempt& a) { return a.path.rfind(reg, 0) == 0; });
+    EXPECT_EQ(removeTeam(m, dir, LineUpRequest{0, 0, 0, true, false}, Leaving::Withdrawal, noon).outcome,
+              LineUpOutcome::NotSaved);
+    EXPECT_FALSE(t.exists("Backup/Data-20261208-120000-4"));
 }
 
 }  // namespace

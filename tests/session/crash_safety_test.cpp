@@ -16,8 +16,10 @@
 #include "league/suspension.h"
 #include "league/team_moves.h"
 #include "league/team_rename.h"
+#include "session/backup_restore.h"
 #include "session/league_session.h"
 #include "standings/term_deletion.h"
+#include "store/data_folder_swap.h"
 #include "store/file_io.h"
 #include "store/file_transaction.h"
 #include "store/results_file.h"
@@ -45,7 +47,22 @@ FolderState dataFiles(const TempFolder& t) {
 }
 
 void copyFolder(const TempFolder& from, const TempFolder& to) {
-    fs::copy(fs::path(from.root()) / "Data", fs::path(to.root()) / "Data", fs::copy_options::recursive);
+    for (const char* folder : {"Data", "Backup"})
+        if (fs::exists(fs::path(from.root()) / folder))
+            fs::copy(fs::path(from.root()) / folder, fs::path(to.root()) / folder, fs::copy_options::recursive);
+}
+
+// A copy in Backup/ of the league as it was before its groups were renamed and two suspended
+// teams came back, to be restored.
+void layCopyToRestore(const TempFolder& t) {
+    const std::string copy = "Backup/Data-20261101-080000/";
+    for (const auto& e : fs::directory_iterator(fs::path(t.root()) / "Data")) {
+        const std::string name = e.path().filename().string();
+        t.write(copy + name, t.read("Data/" + name));
+    }
+    t.write(copy + "League.001", std::string(40, 'Z') + std::string(960, ' '));
+    t.write(copy + "Kyuubu.001", t.read("Data/Kyuubu.001").substr(2000));
+    t.write(copy + "Operation.txt", "節の更新\n");
 }
 
 // What a start reads from (a copy of) a folder, enough to tell two leagues apart.
@@ -128,7 +145,10 @@ TEST_P(KilledAtEveryWrite, LeavesTheFolderBeforeOrAfterNeverBetween) {
         }
         fileio::testing::reset();
         EXPECT_TRUE(stopped) << "step " << k << " was never reached";
+        ASSERT_TRUE(finishInterruptedSwap(t.dir()));
         ASSERT_TRUE(recoverInterruptedWrites(t.dir()));
+        for (const char* leftover : {kIncomingDataFolder, kOutgoingDataFolder})
+            EXPECT_FALSE(fs::exists(fs::path(t.root()) / leftover)) << leftover << " left after step " << k;
         const FolderState now = dataFiles(t);
         EXPECT_TRUE(now == before || now == after)
             << "killed before step " << k << " of " << steps << ": differs from before in " << differences(now, before)
@@ -212,7 +232,13 @@ INSTANTIATE_TEST_SUITE_P(
                       ASSERT_EQ(run.outcome, ChangeOverOutcome::Done);
                   },
                   // Group 1's last team and group 2's first change places.
-                  [](const TempFolder& t) { t.write("Data/ChangePos.001", "  8 11 \n 11  8 \n"); }}),
+                  [](const TempFolder& t) { t.write("Data/ChangePos.001", "  8 11 \n 11  8 \n"); }},
+        Operation{
+            "RestoringACopy",
+            [](LeagueModel& m,
+               const DataDir&
+                   d) { ASSERT_EQ(restoreBackup(m, d, "Data-20261101-080000", kNow).outcome, RestoreOutcome::Restored); },
+            layCopyToRestore}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -8,11 +8,13 @@
 #include "form/hidden_key_box.h"
 #include "form/label_factory.h"
 #include "form/sjis_text.h"
+#include "form/yes_no_panel.h"
 #include "league/change_over_rules.h"
 #include "league/ui/arrow_picture.h"
 #include "league/ui/change_over_texts.h"
 #include "league/ui/key_button.h"
 #include "league/ui/leave_question.h"
+#include "league/ui/lost_details_text.h"
 #include "league/ui/rule_line.h"
 #include "league/ui/rule_list_panel.h"
 #include "league/ui/team_counts_panel.h"
@@ -117,6 +119,14 @@ ChangeOverScreen::ChangeOverScreen(QWidget* form, FormServices& services)
     });
     connect(ruleList_, &RuleListPanel::rulesChanged, this, &ChangeOverScreen::showRuleLine);
     connect(counts_, &TeamCountsPanel::applied, this, &ChangeOverScreen::redraw);
+
+    lostDetails_ = new YesNoPanel(form, "SyousaiKakunin", QRect(230, 210, 540, 200), s_, focus::LostDetailsKey);
+    connect(lostDetails_, &YesNoPanel::answered, this, [this](bool yes) {
+        st_.sidePanelOpen = 0;
+        if (yes) return execute(true);
+        st_.focusCode = focus::ChangeOverKey;
+        s_.focus.restoreFocus();
+    });
 }
 
 bool ChangeOverScreen::isOpen() const {
@@ -355,8 +365,8 @@ void ChangeOverScreen::Image_Click(LineUpGrid::Kind g, LineUpGrid::Scroll scroll
     showRuleLine();
 }
 
-void ChangeOverScreen::execute() {
-    const ChangeOverRun run = executeChangeOver(m_, s_.dir, currentDateTime());
+void ChangeOverScreen::execute(bool lossAccepted) {
+    const ChangeOverRun run = executeChangeOver(m_, s_.dir, currentDateTime(), lossAccepted);
     switch (run.outcome) {
         case ChangeOverOutcome::Refused:
             s_.messages.showMessage(problemText(m_, teams_, run.problem, readChangeOverRules(s_.dir)));
@@ -374,6 +384,9 @@ void ChangeOverScreen::execute() {
         case ChangeOverOutcome::NotSaved:
             s_.reportSave(run.saved);
             return;
+        case ChangeOverOutcome::DetailsWouldBeLost:
+            askAboutLostDetails(run.detailsLost);
+            return;
         case ChangeOverOutcome::Done:
             break;
     }
@@ -384,6 +397,12 @@ void ChangeOverScreen::execute() {
     s_.showGroup();
     st_.focusCode = focus::classBox(1);
     s_.focus.restoreFocus();
+}
+
+// Some teams' details would find no record: the organiser decides, over the screen.
+void ChangeOverScreen::askAboutLostDetails(const std::vector<std::string>& names) {
+    st_.sidePanelOpen = 1;
+    lostDetails_->ask(lostDetailsQuestion(names));
 }
 
 // Leaving asks first when the screen shows changes that no stored rule keeps.

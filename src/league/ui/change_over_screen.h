@@ -18,6 +18,7 @@ class LeaveQuestion;
 class RuleLine;
 class RuleListPanel;
 class TeamCountsPanel;
+class YesNoPanel;
 
 class ChangeOverScreen : public QObject, public ScreenArea {
     Q_OBJECT
@@ -61,7 +62,9 @@ private:
     int lastFirstRow(LineUpGrid::Kind grid) const;
     bool canScroll(LineUpGrid::Kind grid, LineUpGrid::Scroll scroll, int step);
     int nextRuleIndex(int step) const;
-    void execute();
+    // lossAccepted: the organiser was told whose details find no record and went ahead.
+    void execute(bool lossAccepted = false);
+    void askAboutLostDetails(const std::vector<std::string>& names);
     void cancel();
     void leave();
     void hideScreen();
@@ -76,6 +79,7 @@ private:
     RuleListPanel* ruleList_;
     TeamCountsPanel* counts_;
     LeaveQuestion* question_;
+    YesNoPanel* lostDetails_;
     DraftTeams teams_;
     bool fromCommandPanel_ = false;
     LineUpGrid::Window draftWindow_, revisedWindow_;

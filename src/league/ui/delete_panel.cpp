@@ -10,6 +10,7 @@
 #include "form/label_factory.h"
 #include "form/sjis_text.h"
 #include "league/ui/team_panel_support.h"
+#include "store/calendar.h"
 #include "store/record_layout.h"
 #include "store/results_file.h"
 #include "store/suspended_register.h"
@@ -22,17 +23,20 @@ const QPoint kAt(422, 248);
 
 DeletePanel::DeletePanel(QWidget* form, FormServices& services, TeamPanelHooks& hooks)
     : QObject(form), ScreenArea(services), hooks_(hooks) {
-    panel_ = makeOverlayPanel(form, "Panel_Delete", QRect(kAt, QSize(330, 170)));
+    panel_ = makeOverlayPanel(form, "Panel_Delete", QRect(kAt, QSize(330, 196)));
     mode_ = makeLabel(panel_, QString(), QRect(10, 10, 310, 20), LabelStyle{13, Qt::AlignCenter, form_colors::kBlue},
                       "Label_Rendou");
     teamName_ = makeLabel(panel_, QString(), QRect(10, 40, 310, 26),
                           LabelStyle{18, Qt::AlignCenter, form_colors::kBlack, QColor(), true}, "Label_DeleteTeamName");
     question_ =
         makeLabel(panel_, QString(), QRect(10, 70, 310, 22), LabelStyle{15, Qt::AlignCenter}, "Label_TaikaiOrKyuubu");
+    // Which groups the change re-forms, so that a linked change never comes as a surprise.
+    changes_ = makeLabel(panel_, QString(), QRect(10, 98, 310, 20), LabelStyle{13, Qt::AlignCenter, form_colors::kRed},
+                         "Label_KawaruBu");
     choices_ = new ChoiceButtons(panel_, {{"Label_PanelDelete_F1", "F1", "Label_PanelDelete_F1_Msg",
-                                           QStringLiteral("する"), QRect(40, 112, 110, 30)},
+                                           QStringLiteral("する"), QRect(40, 138, 110, 30)},
                                           {"Label_PanelDelete_F9", "F9", "Label_PanelDelete_F9_Msg",
-                                           QStringLiteral("しない"), QRect(180, 112, 110, 30)}});
+                                           QStringLiteral("しない"), QRect(180, 138, 110, 30)}});
     choices_->setDimmedTextColor(form_colors::kGray);
     connect(choices_, &ChoiceButtons::chosen, this, &DeletePanel::Label_PanelDeleteClick);
 
@@ -56,6 +60,7 @@ void DeletePanel::open(int n, Leaving how) {
     mode_->setText(modeText(m_.allTeamsLinked != 0));
     question_->setText(how == Leaving::Suspension ? QStringLiteral("の 休部 を実行しますか？")
                                                   : QStringLiteral("の 退会 を実行しますか？"));
+    changes_->setText(changedGroupsText(m_, groupsChangedByRemoval(s_.dir, request())));
     choices_->select(kCancel);
     raisePanel(panel_);
     hooks_.markTeamRow(n, true);
@@ -98,10 +103,12 @@ void DeletePanel::Label_PanelDeleteClick(int index) {
         close();
 }
 
+LineUpRequest DeletePanel::request() const {
+    return {m_.termSlotIndex, m_.currentGroup - 1, row_ - 1, m_.allTeamsLinked != 0, hooks_.ranksKeptByHand()};
+}
+
 void DeletePanel::perform() {
-    const LineUpRequest at{m_.termSlotIndex, m_.currentGroup - 1, row_ - 1, m_.allTeamsLinked != 0,
-                           hooks_.ranksKeptByHand()};
-    const LineUpResult r = removeTeam(m_, s_.dir, at, pending_);
+    const LineUpResult r = removeTeam(m_, s_.dir, request(), pending_, currentDateTime());
     pending_ = Leaving::Withdrawal;
     s_.showGroup();
     close();

@@ -29,6 +29,8 @@ public:
     void Label_PanelDeleteClick(int index);
 
 private:
+    // The row the panel acts on, in the shown term and group, in the mode chosen.
+    LineUpRequest request() const;
     void perform();
     void close();
 
@@ -37,6 +39,7 @@ private:
     QLabel* teamName_;
     QLabel* question_;
     QLabel* mode_;
+    QLabel* changes_;
     ChoiceButtons* choices_;
     HiddenKeyBox* keyBox_;
     int row_ = 0;  // 1..10 while open

@@ -12,6 +12,7 @@
 #include "form/sjis_text.h"
 #include "league/suspension.h"
 #include "league/ui/team_panel_support.h"
+#include "store/calendar.h"
 #include "store/record_layout.h"
 #include "store/suspended_register.h"
 #include "store/text_ops.h"
@@ -27,7 +28,7 @@ constexpr int kButtonTop = kRowTop + ReturnPanel::kRows * kRowPitch + 12;
 
 ReturnPanel::ReturnPanel(QWidget* form, FormServices& services, TeamPanelHooks& hooks)
     : QObject(form), ScreenArea(services), hooks_(hooks) {
-    panel_ = makeOverlayPanel(form, "Panel_Kyuubu", QRect(kAt, QSize(300, kButtonTop + 76)));
+    panel_ = makeOverlayPanel(form, "Panel_Kyuubu", QRect(kAt, QSize(300, kButtonTop + 96)));
     makeLabel(panel_, QStringLiteral("休会中････"), QRect(20, 10, 84, 22), LabelStyle{15});
     count_ = makeLabel(panel_, QString(), QRect(104, 10, 32, 22), LabelStyle{15, Qt::AlignRight | Qt::AlignVCenter},
                        "Label_KyuubuDs");
@@ -45,6 +46,9 @@ ReturnPanel::ReturnPanel(QWidget* form, FormServices& services, TeamPanelHooks& 
     buildButtons();
     mode_ = makeLabel(panel_, QString(), QRect(10, kButtonTop + 40, 280, 20), LabelStyle{13, Qt::AlignCenter, kBlue},
                       "Label_KyuubuRendou");
+    // Which groups a return (F8) re-forms, so that a linked change never comes as a surprise.
+    changes_ = makeLabel(panel_, QString(), QRect(10, kButtonTop + 62, 280, 20), LabelStyle{13, Qt::AlignCenter, kRed},
+                         "Label_KyuubuKawaruBu");
 
     keyBox_ = new HiddenKeyBox(panel_, "Edit_KyuubuChoose");
     s_.focus.add(focus::SuspendedKey, keyBox_);
@@ -94,6 +98,7 @@ void ReturnPanel::open(int n) {
     row_ = n;
     panel_->move(kAt);
     mode_->setText(modeText(m_.allTeamsLinked != 0));
+    changes_->setText(changedGroupsText(m_, groupsChangedByReturn(s_.dir, request())));
     m_.suspendedListTop = 0;
     m_.suspendedListRow = 0;
     showRows();
@@ -164,16 +169,19 @@ void ReturnPanel::Edit_KyuubuChooseKeyDown(int key) {
 void ReturnPanel::Label_Panel_Kyuubu_F6_TaikaiClick() {
     const int k = selectedEntry();
     if (!isOpen() || k < 0) return;
-    s_.reportSave(removeSuspended(m_, s_.dir, k));
+    const LineUpResult r = withdrawSuspended(m_, s_.dir, k, currentDateTime());
     close();
+    reportLineUp(s_, r);
+}
+
+LineUpRequest ReturnPanel::request() const {
+    return {m_.termSlotIndex, m_.currentGroup - 1, row_ - 1, m_.allTeamsLinked != 0, hooks_.ranksKeptByHand()};
 }
 
 void ReturnPanel::Label_Panel_Kyuubu_F8_FukkiClick() {
     const int k = selectedEntry();
     if (!isOpen() || k < 0) return;
-    const LineUpRequest at{m_.termSlotIndex, m_.currentGroup - 1, row_ - 1, m_.allTeamsLinked != 0,
-                           hooks_.ranksKeptByHand()};
-    const LineUpResult r = returnTeam(m_, s_.dir, at, k);
+    const LineUpResult r = returnTeam(m_, s_.dir, request(), k, currentDateTime());
     s_.showGroup();
     close();
     reportLineUp(s_, r);

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "form/screen_area.h"
+#include "league/suspension.h"
 
 class QFrame;
 class QLabel;
@@ -34,6 +35,8 @@ public:
 
 private:
     void buildButtons();
+    // A return into the row the panel was opened for, in the mode chosen.
+    LineUpRequest request() const;
     void showRows();
     // The selected list entry (0-based), or -1 when the selected row lies past the list's end.
     int selectedEntry() const;
@@ -43,6 +46,7 @@ private:
     QFrame* panel_;
     QLabel* count_;
     QLabel* mode_;
+    QLabel* changes_;
     std::array<QLabel*, kRows> names_{};
     std::array<FramedShape*, kRows> frames_{};
     HiddenKeyBox* keyBox_;

@@ -1,6 +1,18 @@
 #include "league/ui/team_panel_support.h"
 
 #include "form/form_services.h"
+#include "form/sjis_text.h"
+#include "store/text_ops.h"
+
+namespace {
+
+// A group by its class and division letters; by its place when it has none.
+QString groupName(const LeagueModel& m, int slot) {
+    const QString letters = fromSjis(trimField(m.groupBlock.substr(std::size_t(2 * slot), 2)));
+    return letters.isEmpty() ? QStringLiteral("%1番目").arg(slot + 1) : letters;
+}
+
+}  // namespace
 
 QString modeText(bool linked) {
     return linked ? QStringLiteral("★ ほかの 級・部 に連動します ★") : QStringLiteral("★ 同 休・部 内だけ影響します ★");
@@ -8,6 +20,15 @@ QString modeText(bool linked) {
 
 QString suspendedLimitMessage() {
     return QStringLiteral("■休会できるのは100チームまでです■");
+}
+
+QString changedGroupsText(const LeagueModel& m, const std::vector<int>& groupSlots) {
+    if (groupSlots.empty()) return QString();
+    if (groupSlots.size() == 1)
+        return QStringLiteral("%1 の 1 部だけが変わります").arg(groupName(m, groupSlots.front()));
+    return QStringLiteral("%1〜%2 の %3 部が変わります")
+        .arg(groupName(m, groupSlots.front()), groupName(m, groupSlots.back()))
+        .arg(groupSlots.size());
 }
 
 void reportLineUp(FormServices& s, const LineUpResult& r) {
@@ -24,10 +45,15 @@ void reportLineUp(FormServices& s, const LineUpResult& r) {
         case LineUpOutcome::NoRegisterRecord:
             s.messages.showMessage(QStringLiteral("■チーム情報の空きがありません■"));
             break;
+        case LineUpOutcome::BackupFailed:
+            s.messages.showMessage(QStringLiteral("■バックアップを作成できないため実行しませんでした■"));
+            break;
         case LineUpOutcome::NotSaved:
             s.reportSave(r.saved);
             break;
         case LineUpOutcome::Done:
+            s.reportSave(r.saved);
+            break;
         case LineUpOutcome::NoTeam:
             break;
     }
