@@ -211,7 +211,7 @@ bool DetailsArea::storeField(int k, const std::string& bytes) {
         record_ = readTeam(s_.dir, shownRecordNo_);
     }
     if (bytes == details::fieldBytes(record_, k)) return true;
-    if (!s_.reportSave(details::writeDetail(s_.dir, shownRecordNo_, k, bytes))) return false;
+    if (!s_.reportSave(details::writeDetail(m_, s_.dir, shownRecordNo_, k, bytes))) return false;
     details::putFieldBytes(record_, k, bytes);
     return true;
 }
