@@ -71,8 +71,12 @@ struct FormServices {
         }
         return false;
     }
-    // Start-up is over: writes from here on are the user's.
-    void startCountingSaves() { writesAtStart_ = fileio::writesDone(); }
+    // Start-up is over: writes from here on are the user's. The log of failed saves gets its
+    // room now, while the disk has it.
+    void startCountingSaves() {
+        writesAtStart_ = fileio::writesDone();
+        reserveSaveLog(dir);
+    }
 
 private:
     long writesAtStart_ = 0;

@@ -11,6 +11,14 @@
 
 namespace {
 
+// Room for a full log and the line that makes it too long.
+constexpr off_t kReserved = off_t(kSaveLogLimit) + 4096;
+
+void reserve(int fd) {
+    // Keeps the size as it is; the blocks past the end are the disk's promise to later lines.
+    (void)::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, kReserved);
+}
+
 // The errno's symbolic name and the system's untranslated text, as a helper searches them.
 std::string causeText(int cause) {
     if (cause == 0) return "- (0) no system error";
@@ -37,7 +45,11 @@ void trim(const std::string& path, std::size_t size) {
         out << text;
         if (!out) return;
     }
-    std::rename(temp.c_str(), path.c_str());
+    if (std::rename(temp.c_str(), path.c_str()) != 0) return;
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return;
+    reserve(fd);
+    ::close(fd);
 }
 
 }  // namespace
@@ -57,4 +69,11 @@ void logSaveFailure(const DataDir& dir, const SaveResult& r, const LocalDateTime
     const bool tooLong = ::fstat(fd, &st) == 0 && std::size_t(st.st_size) > kSaveLogLimit;
     ::close(fd);
     if (written && tooLong) trim(path, kSaveLogLimit / 2);
+}
+
+void reserveSaveLog(const DataDir& dir) {
+    const int fd = ::open(dir.path(kSaveLogName).c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return;
+    reserve(fd);
+    ::close(fd);
 }

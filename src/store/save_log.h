@@ -22,3 +22,7 @@ std::string saveLogLine(const SaveResult& r, const LocalDateTime& when);
 // Appends the line of a failed save (nothing for a save that went through). The log is no
 // data: it is not synced, and a log that cannot be written is let be.
 void logSaveFailure(const DataDir& dir, const SaveResult& r, const LocalDateTime& when);
+
+// Creates the log when missing and reserves its room on the disk ahead (where the file
+// system allows), so that a disk that fills up later still takes the line that says so.
+void reserveSaveLog(const DataDir& dir);

@@ -3,6 +3,7 @@
 // one that leaves the folder as it was.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -87,6 +88,16 @@ TEST_F(SaveCauses, ACommitWhoseSyncFailsIsAFailedSaveAndIsTakenBack) {
     expectOnly({"Seiseki.001", "Info.001"});
     ASSERT_TRUE(recoverInterruptedWrites(dir));
     EXPECT_EQ(t.read(files::kResults), "old results") << "nothing left for a restart to complete";
+}
+
+TEST(SaveLog, HoldsRoomForItsLinesBeforeTheDiskFillsUp) {
+    TempFolder t;
+    reserveSaveLog(t.dir());
+    struct stat st;
+    ASSERT_EQ(::stat(t.path(kSaveLogName).c_str(), &st), 0);
+    EXPECT_EQ(st.st_size, 0);
+    if (st.st_blocks == 0) GTEST_SKIP() << "this file system reserves no room ahead";
+    EXPECT_GE(long(st.st_blocks) * 512, long(kSaveLogLimit));
 }
 
 TEST(SaveLog, OneLinePerFailureWithTheCauseKeptToItsNewestLines) {
