@@ -110,6 +110,7 @@ void failWritesWhen(std::function<bool(const WriteAttempt&)> predicate, int erro
 // A full disk: every write that would make a file longer, or create one, fails.
 bool diskFull(const WriteAttempt& a);
 // The fuzzers write thousands of folders a second and need no durability: no fsync then.
+// A skipped sync still counts as done in the record of disk events.
 void skipSyncs(bool skip);
 
 // What reached the disk, in order, as a power cut sees it. Only what succeeded is recorded.
