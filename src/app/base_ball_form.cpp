@@ -21,6 +21,7 @@
 #include "form/help_area.h"
 #include "form/label_factory.h"
 #include "form/saved_file_message.h"
+#include "form/save_failure_text.h"
 #include "form/timed_messages.h"
 #include "league/ui/change_over_screen.h"
 #include "league/ui/group_list.h"
@@ -202,8 +203,8 @@ bool TBaseBall::FormCloseQuery() {
     // Closing would lose what could not be saved: say so, and let a second close go ahead.
     closeFailureShown_ = true;
     services_->reportSave(r);
-    showNotice(QStringLiteral("■%1 に保存できませんでした。もう一度閉じると保存せずに終了します■")
-                   .arg(QString::fromStdString(r.failedFileName())));
+    showNotice(QStringLiteral("■%1 に保存できませんでした%2。もう一度閉じると保存せずに終了します■")
+                   .arg(QString::fromStdString(r.failedFileName()), saveFailureCause(r.cause())));
     return false;
 }
 

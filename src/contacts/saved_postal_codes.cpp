@@ -30,6 +30,11 @@ bool countSavedCodes(LeagueModel& m, const DataDir& dir) {
 }
 
 SaveResult mergeTeamRegisterCodes(LeagueModel& m, const DataDir& dir) {
+    const auto bytes = fileio::readAll(dir.path(files::kTeamRegister));
+    return mergeTeamRegisterCodes(m, dir, bytes ? std::string_view(*bytes) : std::string_view());
+}
+
+SaveResult mergeTeamRegisterCodes(LeagueModel& m, const DataDir& dir, std::string_view registerBytes) {
     const std::string path = dir.path(files::kSavedPostalCodes);
     auto saved = fileio::readAll(path);
     if (!saved) return SaveResult::failed(files::kSavedPostalCodes);
@@ -39,7 +44,7 @@ SaveResult mergeTeamRegisterCodes(LeagueModel& m, const DataDir& dir) {
     const std::size_t before = records.size();
 
     const RecordLayout& team = layouts::get(layouts::Team);
-    if (auto reg = fileio::readAll(dir.path(files::kTeamRegister))) {
+    if (const std::string_view* reg = &registerBytes; !reg->empty()) {
         for (int i = 0; i < kTeamPositions; ++i) {
             std::size_t base = std::size_t(i) * kTeamRecordLength;
             if (base + kTeamRecordLength > reg->size()) break;

@@ -15,6 +15,8 @@ bool countSavedCodes(LeagueModel& m, const DataDir& dir);
 // Adds the code of every team record not listed yet, then sorts the list; the file is
 // replaced as a whole, and only when something changed. Start-up only.
 SaveResult mergeTeamRegisterCodes(LeagueModel& m, const DataDir& dir);
+// The same from the register's bytes, already read.
+SaveResult mergeTeamRegisterCodes(LeagueModel& m, const DataDir& dir, std::string_view registerBytes);
 
 // The short address of a team: the city up to its first blank, then the street number up
 // to its first blank, together at most 30 bytes, never ending inside a double-byte character.

@@ -81,10 +81,10 @@ int memoBytes(std::string_view sjisText) {
     return n;
 }
 
-SaveResult writeDetail(const DataDir& dir, int recordNo, int k, std::string_view bytes) {
+SaveResult writeDetail(LeagueModel& m, const DataDir& dir, int recordNo, int k, std::string_view bytes) {
     if (k < 0 || k >= kFieldCount || bytes.size() != std::size_t(layouts::width(layouts::Team, k)))
         return SaveResult::failed(files::kTeamRegister);
-    return writeTeamField(dir, recordNo, k, bytes);
+    return writeTeamField(m, dir, recordNo, k, bytes);
 }
 
 }  // namespace details

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "store/data_dir.h"
+#include "store/league_model.h"
 #include "store/save_result.h"
 
 namespace details {
@@ -44,6 +45,6 @@ int memoBytes(std::string_view sjisText);
 
 // Writes the bytes of detail field k (exactly its width) into record recordNo of the team
 // register. recordNo 0 (no team selected) writes nothing and fails.
-SaveResult writeDetail(const DataDir& dir, int recordNo, int k, std::string_view fieldBytes);
+SaveResult writeDetail(LeagueModel& m, const DataDir& dir, int recordNo, int k, std::string_view fieldBytes);
 
 }  // namespace details

@@ -9,9 +9,11 @@
 #include "form/form_state.h"
 #include "form/help_area.h"
 #include "form/timed_messages.h"
+#include "store/calendar.h"
 #include "store/data_dir.h"
 #include "store/file_io.h"
 #include "store/league_model.h"
+#include "store/save_log.h"
 #include "store/save_result.h"
 
 struct FormServices {
@@ -50,9 +52,9 @@ struct FormServices {
         return true;
     }
 
-    // Every save reports here. A failed one is shown with a timed message naming the file;
-    // when nothing has been written yet in this run, the user is also told that nothing is
-    // being saved. Returns whether the save succeeded.
+    // Every save reports here. A failed one is shown with a timed message naming the file
+    // and its cause, and logged; when nothing has been written yet in this run, the user is
+    // also told that nothing is being saved. Returns whether the save succeeded.
     bool reportSave(const SaveResult& r) {
         if (r.ok()) {
             if (nothingSavedShown_ && fileio::writesDone() != writesAtStart_) {
@@ -61,15 +63,20 @@ struct FormServices {
             }
             return true;
         }
-        messages.showSaveFailure(QString::fromStdString(r.failedFileName()));
+        messages.showSaveFailure(r);
+        logSaveFailure(dir, r, currentDateTime());
         if (fileio::writesDone() == writesAtStart_) {
             nothingSavedShown_ = true;
             showNothingSaved();
         }
         return false;
     }
-    // Start-up is over: writes from here on are the user's.
-    void startCountingSaves() { writesAtStart_ = fileio::writesDone(); }
+    // Start-up is over: writes from here on are the user's. The log of failed saves gets its
+    // room now, while the disk has it.
+    void startCountingSaves() {
+        writesAtStart_ = fileio::writesDone();
+        reserveSaveLog(dir);
+    }
 
 private:
     long writesAtStart_ = 0;

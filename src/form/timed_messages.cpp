@@ -10,9 +10,13 @@
 #include "form/form_colors.h"
 #include "form/form_layout.h"
 #include "form/label_factory.h"
+#include "form/save_failure_text.h"
 
 namespace {
 constexpr int kFormWidth = form_layout::kFormWidth;
+constexpr int kMessageWidth = 420;
+constexpr int kMessageHeight = 40;
+constexpr int kTextMargin = 40;
 constexpr int kFirstTick = 100;
 constexpr int kShowFor = 2000;
 constexpr int kShowFailureFor = 4000;   // a failed save is worth a longer look
@@ -26,7 +30,7 @@ int readingTime(const QString& text) {
 QFrame* messagePanel(QWidget* form, const char* name, int width, const QString& text, QLabel** label = nullptr) {
     QFrame* panel = new QFrame(form);
     panel->setObjectName(name);
-    panel->setGeometry(QRect(form_layout::kMessagePanel, QSize(width, 40)));
+    panel->setGeometry(QRect(form_layout::kMessagePanel, QSize(width, kMessageHeight)));
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
     setWidgetColours(panel, QColor(), form_colors::kWhite);
@@ -53,9 +57,10 @@ TimedMessages::TimedMessages(QWidget* form, FocusTable& focus)
       errTimer_(messageTimer(form, "Timer_ErrMsg")),
       notDeleteTimer_(messageTimer(form, "Timer_NotDelete")),
       saveErrTimer_(messageTimer(form, "Timer_SaveErr")),
-      openErr_(messagePanel(form, "Panel_OpenErr", 420, QStringLiteral("■パネルが開いた状態では操作できません■"))),
-      notDelete_(
-          messagePanel(form, "Panel_NotDelete", 420, QStringLiteral("■２回削除はできません。一度終了させてください■"))),
+      openErr_(
+          messagePanel(form, "Panel_OpenErr", kMessageWidth, QStringLiteral("■パネルが開いた状態では操作できません■"))),
+      notDelete_(messagePanel(form, "Panel_NotDelete", kMessageWidth,
+                              QStringLiteral("■２回削除はできません。一度終了させてください■"))),
       saveErr_(messagePanel(form, "Panel_SaveErr", 560, QString(), &saveErrText_)) {
     saveErrText_->setWordWrap(true);
     saveErr_->move(form_layout::kMessagePanel.x() - 70, form_layout::kMessagePanel.y() + 48);
@@ -77,8 +82,8 @@ void TimedMessages::showNotDeleteMessage() {
     start(notDeleteTimer_);
 }
 
-void TimedMessages::showSaveFailure(const QString& fileName) {
-    showMessage(QStringLiteral("■%1 に保存できませんでした■").arg(fileName));
+void TimedMessages::showSaveFailure(const SaveResult& r) {
+    showMessage(saveFailureText(r));
 }
 
 void TimedMessages::showMessage(const QString& text) {

@@ -10,6 +10,7 @@ class QLabel;
 class QTimer;
 class QWidget;
 class FocusTable;
+class SaveResult;
 
 class TimedMessages : public QObject {
     Q_OBJECT
@@ -20,8 +21,8 @@ public:
     void showPanelOpenMessage();
     // "■２回削除はできません。一度終了させてください■"
     void showNotDeleteMessage();
-    // "■Seiseki.001 に保存できませんでした■" for the file named.
-    void showSaveFailure(const QString& fileName);
+    // "■Seiseki.001 に保存できませんでした（ディスクの空きがありません）■": the file and why.
+    void showSaveFailure(const SaveResult& r);
     // Any other message in the same style, e.g. why an operation was refused. A long one
     // stays longer and, wider than the form, goes on over more lines.
     void showMessage(const QString& text);

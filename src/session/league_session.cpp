@@ -26,7 +26,6 @@ StartupResult loadLeague(LeagueModel& m, const DataDir& dir, const CalendarDate&
     m.RankedTeamRecord.fill(0);
     m.resultTeams.fill(0);
     m.registeredTeams.fill(0);
-    m.registerNames.invalidate();
     applyToday(m, today);
 
     ok &= loadUserName(m, dir);
@@ -44,10 +43,13 @@ StartupResult loadLeague(LeagueModel& m, const DataDir& dir, const CalendarDate&
     }
     if (!fileio::isRegularFile(dir.path(files::kTeamRegister))) ok &= createTeamRegister(dir).ok();
 
+    // The register is read once: the name index, the saved codes and the counts come from it.
+    const auto reg = m.registerNames.reload(dir.path(files::kTeamRegister));
+    const std::string_view registerBytes = reg ? std::string_view(*reg) : std::string_view();
     ok &= countSavedCodes(m, dir);
-    ok &= mergeTeamRegisterCodes(m, dir).ok();
+    ok &= mergeTeamRegisterCodes(m, dir, registerBytes).ok();
 
-    countRegisteredTeams(m, dir);
+    countRegisteredTeams(m, registerBytes);
     countGroupTeams(m, dir);
     loadChangePositions(m, dir);
     ok &= loadTeamMax(m, dir);

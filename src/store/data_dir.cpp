@@ -23,8 +23,5 @@ bool DataDir::ensureDataFolder() const {
 }
 
 bool DataDir::dataFolderWritable() const {
-    const std::string probe = path("Data/.tallyfold-probe");
-    if (!fileio::writeTemporary(probe, "")) return false;
-    fileio::discardTemporary(probe);
-    return true;
+    return fileio::mayCreateIn(path("Data"));
 }

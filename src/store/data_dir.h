@@ -33,7 +33,7 @@ public:
 
     // Creates Data/ when it is missing; false when it is not there afterwards.
     bool ensureDataFolder() const;
-    // True when a file can be created in Data/ (tried with a probe that is removed again).
+    // True when a file can be created in Data/ (tried with a probe that leaves nothing behind).
     bool dataFolderWritable() const;
 
 private:

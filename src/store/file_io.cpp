@@ -5,46 +5,38 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
+
+#include "store/file_io_seams.h"
 
 namespace fileio {
 namespace {
 
+using testing::DiskEvent;
+using testing::PlantedFault;
+
 long successfulWrites = 0;
-long syncsIssued = 0;
+long syncsIssued = 0;  // fsyncs that reached the disk, files and folders alike
+thread_local int lastError = 0;
 
-struct Seams {
-    bool skipSyncs = false;
-    long crashAt = 0;
-    long steps = 0;
-    std::function<bool(const testing::WriteAttempt&)> fails;
-};
-
-Seams& seams() {
-    static Seams s;
-    return s;
+// Every call that reports success or failure ends through one of these two.
+bool failure(int error) {
+    lastError = error;
+    return false;
 }
-
-// Every change to a file passes here first, so a test can stop the process before any of them.
-void step() {
-    Seams& s = seams();
-    ++s.steps;
-    if (s.crashAt > 0 && s.steps == s.crashAt) throw testing::SimulatedCrash{s.steps};
-}
-
-bool writeRefused(const std::string& path, long offset, std::size_t length, long sizeBefore) {
-    const Seams& s = seams();
-    if (!s.fails) return false;
-    if (!s.fails(testing::WriteAttempt{path, offset, length, sizeBefore})) return false;
-    errno = EIO;
+bool success() {
+    lastError = 0;
     return true;
 }
 
-bool sync(int fd) {
-    if (seams().skipSyncs) return true;
-    ++syncsIssued;
-    return ::fsync(fd) == 0;
+// A sync skipped for speed counts as done; a planted fault leaves it out altogether.
+bool syncFile(int fd, const std::string& path) {
+    if (seam::planted(PlantedFault::NoFileSync)) return true;
+    if (!seam::skipSyncs()) {
+        ++syncsIssued;
+        if (::fsync(fd) != 0) return false;
+    }
+    seam::record(DiskEvent::FileSync, path);
+    return true;
 }
 
 class Fd {
@@ -75,7 +67,12 @@ Fd openRegular(const std::string& path, int flags, long* size = nullptr) {
     Fd fd(::open(path.c_str(), flags | O_CLOEXEC));
     if (!fd) return Fd();
     struct stat st;
-    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return Fd();
+    if (::fstat(fd.get(), &st) != 0) return Fd();
+    if (!S_ISREG(st.st_mode)) {
+        fd.close();
+        errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        return Fd();
+    }
     if (size) *size = long(st.st_size);
     return fd;
 }
@@ -141,9 +138,10 @@ bool writeOpen(const Fd& fd, const std::string& path, long size, long offset, st
         joined += emptyStretch(gap, end, wholeEnd);
         bytes = joined;
     }
-    if (writeRefused(path, at, bytes.size(), size)) return false;
-    step();
-    if (!pwriteAll(fd.get(), at, bytes)) return false;
+    if (seam::writeRefused(path, at, bytes.size(), size)) return failure(errno);
+    seam::step();
+    if (!pwriteAll(fd.get(), at, bytes)) return failure(errno);
+    seam::record(DiskEvent::Write, path, {}, at, bytes);
     ++successfulWrites;
     return true;
 }
@@ -176,93 +174,143 @@ bool readAt(const std::string& path, long offset, char* dst, std::size_t n, std:
     if (!got) got = &dummy;
     *got = 0;
     Fd fd = openRegular(path, O_RDONLY);
-    if (!fd) return false;
-    if (offset < 0) return true;
-    return preadAll(fd.get(), offset, dst, n, got);
+    if (!fd) return failure(errno);
+    if (offset < 0) return success();
+    const bool ok = preadAll(fd.get(), offset, dst, n, got);
+    seam::noteRead(path, *got);
+    return ok ? success() : failure(errno);
 }
 
 std::optional<std::string> readAll(const std::string& path) {
     long size = -1;
     Fd fd = openRegular(path, O_RDONLY, &size);
-    if (!fd || size < 0) return std::nullopt;
+    if (!fd || size < 0) {
+        failure(errno);
+        return std::nullopt;
+    }
     std::string out(std::size_t(size), '\0');
     std::size_t got = 0;
-    if (!preadAll(fd.get(), 0, out.data(), out.size(), &got)) return std::nullopt;
+    const bool ok = preadAll(fd.get(), 0, out.data(), out.size(), &got);
+    seam::noteRead(path, got);
+    if (!ok) {
+        failure(errno);
+        return std::nullopt;
+    }
+    success();
     out.resize(got);
     return out;
 }
 
 bool writeAt(const std::string& path, long offset, std::string_view bytes, EmptyPattern gap) {
-    if (offset < 0) return false;
+    if (offset < 0) return failure(EINVAL);
     long size = -1;
     Fd fd = openRegular(path, O_RDWR, &size);
-    if (!fd || !writeOpen(fd, path, size, offset, bytes, gap)) return false;
-    return fd.close();
+    if (!fd) return failure(errno);
+    if (!writeOpen(fd, path, size, offset, bytes, gap)) return false;
+    return fd.close() ? success() : failure(errno);
 }
 
 bool updateAt(const std::string& path, long offset, std::size_t n, const std::function<void(std::string&)>& change,
               EmptyPattern gap) {
-    if (offset < 0) return false;
+    if (offset < 0) return failure(EINVAL);
     long size = -1;
     Fd fd = openRegular(path, O_RDWR, &size);
-    if (!fd) return false;
+    if (!fd) return failure(errno);
     std::string buf(n, ' ');
     std::size_t got = 0;
-    if (!preadAll(fd.get(), offset, buf.data(), n, &got)) return false;
+    const bool read = preadAll(fd.get(), offset, buf.data(), n, &got);
+    seam::noteRead(path, got);
+    if (!read) return failure(errno);
     if (got < n) buf.replace(got, n - got, emptyStretch(gap, offset + long(got), offset + long(n)));
     change(buf);
     if (!writeOpen(fd, path, size, offset, buf, gap)) return false;
-    return fd.close();
+    return fd.close() ? success() : failure(errno);
+}
+
+int lastFailure() {
+    return lastError;
 }
 
 bool mayWrite(const std::string& path) {
     struct stat st;
-    if (::stat(path.c_str(), &st) != 0) return errno == ENOENT;
-    if (!S_ISREG(st.st_mode) || ::access(path.c_str(), W_OK) != 0) return false;
-    return !writeRefused(path, 0, 0, long(st.st_size));
+    if (::stat(path.c_str(), &st) != 0) return errno == ENOENT ? success() : failure(errno);
+    if (!S_ISREG(st.st_mode)) return failure(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+    if (::access(path.c_str(), W_OK) != 0) return failure(errno);
+    if (seam::writeRefused(path, 0, 0, long(st.st_size))) return failure(errno);
+    return success();
+}
+
+bool mayCreateIn(const std::string& folder) {
+    const std::string probe = temporaryOf(folder + "/.tallyfold-probe");
+    if (seam::writeRefused(probe, 0, 0, -1)) return failure(errno);
+#ifdef O_TMPFILE
+    // An unnamed file: no name to make durable, nothing to remove, gone when closed.
+    if (Fd fd(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600)); fd) return success();
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return failure(errno);
+#endif
+    // Nothing is written to it, so nothing needs a sync; a probe left by a killed process is
+    // a temporary file that start-up removes.
+    if (!Fd(::open(probe.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600))) return failure(errno);
+    ::unlink(probe.c_str());
+    return success();
 }
 
 bool writeTemporary(const std::string& path, std::string_view bytes) {
-    const std::string temp = temporaryOf(path);
-    struct stat original;
+    // The planted fault writes over the file itself, as a careless save would.
+    const std::string temp = seam::planted(PlantedFault::RewriteInPlace) ? path : temporaryOf(path);
+    struct stat original, existing;
     const bool replacing = ::stat(path.c_str(), &original) == 0;
-    if (writeRefused(temp, 0, bytes.size(), -1)) return false;
-    step();
+    const bool truncating = ::lstat(temp.c_str(), &existing) == 0;
+    if (seam::writeRefused(temp, 0, bytes.size(), -1)) return failure(errno);
+    seam::step();
     Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (!fd) return false;
+    if (!fd) return failure(errno);
+    seam::record(truncating ? DiskEvent::Truncate : DiskEvent::Create, temp);
     bool ok = true;
     if (replacing) ok = ::fchmod(fd.get(), original.st_mode & 07777) == 0;
     if (ok && !bytes.empty()) {
-        step();
+        seam::step();
         ok = pwriteAll(fd.get(), 0, bytes);
+        if (ok) seam::record(DiskEvent::Write, temp, {}, 0, bytes);
     }
-    ok = ok && sync(fd.get());
+    ok = ok && syncFile(fd.get(), temp);
+    const int error = ok ? 0 : errno;
     ok = fd.close() && ok;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
+    if (ok) return success();
+    const int cause = error ? error : errno;
+    if (temp != path && ::unlink(temp.c_str()) == 0) seam::record(DiskEvent::Remove, temp);
+    return failure(cause);
 }
 
 bool writeSyncedFile(const std::string& path, std::string_view bytes) {
-    if (writeRefused(path, 0, bytes.size(), -1)) return false;
-    step();
+    if (seam::writeRefused(path, 0, bytes.size(), -1)) return failure(errno);
+    seam::step();
     Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (!fd) return false;
+    if (!fd) return failure(errno);
+    seam::record(DiskEvent::Create, path);
     bool ok = true;
     if (!bytes.empty()) {
-        step();
+        seam::step();
         ok = pwriteAll(fd.get(), 0, bytes);
+        if (ok) seam::record(DiskEvent::Write, path, {}, 0, bytes);
     }
-    ok = ok && sync(fd.get());
+    ok = ok && syncFile(fd.get(), path);
+    const int error = ok ? 0 : errno;
     ok = fd.close() && ok;
-    if (!ok) ::unlink(path.c_str());
-    return ok;
+    if (ok) return success();
+    const int cause = error ? error : errno;
+    if (::unlink(path.c_str()) == 0) seam::record(DiskEvent::Remove, path);
+    return failure(cause);
 }
 
 bool commitTemporary(const std::string& path) {
-    step();
-    if (::rename(temporaryOf(path).c_str(), path.c_str()) != 0) return false;
+    if (seam::planted(PlantedFault::RewriteInPlace)) return success();  // written in place already
+    seam::step();
+    const std::string temp = temporaryOf(path);
+    if (::rename(temp.c_str(), path.c_str()) != 0) return failure(errno);
+    seam::record(DiskEvent::Rename, temp, path);
     ++successfulWrites;
-    return true;
+    return success();
 }
 
 long writesDone() {
@@ -274,7 +322,9 @@ long syncsDone() {
 }
 
 void discardTemporary(const std::string& path) {
-    ::unlink(temporaryOf(path).c_str());
+    if (seam::planted(PlantedFault::RewriteInPlace)) return;
+    const std::string temp = temporaryOf(path);
+    if (::unlink(temp.c_str()) == 0) seam::record(DiskEvent::Remove, temp);
 }
 
 bool replaceFile(const std::string& path, std::string_view bytes) {
@@ -288,19 +338,30 @@ bool replaceFile(const std::string& path, std::string_view bytes) {
 }
 
 bool removeFile(const std::string& path) {
-    step();
-    return ::unlink(path.c_str()) == 0;
+    seam::step();
+    if (::unlink(path.c_str()) != 0) return failure(errno);
+    seam::record(DiskEvent::Remove, path);
+    return success();
 }
 
 bool renamePath(const std::string& from, const std::string& to) {
-    step();
-    return ::rename(from.c_str(), to.c_str()) == 0;
+    seam::step();
+    if (::rename(from.c_str(), to.c_str()) != 0) return failure(errno);
+    seam::record(DiskEvent::Rename, from, to);
+    return success();
 }
 
 bool syncFolder(const std::string& folder) {
+    if (seam::writeRefused(folder, 0, 0, 0, true)) return failure(errno);
     Fd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!fd) return false;
-    return sync(fd.get());
+    if (!fd) return failure(errno);
+    if (seam::planted(PlantedFault::NoFolderSync)) return success();
+    if (!seam::skipSyncs()) {
+        ++syncsIssued;
+        if (::fsync(fd.get()) != 0) return failure(errno);
+    }
+    seam::record(DiskEvent::FolderSync, folder);
+    return success();
 }
 
 std::string folderOf(const std::string& path) {
@@ -309,36 +370,5 @@ std::string folderOf(const std::string& path) {
     if (slash == 0) return "/";
     return path.substr(0, slash);
 }
-
-namespace testing {
-
-void crashAtStep(long k) {
-    seams().crashAt = k;
-    seams().steps = 0;
-}
-
-long stepsTaken() {
-    return seams().steps;
-}
-
-void failWritesWhen(std::function<bool(const WriteAttempt&)> predicate) {
-    seams().fails = std::move(predicate);
-}
-
-bool diskFull(const WriteAttempt& a) {
-    return a.sizeBefore < 0 || a.offset + long(a.length) > a.sizeBefore;
-}
-
-void skipSyncs(bool skip) {
-    seams().skipSyncs = skip;
-}
-
-void reset() {
-    const bool skip = seams().skipSyncs;
-    seams() = Seams{};
-    seams().skipSyncs = skip;
-}
-
-}  // namespace testing
 
 }  // namespace fileio

@@ -8,11 +8,14 @@
 // A whole-file rewrite never leaves a torn file: the new bytes go to a temporary file in the
 // same folder, are synced, and replace the old file by rename.
 
+#include <cerrno>
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fileio {
 
@@ -69,8 +72,15 @@ long writesDone();
 // How many fsyncs (of files and folders) the program has asked for since it started.
 long syncsDone();
 
+// The errno of the last call of this layer that failed, 0 after one that succeeded: why a
+// save could not be made. Calls that only clean up after a failure leave it as it is.
+int lastFailure();
+
 // True when the file exists and may be written, or does not exist.
 bool mayWrite(const std::string& path);
+// True when a file may be created in the folder. The probe leaves no name behind and needs
+// no sync: an unnamed file where the system has them, else a file removed again at once.
+bool mayCreateIn(const std::string& folder);
 
 bool removeFile(const std::string& path);
 // Renames a file or folder (a step of a save, as a removal is).
@@ -80,7 +90,8 @@ bool syncFolder(const std::string& folder);
 // The folder part of a path ("." when there is none).
 std::string folderOf(const std::string& path);
 
-// Seams for the tests that stop an operation at each of its writes, or let writes fail.
+// Seams for the tests that stop an operation at each of its writes, let writes fail, cut
+// the power, or plant the faults that a power cut must expose.
 namespace testing {
 
 // Thrown in place of the k-th step that changes a file (a write, a rename, a removal, a
@@ -96,14 +107,45 @@ struct WriteAttempt {
     std::string path;
     long offset = 0;
     std::size_t length = 0;
-    long sizeBefore = 0;  // -1 for a file being created
+    long sizeBefore = 0;      // -1 for a file being created
+    bool folderSync = false;  // the sync of the folder path, not a write
 };
-// A write for which the predicate answers true fails as the system would (read-only, full).
-void failWritesWhen(std::function<bool(const WriteAttempt&)> predicate);
+// A write for which the predicate answers true fails as the system would, with the errno
+// given: EACCES for a file that may not be written, ENOSPC for a full disk, and so on.
+void failWritesWhen(std::function<bool(const WriteAttempt&)> predicate, int error = EACCES);
 // A full disk: every write that would make a file longer, or create one, fails.
 bool diskFull(const WriteAttempt& a);
 // The fuzzers write thousands of folders a second and need no durability: no fsync then.
+// A skipped sync still counts as done in the record of disk events.
 void skipSyncs(bool skip);
+
+// What reached the disk, in order, as a power cut sees it. Only what succeeded is recorded.
+struct DiskEvent {
+    enum Kind { Create, Truncate, Write, FileSync, Rename, Remove, FolderSync };
+    Kind kind = Write;
+    std::string path;  // the file, the folder of a FolderSync, the old name of a Rename
+    std::string to;    // the new name of a Rename
+    long offset = 0;   // Write: where the bytes went
+    std::string bytes;
+};
+// Appends every event to *log until called with nullptr.
+void recordDiskEvents(std::vector<DiskEvent>* log);
+
+// Counts the bytes read from each file (by path) into *counts until called with nullptr.
+void countReads(std::map<std::string, long>* counts);
+
+// Faults a save must never have. Each is one a power cut exposes: the simulation must fail.
+enum class PlantedFault {
+    None,
+    NoJournal,       // a save of several files renames them one by one without a journal
+    RewriteInPlace,  // a whole file is rewritten over itself instead of through a temporary
+    NoFileSync,      // a file's data is never synced
+    NoFolderSync,    // a folder's names are never synced
+};
+void plantFault(PlantedFault fault);
+PlantedFault plantedFault();
+
+// Everything above off again (skipSyncs aside).
 void reset();
 
 }  // namespace testing

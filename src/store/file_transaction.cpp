@@ -59,31 +59,48 @@ SaveResult FileTransaction::commit() {
         for (const auto& f : files_) fileio::discardTemporary(dir_.path(f.first));
         fileio::discardTemporary(journal);
     };
-    for (const auto& [relative, bytes] : files_) {
-        if (!fileio::writeTemporary(dir_.path(relative), bytes)) {
-            discardAll();
-            return SaveResult::failed(relative);
-        }
-    }
-    const std::string folder = dir_.path("Data");
-    std::string text(kJournalHead);
-    for (const auto& f : files_) text += f.first + "\n";
-    text += kJournalEnd;
-    if (!fileio::syncFolder(folder) || !fileio::writeTemporary(journal, text) || !fileio::commitTemporary(journal)) {
+    // Every failure says why; the clean-up after it must not hide the cause.
+    auto fail = [&](const std::string& relative, int cause) {
         discardAll();
-        return SaveResult::failed(files_[0].first);
-    }
-    fileio::syncFolder(folder);
+        return SaveResult::failed(relative, cause);
+    };
+    for (const auto& [relative, bytes] : files_)
+        if (!fileio::writeTemporary(dir_.path(relative), bytes)) return fail(relative, fileio::lastFailure());
+    const std::string folder = dir_.path("Data");
+    if (int cause = 0; !commitJournal(journal, folder, cause)) return fail(files_[0].first, cause);
 
     // Committed: from here on the new files are what the folder holds, now or after a restart.
     for (const auto& f : files_) {
-        if (!fileio::commitTemporary(dir_.path(f.first)) && !recoverInterruptedWrites(dir_))
-            return SaveResult::failed(f.first);
+        if (fileio::commitTemporary(dir_.path(f.first))) continue;
+        const int cause = fileio::lastFailure();
+        if (!recoverInterruptedWrites(dir_)) return SaveResult::failed(f.first, cause);
     }
-    fileio::syncFolder(folder);
+    // Until the renames are durable the journal stays, so that a restart finishes them.
+    if (!fileio::syncFolder(folder)) return SaveResult::saved();
     fileio::removeFile(journal);
     fileio::syncFolder(folder);
     return SaveResult::saved();
+}
+
+bool FileTransaction::commitJournal(const std::string& journal, const std::string& folder, int& cause) const {
+    auto failed = [&] {
+        cause = fileio::lastFailure();
+        return false;
+    };
+    // The staged files' names reach the disk before the journal that names them.
+    if (!fileio::syncFolder(folder)) return failed();
+    if (fileio::testing::plantedFault() == fileio::testing::PlantedFault::NoJournal) return true;
+    std::string text(kJournalHead);
+    for (const auto& f : files_) text += f.first + "\n";
+    text += kJournalEnd;
+    if (!fileio::writeTemporary(journal, text) || !fileio::commitTemporary(journal)) return failed();
+    // The commit is the journal's name reaching the disk: unless it surely has, the save
+    // failed, and the journal goes again so that the folder stays as it was.
+    if (fileio::syncFolder(folder)) return true;
+    failed();
+    fileio::removeFile(journal);
+    fileio::syncFolder(folder);
+    return false;
 }
 
 bool recoverInterruptedWrites(const DataDir& dir) {

@@ -28,6 +28,9 @@ public:
     SaveResult commit();
 
 private:
+    // Writes the journal and syncs its name: the commit. On failure, cause gets the errno.
+    bool commitJournal(const std::string& journal, const std::string& folder, int& cause) const;
+
     const DataDir& dir_;
     std::vector<std::pair<std::string, std::string>> files_;
 };

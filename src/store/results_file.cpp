@@ -166,10 +166,11 @@ SaveResult writeTeamName(LeagueModel& m, const DataDir& dir, int termSlot, int r
     if (termSlot < 0 || termSlot >= kTermSlots || recordNo < 1 || recordNo > kTeamPositions)
         return SaveResult::failed(files::kResults);
     const std::string name = padField(name20, false, kTeamNameWidth);
-    const bool written =
-        fileio::writeAt(dir.path(files::kResults), resultRecordOffset(termSlot, recordNo), name, resultsFilePattern());
+    SaveResult saved = SaveResult::check(
+        fileio::writeAt(dir.path(files::kResults), resultRecordOffset(termSlot, recordNo), name, resultsFilePattern()),
+        files::kResults);
     if (termSlot == m.termSlotIndex) countTermTeams(m, dir);
-    return SaveResult::check(written, files::kResults);
+    return saved;
 }
 
 SaveResult writeGroupFields(const DataDir& dir, int termSlot, int groupSlot, int fieldOffset,

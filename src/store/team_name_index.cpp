@@ -16,36 +16,38 @@ bool TeamNameIndex::identify(const std::string& path, Identity& out) {
 
 bool TeamNameIndex::refresh(const std::string& registerPath) {
     Identity now;
-    if (!identify(registerPath, now)) {
-        valid_ = false;
-        names_.fill(std::string());
-        return false;
-    }
-    if (valid_ && now == identity_) return true;
-    const std::string blank(kTeamNameWidth, ' ');
-    names_.fill(blank);
+    if (valid_ && identify(registerPath, now) && now == identity_) return true;
+    return reload(registerPath).has_value();
+}
+
+std::optional<std::string> TeamNameIndex::reload(const std::string& registerPath) {
+    valid_ = false;
+    names_.fill(std::string());
+    // The identity is taken before the read: a change in between makes the next refresh read again.
+    Identity now;
+    if (!identify(registerPath, now)) return std::nullopt;
     auto bytes = fileio::readAll(registerPath);
-    if (!bytes) {
-        valid_ = false;
-        return false;
-    }
+    if (!bytes) return std::nullopt;
     const int at = layouts::offset(layouts::Team, team_field::TeamName);
     for (int i = 0; i < kTeamPositions; ++i) {
         const std::size_t from = std::size_t(i) * kTeamRecordLength + at;
-        if (from >= bytes->size()) break;
-        names_[i] = bytes->substr(from, kTeamNameWidth);
+        names_[i] = from < bytes->size() ? bytes->substr(from, kTeamNameWidth) : std::string();
         names_[i].resize(kTeamNameWidth, ' ');
     }
     identity_ = now;
     valid_ = true;
-    return true;
+    return bytes;
 }
 
 void TeamNameIndex::noteWritten(const std::string& registerPath, int recordNo, std::string_view name20) {
     if (!valid_ || recordNo < 1 || recordNo > kTeamPositions) return;
     names_[recordNo - 1] = std::string(name20.substr(0, kTeamNameWidth));
     names_[recordNo - 1].resize(kTeamNameWidth, ' ');
-    valid_ = identify(registerPath, identity_);
+    noteWritten(registerPath);
+}
+
+void TeamNameIndex::noteWritten(const std::string& registerPath) {
+    if (valid_) valid_ = identify(registerPath, identity_);
 }
 
 int TeamNameIndex::find(std::string_view name20) const {

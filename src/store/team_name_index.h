@@ -5,6 +5,7 @@
 // file changed behind the index's back, the names are read again.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,10 +16,15 @@ public:
     // Reads the names when they are not held yet or the file has changed since. False when
     // the register cannot be read (the index is then empty).
     bool refresh(const std::string& registerPath);
+    // Reads the whole register now and takes its names; its bytes, for whoever needs more
+    // of it than the names (start-up counts the teams and merges the postal codes from them).
+    std::optional<std::string> reload(const std::string& registerPath);
     // The register was rewritten by this program: read it again at the next refresh.
     void invalidate() { valid_ = false; }
     // Record recordNo (1..200) now carries name; the file was just written by this program.
     void noteWritten(const std::string& registerPath, int recordNo, std::string_view name20);
+    // A field other than the name was just written by this program: the names still hold.
+    void noteWritten(const std::string& registerPath);
 
     // First record whose name field equals name20, 0 when none.
     int find(std::string_view name20) const;

@@ -64,7 +64,7 @@ SaveResult writeTeam(LeagueModel& m, const DataDir& dir, int recordNo, std::stri
     return SaveResult::saved();
 }
 
-SaveResult writeTeamField(const DataDir& dir, int recordNo, int k, std::string_view text) {
+SaveResult writeTeamField(LeagueModel& m, const DataDir& dir, int recordNo, int k, std::string_view text) {
     if (k < 0 || k > team_field::Remarks || !validRecord(recordNo)) return SaveResult::failed(files::kTeamRegister);
     FieldBuffer f(layouts::width(layouts::Team, k));
     if (k == team_field::Remarks && (text.empty() || text[0] == '\r' || text[0] == '\n'))
@@ -72,20 +72,27 @@ SaveResult writeTeamField(const DataDir& dir, int recordNo, int k, std::string_v
     else
         f.assign(text);
     const long at = teamOffset(recordNo) + layouts::offset(layouts::Team, k);
-    return SaveResult::check(
-        fileio::writeAt(dir.path(files::kTeamRegister), at, f.bytes(), layouts::emptyPattern(layouts::Team)),
-        files::kTeamRegister);
+    const std::string path = dir.path(files::kTeamRegister);
+    if (!fileio::writeAt(path, at, f.bytes(), layouts::emptyPattern(layouts::Team)))
+        return SaveResult::failed(files::kTeamRegister);
+    m.registerNames.noteWritten(path);
+    return SaveResult::saved();
 }
 
 bool countRegisteredTeams(LeagueModel& m, const DataDir& dir) {
-    m.registeredTeams.fill(0);
     bool readable = false;
     const std::string reg = readRegisterImage(dir, &readable);
-    if (!readable) return false;
-    for (int i = 0; i < kTeamPositions; ++i)
-        if (holdsTeam(std::string_view(reg).substr(std::size_t(i) * kTeamRecordLength, 1)))
+    countRegisteredTeams(m, readable ? std::string_view(reg) : std::string_view());
+    return readable;
+}
+
+void countRegisteredTeams(LeagueModel& m, std::string_view registerBytes) {
+    m.registeredTeams.fill(0);
+    for (int i = 0; i < kTeamPositions; ++i) {
+        const std::size_t at = std::size_t(i) * kTeamRecordLength;
+        if (at < registerBytes.size() && holdsTeam(registerBytes.substr(at, 1)))
             ++m.registeredTeams[i / kTeamsPerGroup];
-    return true;
+    }
 }
 
 int findTeamByName(LeagueModel& m, const DataDir& dir, std::string_view name) {

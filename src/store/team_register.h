@@ -22,11 +22,13 @@ std::string readTeam(const DataDir& dir, int recordNo, bool* readable = nullptr)
 SaveResult writeTeam(LeagueModel& m, const DataDir& dir, int recordNo, std::string_view record);
 // Detail field k (0..10) of record recordNo, written in place with exactly its width.
 // The remarks (field 10) take the memo text with CR LF line breaks; an empty memo or one
-// that begins with a line break is stored as blanks.
-SaveResult writeTeamField(const DataDir& dir, int recordNo, int k, std::string_view text);
+// that begins with a line break is stored as blanks. The name index stays in step.
+SaveResult writeTeamField(LeagueModel& m, const DataDir& dir, int recordNo, int k, std::string_view text);
 
 // registeredTeams per group slot: records whose representative's name is filled.
 bool countRegisteredTeams(LeagueModel& m, const DataDir& dir);
+// The same from the register's bytes as read (a short file counts as empty records after its end).
+void countRegisteredTeams(LeagueModel& m, std::string_view registerBytes);
 // First record whose 20-byte team-name field equals name; 0 when none.
 int findTeamByName(LeagueModel& m, const DataDir& dir, std::string_view name);
 

@@ -209,7 +209,7 @@ TEST_F(ChangeOverTest, AMoveWhoseRuleCannotBeStoredIsNotShown) {
         [path](const fileio::testing::WriteAttempt& a) { return a.path.rfind(path, 0) == 0; });
     move(1, 10, 2, 1);
     fileio::testing::reset();
-    EXPECT_EQ(shownMessage(), QStringLiteral("■ChangePos.001 に保存できませんでした■"));
+    EXPECT_EQ(shownMessage(), QStringLiteral("■ChangePos.001 に保存できませんでした（書き込みが許可されていません）■"));
     EXPECT_EQ(revisedCell(1, 10), teamName(10));
     EXPECT_EQ(revisedCell(2, 1), teamName(11));
     EXPECT_FALSE(folder_.exists("Data/ChangePos.001") && !folder_.read("Data/ChangePos.001").empty());

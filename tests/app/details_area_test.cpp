@@ -163,7 +163,8 @@ TEST_F(DetailsArea, ADetailThatCannotBeStoredIsReportedAndTheFieldShowsWhatTheFi
     QTimer* timer = form_->messages().saveErrorTimer();
     ASSERT_TRUE(timer->isActive());
     QMetaObject::invokeMethod(timer, "timeout");
-    EXPECT_EQ(form_->messages().messageText(), QStringLiteral("■Info.001 に保存できませんでした■"));
+    EXPECT_EQ(form_->messages().messageText(),
+              QStringLiteral("■Info.001 に保存できませんでした（書き込みが許可されていません）■"));
     EXPECT_EQ(folder_.read(files::kTeamRegister), register_);
     EXPECT_EQ(focusName(), "Edit_Keitai");
     EXPECT_EQ(text("Edit_SyousaiDaihyouName"), QStringLiteral("旧代表") + QString(10, ' '));

@@ -1,6 +1,6 @@
 // Saves that fail, as they do on a read-only folder or a full disk: every one is reported
-// with a message naming the file, and the screen shows what the files hold, never what
-// could not be stored.
+// with a message naming the file and why, and logged, and the screen shows what the files
+// hold, never what could not be stored.
 
 #include <unistd.h>
 
@@ -9,6 +9,9 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "form/timed_messages.h"
@@ -27,10 +30,22 @@ protected:
         fileio::testing::reset();
         FormTest::TearDown();
     }
-    void failWritesTo(const char* file) {
+    void failWritesTo(const char* file, int cause = EACCES) {
         const std::string path = folder_.path(file);
         fileio::testing::failWritesWhen(
-            [path](const fileio::testing::WriteAttempt& a) { return a.path == path || a.path == path + ".tf-new"; });
+            [path](const fileio::testing::WriteAttempt& a) { return a.path == path || a.path == path + ".tf-new"; },
+            cause);
+    }
+    // The message panel holds its whole text, on as many lines as it needs, within the form.
+    void expectMessageFits() {
+        auto* panel = child<QFrame>("Panel_SaveErr");
+        auto* label = child<QLabel>("Panel_SaveErr_Text");
+        EXPECT_TRUE(form_->rect().contains(panel->geometry())) << panel->geometry().width();
+        EXPECT_TRUE(panel->rect().contains(label->geometry()));
+        const QRect needed =
+            label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 0), Qt::TextWordWrap, label->text());
+        EXPECT_LE(needed.width(), label->width());
+        EXPECT_LE(needed.height(), label->height());
     }
     // The save message as the user sees it, once its timer has shown it; empty when none came.
     QString shownMessage() {
@@ -55,7 +70,7 @@ TEST_F(SaveFailures, AClickThatCannotBeStoredIsUndoneOnScreen) {
     const std::string file = folder_.read(files::kResults);
     failWritesTo(files::kResults);
     click(child<QLabel>("Label_Sel_1_2"));
-    EXPECT_EQ(shownMessage(), QStringLiteral("■Seiseki.001 に保存できませんでした■"));
+    EXPECT_EQ(shownMessage(), QStringLiteral("■Seiseki.001 に保存できませんでした（書き込みが許可されていません）■"));
     EXPECT_EQ(text("Label_Sel_1_2"), before);
     EXPECT_EQ(text("Label_Sel_2_1"), mirror);
     EXPECT_EQ(text("Label_Win_01"), wins);
@@ -75,7 +90,7 @@ TEST_F(SaveFailures, ANameThatCannotBeStoredKeepsTheStoredOne) {
     failWritesTo(files::kResults);
     typeText(QStringLiteral("新しい名前"));
     key(Qt::Key_Return);
-    EXPECT_EQ(shownMessage(), QStringLiteral("■Seiseki.001 に保存できませんでした■"));
+    EXPECT_EQ(shownMessage(), QStringLiteral("■Seiseki.001 に保存できませんでした（書き込みが許可されていません）■"));
     EXPECT_EQ(text("Edit_TeamName_02"), QStringLiteral("チーム2"));
     EXPECT_EQ(text("Label_GyouTeamName_02"), QStringLiteral("チーム2"));
 }
@@ -86,7 +101,7 @@ TEST_F(SaveFailures, ANewTeamWhoseRecordCannotBeMadeIsReportedAndGetsNoOthersDet
     failWritesTo(files::kTeamRegister);
     typeText(QStringLiteral("新入り"));
     key(Qt::Key_Return);
-    EXPECT_EQ(shownMessage(), QStringLiteral("■Info.001 に保存できませんでした■"));
+    EXPECT_EQ(shownMessage(), QStringLiteral("■Info.001 に保存できませんでした（書き込みが許可されていません）■"));
     EXPECT_EQ(folder_.read(files::kResults).substr(resultAt(0, 9), 20), name20("新入り"));
     EXPECT_EQ(folder_.read(files::kTeamRegister), reg);
     EXPECT_EQ(model().detailRecordNo, 0);
@@ -98,7 +113,7 @@ TEST_F(SaveFailures, ALetterThatCannotBeStoredIsNotShown) {
     failWritesTo(files::kGroups);
     typeText(QStringLiteral("H"));
     key(Qt::Key_Return);
-    EXPECT_EQ(shownMessage(), QStringLiteral("■League.001 に保存できませんでした■"));
+    EXPECT_EQ(shownMessage(), QStringLiteral("■League.001 に保存できませんでした（書き込みが許可されていません）■"));
     EXPECT_EQ(text("Edit_Kyuu_08"), QString());
     EXPECT_EQ(model().classLetter(7), ' ');
     EXPECT_EQ(folder_.read(files::kGroups), groups);
@@ -109,7 +124,7 @@ TEST_F(SaveFailures, AClubNameThatCannotBeStoredKeepsTheStoredOne) {
     failWritesTo(files::kUserName);
     typeText(QStringLiteral("別の連盟"));
     key(Qt::Key_Return);
-    EXPECT_EQ(shownMessage(), QStringLiteral("■UserName.001 に保存できませんでした■"));
+    EXPECT_EQ(shownMessage(), QStringLiteral("■UserName.001 に保存できませんでした（書き込みが許可されていません）■"));
     EXPECT_EQ(text("Edit_UserName"), QStringLiteral("東京草野球連盟"));
 }
 
@@ -118,7 +133,7 @@ TEST_F(SaveFailures, ATermDeletionThatCannotBeSavedChangesNothingAndCanBeTriedAg
     failWritesTo(files::kResults);
     key(Qt::Key_Escape);
     key(Qt::Key_F4);
-    EXPECT_EQ(shownMessage(), QStringLiteral("■Seiseki.001 に保存できませんでした■"));
+    EXPECT_EQ(shownMessage(), QStringLiteral("■Seiseki.001 に保存できませんでした（書き込みが許可されていません）■"));
     EXPECT_EQ(folder_.read(files::kResults), results);
     EXPECT_EQ(model().deleteDone, 0);
     EXPECT_TRUE(child<QFrame>("Panel_Command")->isVisible());
@@ -135,6 +150,47 @@ TEST_F(SaveFailures, ACloseThatCannotSaveIsRefusedOnceWithTheReason) {
     EXPECT_FALSE(form_->close());
     EXPECT_TRUE(notice().contains(QStringLiteral("League.001")));
     EXPECT_TRUE(form_->close()) << "a second close goes ahead";
+}
+
+TEST_F(SaveFailures, AFullDiskAndAReadOnlyFileAreToldApartOnScreenAndInTheLog) {
+    failWritesTo(files::kResults, ENOSPC);
+    click(child<QLabel>("Label_Sel_1_2"));
+    EXPECT_EQ(shownMessage(), QStringLiteral("■Seiseki.001 に保存できませんでした（ディスクの空きがありません）■"));
+    expectMessageFits();
+    shownMessage();  // its time is up
+
+    failWritesTo(files::kGroups, EROFS);
+    enterField("Edit_Kyuu_08");
+    typeText(QStringLiteral("H"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(shownMessage(), QStringLiteral("■League.001 に保存できませんでした（書き込みが許可されていません）■"));
+    expectMessageFits();
+
+    // One line per failed save, in the working folder where no backup or restore carries it.
+    const std::string log = folder_.read("Tallyfold.log");
+    EXPECT_EQ(log.substr(0, log.find('\n')),
+              "2026/12/08 10:00:00 Data/Seiseki.001 ENOSPC (28) No space left on device");
+    EXPECT_NE(log.find("\n2026/12/08 10:00:00 Data/League.001 EROFS (30) "), std::string::npos) << log;
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2);
+    EXPECT_FALSE(folder_.exists("Data/Tallyfold.log"));
+}
+
+TEST_F(SaveFailures, AnyOtherCauseIsSaidInTheSystemsOwnWords) {
+    failWritesTo(files::kResults, EIO);
+    click(child<QLabel>("Label_Sel_1_2"));
+    EXPECT_EQ(shownMessage(),
+              QStringLiteral("■Seiseki.001 に保存できませんでした（%1）■").arg(QString::fromLocal8Bit(strerror(EIO))));
+    expectMessageFits();
+}
+
+TEST_F(SaveFailures, AMessageWiderThanTheFormTakesTwoLines) {
+    std::string longName = "Data/";
+    for (int i = 0; i < 12; ++i) longName += "LongFolderName ";
+    longName += "Seiseki.001";
+    form_->messages().showSaveFailure(SaveResult::failed(longName, ENAMETOOLONG));
+    EXPECT_TRUE(shownMessage().contains(QString::fromStdString(longName.substr(5))));
+    EXPECT_TRUE(child<QLabel>("Panel_SaveErr_Text")->wordWrap());
+    expectMessageFits();
 }
 
 class UnwritableFolder : public SaveFailures {
@@ -172,7 +228,7 @@ TEST_F(ReadOnlyDataFolder, EveryFailedSaveIsReportedAndNothingChanges) {
     EXPECT_EQ(notice(), QStringLiteral("■Data フォルダに書き込めません。入力は保存されません■"));
     const std::string results = folder_.read(files::kResults);
     click(child<QLabel>("Label_Sel_1_2"));
-    EXPECT_EQ(shownMessage(), QStringLiteral("■Seiseki.001 に保存できませんでした■"));
+    EXPECT_EQ(shownMessage(), QStringLiteral("■Seiseki.001 に保存できませんでした（書き込みが許可されていません）■"));
     EXPECT_EQ(folder_.read(files::kResults), results);
 }
 

@@ -168,7 +168,7 @@ TEST_F(SuspensionPanels, ASuspensionThatCannotBeSavedIsToldAndTheTeamStays) {
     enterTeam(3);
     key(Qt::Key_F7);
     click(child("Label_PanelDelete_F1"));
-    EXPECT_EQ(shownMessage(), QStringLiteral("■Kyuubu.001 に保存できませんでした■"));
+    EXPECT_EQ(shownMessage(), QStringLiteral("■Kyuubu.001 に保存できませんでした（書き込みが許可されていません）■"));
     fileio::testing::reset();
     EXPECT_EQ(text("Label_GyouTeamName_03"), name(3));
     EXPECT_EQ(text("Label_KyuusiDs"), "3");

@@ -65,13 +65,14 @@ TEST(TeamDetails, AWriteChangesOnlyItsFieldOfItsRecord) {
     const std::string reg = teamRegister({{7, teamRecord("代表", "桜台", '*')}, {8, teamRecord("別", "港北", '#')}});
     t.write("Data/Info.001", reg);
     const std::string bytes = details::singleLineField(team_field::City, sj("ｼﾝｼﾞｭｸ"));
-    ASSERT_TRUE(details::writeDetail(t.dir(), 7, team_field::City, bytes).ok());
+    LeagueModel m;
+    ASSERT_TRUE(details::writeDetail(m, t.dir(), 7, team_field::City, bytes).ok());
     std::string expected = reg;
     expected.replace(teamAt(7) + 71, 20, bytes);
     EXPECT_EQ(t.read("Data/Info.001"), expected);
 
-    EXPECT_FALSE(details::writeDetail(t.dir(), 0, team_field::City, bytes).ok());
-    EXPECT_FALSE(details::writeDetail(t.dir(), 7, team_field::City, "short").ok());
+    EXPECT_FALSE(details::writeDetail(m, t.dir(), 0, team_field::City, bytes).ok());
+    EXPECT_FALSE(details::writeDetail(m, t.dir(), 7, team_field::City, "short").ok());
     EXPECT_EQ(t.read("Data/Info.001"), expected);
 
     std::string record = expected.substr(teamAt(7), 1000);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "session/league_session.h"
+#include "store/file_io.h"
 #include "store/text_ops.h"
 #include "support/temp_folder.h"
 
@@ -36,10 +37,16 @@ TEST(FirstStart, AnEmptyFolderGetsEveryDataFile) {
     EXPECT_EQ(m.currentGroup, 1);
     EXPECT_EQ(m.currentRecordNo, 1);
 
-    // A second start changes nothing, and closing writes back what it read.
+    // A second start changes nothing, nor syncs anything: it finds out whether Data/ may be
+    // written without leaving a name there. Closing writes back what it read.
     const std::string results = t.read(files::kResults);
     LeagueModel again;
-    loadLeague(again, t.dir(), kDecember2026);
+    std::vector<fileio::testing::DiskEvent> events;
+    fileio::testing::recordDiskEvents(&events);
+    const StartupResult second = loadLeague(again, t.dir(), kDecember2026);
+    fileio::testing::recordDiskEvents(nullptr);
+    EXPECT_TRUE(second.writable);
+    EXPECT_TRUE(events.empty()) << events.size() << " events, the first on " << events.front().path;
     ASSERT_TRUE(closeLeague(again, t.dir()));
     EXPECT_EQ(t.read(files::kResults), results);
     EXPECT_EQ(t.read(files::kGroups), std::string(1000, ' '));

@@ -96,17 +96,17 @@ TEST_F(Registers, RegisteredTeamsCountRecordsWithARepresentative) {
 
 TEST_F(Registers, DetailFieldsAreWrittenInPlaceWithTheirWidth) {
     t.write(files::kTeamRegister, teamRegister({{7, teamRecord("old", "Owls", 'm')}}));
-    ASSERT_TRUE(writeTeamField(dir, 7, team_field::Telephone, "03-1234-5678-99"));
-    ASSERT_TRUE(writeTeamField(dir, 7, team_field::Remarks, "line one\r\nline two"));
+    ASSERT_TRUE(writeTeamField(m, dir, 7, team_field::Telephone, "03-1234-5678-99"));
+    ASSERT_TRUE(writeTeamField(m, dir, 7, team_field::Remarks, "line one\r\nline two"));
     std::string f = t.read(files::kTeamRegister);
     EXPECT_EQ(f.substr(6000 + 29, 13), "03-1234-5678-");
     EXPECT_EQ(f.substr(6000 + 211, 400), padField("line one\r\nline two", false, 400));
-    ASSERT_TRUE(writeTeamField(dir, 7, team_field::Remarks, "\r\nstarts with a break"));
+    ASSERT_TRUE(writeTeamField(m, dir, 7, team_field::Remarks, "\r\nstarts with a break"));
     EXPECT_EQ(t.read(files::kTeamRegister).substr(6000 + 211, 400), std::string(400, ' '));
     EXPECT_EQ(t.read(files::kTeamRegister).substr(6000 + 611, 20), name20("Owls"));
     EXPECT_EQ(t.size(files::kTeamRegister), 200000);
     EXPECT_EQ(readTeam(dir, 7).substr(0, 16), padField("old", false, 16));
-    EXPECT_FALSE(writeTeamField(dir, 0, team_field::Telephone, "x"));
+    EXPECT_FALSE(writeTeamField(m, dir, 0, team_field::Telephone, "x"));
 }
 
 TEST_F(Registers, SuspendedTeamsAreAppendedAndRemovedInOrder) {

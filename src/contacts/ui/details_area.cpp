@@ -223,7 +223,7 @@ bool DetailsArea::storeField(int k, const std::string& bytes) {
         record_ = readTeam(s_.dir, shownRecordNo_);
     }
     if (bytes == details::fieldBytes(record_, k)) return true;
-    if (!s_.reportSave(details::writeDetail(s_.dir, shownRecordNo_, k, bytes))) {
+    if (!s_.reportSave(details::writeDetail(m_, s_.dir, shownRecordNo_, k, bytes))) {
         // Nothing was stored: the field shows what the file holds, never the text that was lost.
         record_ = readTeam(s_.dir, shownRecordNo_);
         showStored(k);
