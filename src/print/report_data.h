@@ -49,6 +49,7 @@ struct TeamContacts {
     std::string street = std::string(40, ' ');
     std::string building = std::string(40, ' ');
     std::string mail = std::string(40, ' ');
+    std::string remarks = std::string(400, ' ');  // the organiser's memo, CR LF between its lines
 };
 
 struct TeamListRow {

@@ -30,6 +30,7 @@ public:
             c.street = field(at, team_field::Street);
             c.building = field(at, team_field::Building);
             c.mail = field(at, team_field::Mail);
+            c.remarks = field(at, team_field::Remarks);
             return c;
         }
         return c;

@@ -14,7 +14,7 @@
 #include <filesystem>
 
 #include "print/csv_reports.h"
-#include "print/csv_writer.h"
+#include "store/csv_writer.h"
 #include "print/league_files.h"
 #include "store/file_io.h"
 #include "store/record_layout.h"

@@ -1,0 +1,115 @@
+#include "league/import_writing.h"
+
+#include "store/backup.h"
+#include "store/file_transaction.h"
+#include "store/results_file.h"
+#include "store/team_register.h"
+#include "store/text_ops.h"
+
+namespace {
+
+long teamAt(int recordNo, int field) {
+    return long(recordNo - 1) * kTeamRecordLength + layouts::offset(layouts::Team, field);
+}
+
+// Puts the preview's teams into images of the two files; false when the files no longer
+// look as the preview saw them.
+bool apply(const ImportPreview& p, std::string& results, std::string& teams, ImportWrite& w) {
+    for (const ImportTeam& t : p.teams) {
+        std::string& nameField = teams;
+        const long nameAt = teamAt(t.recordNo, team_field::TeamName);
+        const std::string_view held = std::string_view(nameField).substr(std::size_t(nameAt), kTeamNameWidth);
+        if (t.newRecord ? holdsTeam(held) : held != t.name) return false;
+        if (t.newRecord) teams.replace(std::size_t(nameAt), kTeamNameWidth, t.name);
+        bool changed = t.newRecord;
+        for (int k = 0; k < team_field::TeamName; ++k) {
+            if (!t.details[k]) continue;
+            const std::size_t at = std::size_t(teamAt(t.recordNo, k));
+            changed |= teams.compare(at, t.details[k]->size(), *t.details[k]) != 0;
+            teams.replace(at, t.details[k]->size(), *t.details[k]);
+        }
+        if (t.groupRow < 0) {
+            w.updated += changed;
+            continue;
+        }
+        const std::size_t at = std::size_t(resultRecordOffset(p.termSlot, positionNumber(t.groupSlot, t.groupRow)));
+        if (holdsTeam(std::string_view(results).substr(at, kTeamNameWidth))) return false;
+        results.replace(at, kTeamNameWidth, t.name);
+        ++w.added;
+    }
+    return true;
+}
+
+}  // namespace
+
+ImportWrite writeImport(LeagueModel& m, const DataDir& dir, const ImportPreview& p, const LocalDateTime& now) {
+    ImportWrite w;
+    if (p.status != ImportPreview::Ready || p.teams.empty()) {
+        w.outcome = ImportWrite::NothingToWrite;
+        return w;
+    }
+    if (p.termSlot != m.termSlotIndex) {
+        w.outcome = ImportWrite::Changed;
+        return w;
+    }
+    std::optional<std::string> results = readImageCovering(dir, resultRecordOffset(p.termSlot, kTeamPositions) + kResultRecordLength);
+    bool registerReadable = false;
+    std::string teams = readRegisterImage(dir, &registerReadable);
+    if (!results || !registerReadable) {
+        w.outcome = ImportWrite::Unreadable;
+        w.saved = SaveResult::failed(!results ? files::kResults : files::kTeamRegister);
+        return w;
+    }
+    const std::string oldResults = *results, oldTeams = teams;
+    if (!apply(p, *results, teams, w)) {
+        w = ImportWrite{};
+        w.outcome = ImportWrite::Changed;
+        return w;
+    }
+    if (*results == oldResults && teams == oldTeams) {
+        w.outcome = ImportWrite::NothingToWrite;
+        return w;
+    }
+
+    // TO CONNECT AT MERGE: the copy is named for its operation, 取込 (BackupOperation::Import),
+    // and kept only once the commit below went through.
+    w.saved = backupDataFolder(dir, now, &w.backup);
+    if (!w.saved) {
+        w.outcome = ImportWrite::BackupFailed;
+        return w;
+    }
+    FileTransaction t(dir);
+    if (*results != oldResults) t.replace(files::kResults, std::move(*results));
+    if (teams != oldTeams) t.replace(files::kTeamRegister, std::move(teams));
+    w.saved = t.commit();
+    m.registerNames.invalidate();
+    if (!w.saved) {
+        w.outcome = ImportWrite::NotSaved;
+        return w;
+    }
+    w.outcome = ImportWrite::Written;
+    countTermTeams(m, dir);
+    countRegisteredTeams(m, dir);
+    return w;
+}
+
+std::string importWriteText(const ImportWrite& w) {
+    switch (w.outcome) {
+        case ImportWrite::Written: {
+            std::string text = std::to_string(w.added) + "チームを取り込みました";
+            if (w.updated > 0) text += "（詳細の更新 " + std::to_string(w.updated) + "チーム）";
+            return text;
+        }
+        case ImportWrite::NothingToWrite:
+            return "取り込む内容がありません";
+        case ImportWrite::Changed:
+            return "確認のあとでデータが変わりました。もう一度取り込んでください";
+        case ImportWrite::Unreadable:
+            return "読めないファイルがあるため取り込めません：" + w.saved.failedFileName();
+        case ImportWrite::BackupFailed:
+            return "バックアップを作れないため取り込みませんでした：" + w.saved.failedFile();
+        case ImportWrite::NotSaved:
+            return "保存できないため取り込みませんでした：" + w.saved.failedFileName();
+    }
+    return std::string();
+}
