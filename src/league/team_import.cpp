@@ -1,5 +1,6 @@
 #include "league/team_import.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -79,8 +80,12 @@ public:
         out.row = record.row;
         readName(cell(c_.name), out);
         readGroup(cell, out);
+        // In the order of the columns, so that the reasons read as the row does.
+        std::vector<std::pair<int, int>> fields;  // column, field
         for (int k = 0; k < team_field::TeamName; ++k)
-            if (c_.detail[k] != ImportColumns::kNone) take(out, k, readDetailCell(k, cell(c_.detail[k]), heading(c_.detail[k])));
+            if (c_.detail[k] != ImportColumns::kNone) fields.emplace_back(c_.detail[k], k);
+        std::sort(fields.begin(), fields.end());
+        for (const auto& [column, k] : fields) take(out, k, readDetailCell(k, cell(column), heading(column)));
         if (c_.address != ImportColumns::kNone) readAddress(cell(c_.address), out);
         return out;
     }

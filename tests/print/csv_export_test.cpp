@@ -61,7 +61,7 @@ protected:
         f.team(1, 1, "ベアーズ,\"北\"", "1 23", " 1 1 1 3    2");
         f.contacts(3, "ベアーズ,\"北\"",
                    {"北村　一", "090-1234-5678", "011-222-3333", "", "北区", "北7条西2-8", "北ビル 3F", "060-0001",
-                    "北海道", "kita@example.jp"});
+                    "北海道", "kita@example.jp", "会費は\r\n来月"});
         f.contacts(1, leagueTeamName(0, 0),
                    {"佐藤　花子　", "080-1111-2222", "03-1111-2222", "03-1111-3333", "千代田区", "丸の内1-1", "",
                     "100-0005", "東京都", "sato@example.jp"});
@@ -140,16 +140,17 @@ TEST_F(CsvExportTest, BothFilesReadBackWithEveryFieldInPlace) {
     ASSERT_EQ(list.records.size(), 1u + 8u);
     EXPECT_EQ(list.records[0],
               (std::vector<std::string>{"級", "部", "チーム名", "代表者名", "携帯電話", "電話番号", "FAX", "郵便番号",
-                                        "都道府県", "区市郡", "番地", "建物", "メール"}));
+                                        "都道府県", "区市郡", "番地", "建物", "メール", "備考"}));
     EXPECT_EQ(list.records[1], (std::vector<std::string>{"A", "1", "Aチーム1", "佐藤　花子　", "080-1111-2222",
                                                          "03-1111-2222", "03-1111-3333", "100-0005", "東京都",
-                                                         "千代田区", "丸の内1-1", "", "sato@example.jp"}));
+                                                         "千代田区", "丸の内1-1", "", "sato@example.jp", ""}));
     EXPECT_EQ(list.records[6],
               (std::vector<std::string>{"B", "2", "ベアーズ,\"北\"", "北村　一", "090-1234-5678", "011-222-3333", "",
-                                        "060-0001", "北海道", "北区", "北7条西2-8", "北ビル 3F", "kita@example.jp"}));
+                                        "060-0001", "北海道", "北区", "北7条西2-8", "北ビル 3F", "kita@example.jp",
+                                        "会費は\r\n来月"}));
     // A team without a register record of its own has its letters and name only.
     EXPECT_EQ(list.records[2],
-              (std::vector<std::string>{"A", "1", "Aチーム2", "", "", "", "", "", "", "", "", "", ""}));
+              (std::vector<std::string>{"A", "1", "Aチーム2", "", "", "", "", "", "", "", "", "", "", ""}));
 }
 
 TEST_F(CsvExportTest, FormulasReachTheSpreadsheetAsTextAndComeBackAsStored) {
@@ -157,7 +158,8 @@ TEST_F(CsvExportTest, FormulasReachTheSpreadsheetAsTextAndComeBackAsStored) {
     f.league(1, 3);
     f.team(0, 1, "=1+2", "1 2", " 1 1   2    2");
     const TeamContactsText risky{"@SUM(A1:A9)",  "+819012345678", "-0120-000-000", "\t=cmd|'/C'!A", "\r=1",
-                                 "'=既に印あり", "北ビル",        "100-0005",      "東京都",        "a=b@example.jp"};
+                                 "'=既に印あり", "北ビル",        "100-0005",      "東京都",        "a=b@example.jp",
+                                 "=HYPERLINK(\"x\")"};
     f.contacts(1, "=1+2", risky);
     f.writeTo(t);
     const CsvExport out = exportCsv(m, dir);
@@ -173,13 +175,14 @@ TEST_F(CsvExportTest, FormulasReachTheSpreadsheetAsTextAndComeBackAsStored) {
     const std::vector<std::string>& row = list.records[2];
     EXPECT_EQ(std::vector<std::string>(row.begin() + 2, row.end()),
               (std::vector<std::string>{"'=1+2", "'@SUM(A1:A9)", "'+819012345678", "'-0120-000-000", "'\t=cmd|'/C'!A",
-                                        "100-0005", "東京都", "'\r=1", "''=既に印あり", "北ビル", "a=b@example.jp"}));
+                                        "100-0005", "東京都", "'\r=1", "''=既に印あり", "北ビル", "a=b@example.jp",
+                                        "'=HYPERLINK(\"x\")"}));
     // Every cell, undone, padded to its width and put into Shift-JIS, is the stored field.
     const RecordLayout& l = layouts::get(layouts::Team);
     const int fields[] = {
         team_field::TeamName, team_field::Representative, team_field::Mobile,     team_field::Telephone,
         team_field::Fax,      team_field::PostalCode,     team_field::Prefecture, team_field::City,
-        team_field::Street,   team_field::Building,       team_field::Mail};
+        team_field::Street,   team_field::Building,       team_field::Mail,       team_field::Remarks};
     for (std::size_t i = 0; i < std::size(fields); ++i) {
         const int k = fields[i];
         EXPECT_EQ(padField(sjis::fromUnicode(csv::restoreNeutralised(row[2 + i])), false, l.widths[k]),

@@ -10,6 +10,7 @@
 #include <map>
 
 #include "contacts/saved_postal_codes.h"
+#include "league/import_writing.h"
 #include "league/suspension.h"
 #include "league/change_over_execution.h"
 #include "league/change_over_lineup.h"
@@ -196,6 +197,14 @@ INSTANTIATE_TEST_SUITE_P(
         Operation{"StoringARuleThatOverridesAnother",
                   [](LeagueModel&, const DataDir& d) { ASSERT_TRUE(storeChangeOverRule(d, 5, 21)); }},
         Operation{"DeletingARule", [](LeagueModel&, const DataDir& d) { ASSERT_TRUE(deleteChangeOverRule(d, 1)); }},
+        Operation{"ImportingTeams",
+                  [](LeagueModel& m, const DataDir& d) {
+                      // Two new teams and new details for one that is there.
+                      const std::string csv = "組,チーム名,代表者名\nA1,新しいチーム,新野\n2,次のチーム,\nA1,チーム3,代表交代\n";
+                      const ImportPreview p = previewImportBytes(m, d, csv);
+                      ASSERT_EQ(p.teams.size(), 3u);
+                      ASSERT_EQ(writeImport(m, d, p, kNow).outcome, ImportWrite::Written);
+                  }},
         Operation{"CarryingOutAChangeOver",
                   [](LeagueModel& m, const DataDir& d) {
                       prepareChangeOver(m, d);
