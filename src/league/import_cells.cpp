@@ -15,11 +15,11 @@ constexpr std::string_view kIdeographicSpace = "\u3000";
 constexpr std::string_view kPostalMark = "〒";
 
 constexpr std::string_view kPrefectures[] = {
-    "北海道", "青森県", "岩手県", "宮城県", "秋田県", "山形県", "福島県", "茨城県", "栃木県", "群馬県",
-    "埼玉県", "千葉県", "東京都", "神奈川県", "新潟県", "富山県", "石川県", "福井県", "山梨県", "長野県",
-    "岐阜県", "静岡県", "愛知県", "三重県", "滋賀県", "京都府", "大阪府", "兵庫県", "奈良県", "和歌山県",
-    "鳥取県", "島根県", "岡山県", "広島県", "山口県", "徳島県", "香川県", "愛媛県", "高知県", "福岡県",
-    "佐賀県", "長崎県", "熊本県", "大分県", "宮崎県", "鹿児島県", "沖縄県"};
+    "北海道", "青森県", "岩手県", "宮城県",   "秋田県", "山形県",   "福島県", "茨城県", "栃木県", "群馬県",
+    "埼玉県", "千葉県", "東京都", "神奈川県", "新潟県", "富山県",   "石川県", "福井県", "山梨県", "長野県",
+    "岐阜県", "静岡県", "愛知県", "三重県",   "滋賀県", "京都府",   "大阪府", "兵庫県", "奈良県", "和歌山県",
+    "鳥取県", "島根県", "岡山県", "広島県",   "山口県", "徳島県",   "香川県", "愛媛県", "高知県", "福岡県",
+    "佐賀県", "長崎県", "熊本県", "大分県",   "宮崎県", "鹿児島県", "沖縄県"};
 
 // Length of the UTF-8 character that starts with c.
 std::size_t charLength(unsigned char c) {
@@ -87,8 +87,7 @@ CellBytes encode(std::string_view utf8, int width, std::string_view heading, boo
 }
 
 bool typedHalfWidth(int k) {
-    return k == team_field::Mobile || k == team_field::Telephone || k == team_field::Fax ||
-           k == team_field::PostalCode;
+    return k == team_field::Mobile || k == team_field::Telephone || k == team_field::Fax || k == team_field::PostalCode;
 }
 
 // Every line break as CR LF, without the ones the memo would begin with.

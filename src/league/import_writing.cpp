@@ -52,7 +52,8 @@ ImportWrite writeImport(LeagueModel& m, const DataDir& dir, const ImportPreview&
         w.outcome = ImportWrite::Changed;
         return w;
     }
-    std::optional<std::string> results = readImageCovering(dir, resultRecordOffset(p.termSlot, kTeamPositions) + kResultRecordLength);
+    std::optional<std::string> results =
+        readImageCovering(dir, resultRecordOffset(p.termSlot, kTeamPositions) + kResultRecordLength);
     bool registerReadable = false;
     std::string teams = readRegisterImage(dir, &registerReadable);
     if (!results || !registerReadable) {

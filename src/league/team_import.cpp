@@ -192,7 +192,8 @@ public:
             r.problems.push_back("休会中のチームです");
         } else if (const auto p = termPositions_.find(r.name); p != termPositions_.end()) {
             if (slotOfPosition(p->second) != r.groupSlot)
-                r.problems.push_back("すでに" + groupDisplayName(groups_, slotOfPosition(p->second)) + "にいるチームです");
+                r.problems.push_back("すでに" + groupDisplayName(groups_, slotOfPosition(p->second)) +
+                                     "にいるチームです");
         } else {
             t.groupRow = firstEmptyRow(r.groupSlot);
             if (t.groupRow < 0) r.problems.push_back(group + "は10チームでいっぱいです");

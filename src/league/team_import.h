@@ -40,24 +40,24 @@ struct ImportRefusal {
 struct ImportTeam {
     int row = 0;  // the spreadsheet row it comes from
     int groupSlot = 0;
-    int groupRow = -1;         // the empty row (0..9) it fills; -1 when it is already in the group
-    std::string name;          // 20 bytes, Shift-JIS, blank-padded
-    int recordNo = 0;          // its team register record (1..200)
-    bool newRecord = false;    // a free record that takes the name
+    int groupRow = -1;       // the empty row (0..9) it fills; -1 when it is already in the group
+    std::string name;        // 20 bytes, Shift-JIS, blank-padded
+    int recordNo = 0;        // its team register record (1..200)
+    bool newRecord = false;  // a free record that takes the name
     // Detail fields 0..10, padded to their widths; nothing where the file gives no value.
     std::array<std::optional<std::string>, team_field::TeamName> details;
 };
 
 struct ImportPreview {
     enum Status {
-        Ready,            // the rest tells what would be written (maybe nothing)
-        FileUnreadable,   // the chosen file cannot be read
-        TooLarge,         // over kImportFileLimit
-        Utf16,            // saved as UTF-16 ("Unicode テキスト")
-        UnknownEncoding,  // neither UTF-8 nor code page 932
-        NoNameColumn,     // no heading names the team in the first ten rows
-        NoGroupColumn,    // no heading names the group
-        LeagueUnreadable, // the results file or the team register cannot be read
+        Ready,             // the rest tells what would be written (maybe nothing)
+        FileUnreadable,    // the chosen file cannot be read
+        TooLarge,          // over kImportFileLimit
+        Utf16,             // saved as UTF-16 ("Unicode テキスト")
+        UnknownEncoding,   // neither UTF-8 nor code page 932
+        NoNameColumn,      // no heading names the team in the first ten rows
+        NoGroupColumn,     // no heading names the group
+        LeagueUnreadable,  // the results file or the team register cannot be read
     };
     Status status = FileUnreadable;
     TextEncoding encoding = TextEncoding::Unknown;

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "store/csv_writer.h"
 #include "standings/result_codes.h"
+#include "store/csv_writer.h"
 #include "store/sjis.h"
 #include "store/team_field_captions.h"
 #include "store/text_ops.h"

@@ -10,7 +10,6 @@
 #include "store/league_model.h"
 #include "store/text_ops.h"
 
-
 // The term a report is printed for. The year is the stored Heisei-numbered year, 0 when the
 // shown slot holds no term; half 0 is 前期, 1 is 後期.
 struct TermLabel {

@@ -23,7 +23,7 @@ header p{margin:2px 0;color:#555}
 section{margin:0 0 20px}
 h2{margin:0 0 4px;font-size:1.15em}
 h2 small{margin-left:.6em;font-size:.8em;font-weight:normal;color:#555}
-.scroll{max-width:100%;overflow-x:auto;-webkit-overflow-scrolling:touch;border:1px solid #c0c0c0;background:#fffff0}
+.scroll{max-width:100%;overflow-x:auto;width:fit-content;-webkit-overflow-scrolling:touch;border:1px solid #c0c0c0;background:#fffff0}
 table{border-collapse:collapse;white-space:nowrap;font-size:14px}
 th,td{border:1px solid #c0c0c0;padding:2px 5px;text-align:center}
 thead th{background:#ffffb9;color:#666;font-weight:normal;vertical-align:bottom}
@@ -79,8 +79,8 @@ public:
     bool empty() const { return rows_.empty(); }
 
     std::string html() const {
-        std::string out = "<section>\n<h2>" + htmlEscape(groupName(g_)) + "<small>" +
-                          std::to_string(rows_.size()) + "チーム</small></h2>\n<div class=\"scroll\">\n<table>\n";
+        std::string out = "<section>\n<h2>" + htmlEscape(groupName(g_)) + "<small>" + std::to_string(rows_.size()) +
+                          "チーム</small></h2>\n<div class=\"scroll\">\n<table>\n";
         out += "<thead><tr><th class=\"team\" scope=\"col\">チーム名</th>";
         for (int col : rows_)
             out += "<th class=\"opp\" scope=\"col\"><span>" + htmlEscape(text(g_.rows[col].name)) + "</span></th>";
@@ -154,9 +154,10 @@ std::string standingsWebPage(const StandingsSheetData& data, ListDate date) {
     const std::string club = text(data.clubName);
     const std::string term = termText(data.term);
     const std::string title = (club.empty() ? std::string() : club + " ") + "勝敗表" + (term.empty() ? "" : " " + term);
-    std::string out = "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
-                      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
-                      htmlEscape(title) + "</title>\n<style>" + std::string(kStyle) + "</style>\n</head>\n<body>\n";
+    std::string out =
+        "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
+        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
+        htmlEscape(title) + "</title>\n<style>" + std::string(kStyle) + "</style>\n</head>\n<body>\n";
     out += "<header>\n<h1>" + htmlEscape(club.empty() ? std::string("勝敗表") : club) + "</h1>\n";
     out += "<p class=\"term\">" + htmlEscape(term.empty() ? std::string("勝敗表") : term + " 勝敗表") + "</p>\n";
     out += "<p class=\"date\">" + std::to_string(date.year) + "年" + std::to_string(date.month) + "月" +
@@ -165,7 +166,8 @@ std::string standingsWebPage(const StandingsSheetData& data, ListDate date) {
         const GroupTable table(g);
         if (!table.empty()) out += table.html();
     }
-    out += "</main>\n<footer>\n<p>○ 勝ち　× 負け　△ 引き分け</p>\n"
-           "<p>勝点は勝ち2点・引き分け1点、勝率は 勝÷（勝＋負）です。</p>\n</footer>\n</body>\n</html>\n";
+    out +=
+        "</main>\n<footer>\n<p>○ 勝ち　× 負け　△ 引き分け</p>\n"
+        "<p>勝点は勝ち2点・引き分け1点、勝率は 勝÷（勝＋負）です。</p>\n</footer>\n</body>\n</html>\n";
     return out;
 }

@@ -22,5 +22,6 @@ WebPageExport exportWebPage(const LeagueModel& m, const DataDir& dir) {
         return out;
     }
     const LocalDateTime now = currentDateTime();
-    return writeExportFiles(dir, {{webPageFileName(sheet->term), standingsWebPage(*sheet, {now.year, now.month, now.day})}});
+    return writeExportFiles(dir,
+                            {{webPageFileName(sheet->term), standingsWebPage(*sheet, {now.year, now.month, now.day})}});
 }

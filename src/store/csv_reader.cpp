@@ -65,8 +65,7 @@ Table parse(std::string_view text) {
         }
     }
     // The last record, unless the text ended with its line break (or is empty).
-    if (fieldStarted || !record.fields.empty())
-        endRecord();
+    if (fieldStarted || !record.fields.empty()) endRecord();
     return table;
 }
 

@@ -11,7 +11,8 @@ namespace team_field {
 
 // Fields 0..10 and the team name (11), UTF-8.
 inline constexpr std::array<std::string_view, TeamName + 1> kCaptions = {
-    "代表者名", "携帯電話", "電話番号", "FAX", "郵便番号", "都道府県", "区市郡", "番地", "建物", "メール", "備考", "チーム名"};
+    "代表者名", "携帯電話", "電話番号", "FAX",    "郵便番号", "都道府県",
+    "区市郡",   "番地",     "建物",     "メール", "備考",     "チーム名"};
 
 inline constexpr std::string_view caption(int field) {
     return kCaptions[std::size_t(field)];

@@ -115,39 +115,39 @@ TEST_F(ImportPreviewTest, AGroupIsNamedByItsLettersOrItsNumber) {
 
 TEST_F(ImportPreviewTest, EveryRowThatCannotBeTakenIsRefusedWithItsRowAndReason) {
     const std::string text =
-        "組,チーム名,電話番号,代表者名,備考\n"          // 1
-        "B2,十番目,,,\n"                                // 2: fills B2's last row
-        "B2,十一番目,,,\n"                              // 3: B2 is full now
-        "A1,あいうえおかきくけこさ,,,\n"                // 4: 22 bytes
-        "A1,𠮷野家,,,\n"                                // 5: no Shift-JIS form
-        "Z9,迷子,,,\n"                                  // 6
-        "A1,北斗,,,\n"                                  // 7: already in A1: its details are updated
-        "C3,南風,,,\n"                                  // 8: already in A1
-        "C3,十番目,,,\n"                                // 9: a second row of one name
-        ",名無しの組,,,\n"                              // 10
-        "C3,,03-0000-0000,,\n"                          // 11
-        "C3,休んでる,,,\n"                              // 12: suspended
+        "組,チーム名,電話番号,代表者名,備考\n"                // 1
+        "B2,十番目,,,\n"                                      // 2: fills B2's last row
+        "B2,十一番目,,,\n"                                    // 3: B2 is full now
+        "A1,あいうえおかきくけこさ,,,\n"                      // 4: 22 bytes
+        "A1,𠮷野家,,,\n"                                      // 5: no Shift-JIS form
+        "Z9,迷子,,,\n"                                        // 6
+        "A1,北斗,,,\n"                                        // 7: already in A1: its details are updated
+        "C3,南風,,,\n"                                        // 8: already in A1
+        "C3,十番目,,,\n"                                      // 9: a second row of one name
+        ",名無しの組,,,\n"                                    // 10
+        "C3,,03-0000-0000,,\n"                                // 11
+        "C3,休んでる,,,\n"                                    // 12: suspended
         "C3,長い電話,03-1234-5678-9,代表者の名前は九文字,\n"  // 13: two fields too long
-        "C3,\"改\n行\",,,\n"                            // 14: a line break in a name
-        ",,,,\n"                                        // 15: an empty row of the sheet: skipped
-        "C3,\"閉じない,,,\n";                           // 16
+        "C3,\"改\n行\",,,\n"                                  // 14: a line break in a name
+        ",,,,\n"                                              // 15: an empty row of the sheet: skipped
+        "C3,\"閉じない,,,\n";                                 // 16
     const ImportPreview p = preview(text);
     ASSERT_EQ(p.status, ImportPreview::Ready);
     EXPECT_EQ(placed(p), (std::vector<std::string>{"1/9 十番目", "0/-1 北斗"}));
-    EXPECT_EQ(refusals(p),
-              (Refusals{{3, "B級 2部は10チームでいっぱいです"},
-                        {4, "「チーム名」が長すぎます（全角10文字・半角20文字まで）"},
-                        {5, "「チーム名」の「𠮷」はシフトJISで表せない文字です"},
-                        {6, "組「Z9」はありません"},
-                        {8, "すでにA級 1部にいるチームです"},
-                        {9, "同じチーム名が2行目にもあります"},
-                        {10, "組がありません"},
-                        {11, "チーム名がありません"},
-                        {12, "休会中のチームです"},
-                        {13, "「電話番号」が長すぎます（全角6文字・半角13文字まで）、"
-                             "「代表者名」が長すぎます（全角8文字・半角16文字まで）"},
-                        {14, "「チーム名」に改行やタブなどの制御文字があります"},
-                        {16, "「\"」が閉じていないため、この行から後を読めません"}}));
+    EXPECT_EQ(refusals(p), (Refusals{{3, "B級 2部は10チームでいっぱいです"},
+                                     {4, "「チーム名」が長すぎます（全角10文字・半角20文字まで）"},
+                                     {5, "「チーム名」の「𠮷」はシフトJISで表せない文字です"},
+                                     {6, "組「Z9」はありません"},
+                                     {8, "すでにA級 1部にいるチームです"},
+                                     {9, "同じチーム名が2行目にもあります"},
+                                     {10, "組がありません"},
+                                     {11, "チーム名がありません"},
+                                     {12, "休会中のチームです"},
+                                     {13,
+                                      "「電話番号」が長すぎます（全角6文字・半角13文字まで）、"
+                                      "「代表者名」が長すぎます（全角8文字・半角16文字まで）"},
+                                     {14, "「チーム名」に改行やタブなどの制御文字があります"},
+                                     {16, "「\"」が閉じていないため、この行から後を読めません"}}));
     EXPECT_EQ(p.updated(), 1);
     // Nothing was written.
     EXPECT_EQ(t.read(files::kResults), results);

@@ -2,12 +2,13 @@
 // register, after a copy of Data/, as one save; nothing else changes, and nothing at all when
 // the files moved on since the preview or a write fails.
 
+#include "league/import_writing.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "import_fixture.h"
-#include "league/import_writing.h"
 #include "store/file_io.h"
 #include "store/record_layout.h"
 #include "store/results_file.h"

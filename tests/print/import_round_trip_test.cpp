@@ -32,13 +32,20 @@ struct TypedTeam {
 std::vector<TypedTeam> typedLeague() {
     using namespace team_field;
     std::vector<TypedTeam> teams = {
-        {0, "=1+2", {{Representative, "　北村　一　"}, {Mobile, "+81-90-1234"}, {Remarks, "-会費未納\r\n  二行目\r\n"}}},
-        {0, "ﾍﾞｱｰｽﾞ", {{Telephone, "0123456789012"}, {Mail, "@bears"}, {PostalCode, "060-0001"}, {Prefecture, "北海道"}}},
-        {0, "\"北\",南", {{City, "札幌市北区"}, {Street, "北7条西2-8-1 あいうえおかきくけこさし"}, {Building, "'=ビル"}}},
+        {0,
+         "=1+2",
+         {{Representative, "　北村　一　"}, {Mobile, "+81-90-1234"}, {Remarks, "-会費未納\r\n  二行目\r\n"}}},
+        {0,
+         "ﾍﾞｱｰｽﾞ",
+         {{Telephone, "0123456789012"}, {Mail, "@bears"}, {PostalCode, "060-0001"}, {Prefecture, "北海道"}}},
+        {0,
+         "\"北\",南",
+         {{City, "札幌市北区"}, {Street, "北7条西2-8-1 あいうえおかきくけこさし"}, {Building, "'=ビル"}}},
         {1, "髙橋①クラブ", {{Fax, "-0120"}, {Remarks, std::string(200, 'x') + "\r\n" + std::string(198, 'y')}}},
         {2, "Ｆｏｘｅｓ", {}},
     };
-    for (int i = 1; i <= 9; ++i) teams.push_back({1, "B" + std::to_string(i), {{Representative, "代表" + std::to_string(i)}}});
+    for (int i = 1; i <= 9; ++i)
+        teams.push_back({1, "B" + std::to_string(i), {{Representative, "代表" + std::to_string(i)}}});
     return teams;
 }
 
@@ -57,7 +64,8 @@ void typeIn(LeagueModel& m, const DataDir& dir) {
     rows.fill(0);
     for (const TypedTeam& t : typedLeague()) {
         ASSERT_TRUE(selectTeam(m, dir, t.group, rows[t.group]++));
-        for (const auto& [k, text] : t.details) ASSERT_TRUE(writeTeamField(dir, m.detailRecordNo, k, sjis::fromUnicode(text)));
+        for (const auto& [k, text] : t.details)
+            ASSERT_TRUE(writeTeamField(dir, m.detailRecordNo, k, sjis::fromUnicode(text)));
     }
 }
 

@@ -10,11 +10,11 @@
 #include <map>
 
 #include "contacts/saved_postal_codes.h"
-#include "league/import_writing.h"
-#include "league/suspension.h"
 #include "league/change_over_execution.h"
 #include "league/change_over_lineup.h"
 #include "league/change_over_rules.h"
+#include "league/import_writing.h"
+#include "league/suspension.h"
 #include "league/team_moves.h"
 #include "session/league_session.h"
 #include "standings/term_deletion.h"

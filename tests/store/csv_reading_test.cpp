@@ -25,10 +25,8 @@ std::vector<int> rowsOf(const csv::Table& t) {
 
 TEST(CsvReader, QuotedFieldsHoldCommasQuotesAndLineBreaksOfEveryKind) {
     const csv::Table t = csv::parse("a,\"b,c\",\"say \"\"hi\"\"\"\r\n\"two\r\nlines\",\"lf\nonly\",x\n,,\r\nlast");
-    EXPECT_EQ(fieldsOf(t), (std::vector<Fields>{{"a", "b,c", "say \"hi\""},
-                                               {"two\r\nlines", "lf\nonly", "x"},
-                                               {"", "", ""},
-                                               {"last"}}));
+    EXPECT_EQ(fieldsOf(t), (std::vector<Fields>{
+                               {"a", "b,c", "say \"hi\""}, {"two\r\nlines", "lf\nonly", "x"}, {"", "", ""}, {"last"}}));
     // A record that spans lines is one row, as a spreadsheet shows it.
     EXPECT_EQ(rowsOf(t), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(t.unclosedQuoteRow, 0);
@@ -80,10 +78,16 @@ TEST(TextEncoding, TellsUtf8FromCodePage932WithoutAsking) {
 }
 
 TEST(TextEncoding, RefusesWhatItCannotReadRatherThanGuess) {
-    EXPECT_EQ(decodeText("\xFF\xFE" "a\0,\0").encoding, TextEncoding::Utf16);
+    EXPECT_EQ(decodeText("\xFF\xFE"
+                         "a\0,\0")
+                  .encoding,
+              TextEncoding::Utf16);
     EXPECT_EQ(decodeText("\xFE\xFF\0a").encoding, TextEncoding::Utf16);
     // 0x80 and 0xA0 stand alone in neither encoding; a lead byte at the very end is half a character.
-    EXPECT_EQ(decodeText("a\x80" "b").encoding, TextEncoding::Unknown);
+    EXPECT_EQ(decodeText("a\x80"
+                         "b")
+                  .encoding,
+              TextEncoding::Unknown);
     EXPECT_EQ(decodeText("\x83\x5E\x83").encoding, TextEncoding::Unknown);
     // A byte-order mark before bytes that are not UTF-8.
     EXPECT_EQ(decodeText("\xEF\xBB\xBF\x83\x5E").encoding, TextEncoding::Unknown);
