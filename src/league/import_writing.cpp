@@ -8,28 +8,24 @@
 
 namespace {
 
-long teamAt(int recordNo, int field) {
-    return long(recordNo - 1) * kTeamRecordLength + layouts::offset(layouts::Team, field);
-}
-
 // Puts the preview's teams into images of the two files; false when the files no longer
 // look as the preview saw them.
 bool apply(const ImportPreview& p, std::string& results, std::string& teams, ImportWrite& w) {
+    const RecordLayout& layout = layouts::get(layouts::Team);
     for (const ImportTeam& t : p.teams) {
-        std::string& nameField = teams;
-        const long nameAt = teamAt(t.recordNo, team_field::TeamName);
-        const std::string_view held = std::string_view(nameField).substr(std::size_t(nameAt), kTeamNameWidth);
+        const std::size_t record = std::size_t(t.recordNo - 1) * kTeamRecordLength;
+        const std::size_t nameAt = record + std::size_t(layouts::offset(layouts::Team, team_field::TeamName));
+        const std::string_view held = std::string_view(teams).substr(nameAt, kTeamNameWidth);
         if (t.newRecord ? holdsTeam(held) : held != t.name) return false;
-        if (t.newRecord) teams.replace(std::size_t(nameAt), kTeamNameWidth, t.name);
-        bool changed = t.newRecord;
-        for (int k = 0; k < team_field::TeamName; ++k) {
-            if (!t.details[k]) continue;
-            const std::size_t at = std::size_t(teamAt(t.recordNo, k));
-            changed |= teams.compare(at, t.details[k]->size(), *t.details[k]) != 0;
-            teams.replace(at, t.details[k]->size(), *t.details[k]);
+        const std::string before = teams.substr(record, kTeamRecordLength);
+        if (t.newRecord) {
+            teams.replace(record, kTeamRecordLength, emptyRecord(layout));
+            teams.replace(nameAt, kTeamNameWidth, t.name);
         }
+        for (int k = 0; k < team_field::TeamName; ++k)
+            if (t.details[k]) teams.replace(record + std::size_t(layout.offsets[k]), t.details[k]->size(), *t.details[k]);
         if (t.groupRow < 0) {
-            w.updated += changed;
+            w.updated += teams.compare(record, kTeamRecordLength, before) != 0;
             continue;
         }
         const std::size_t at = std::size_t(resultRecordOffset(p.termSlot, positionNumber(t.groupSlot, t.groupRow)));

@@ -211,8 +211,9 @@ public:
         if (!r.problems.empty()) return refuse(r);
         if (t.newRecord) ++nextFree_;
         if (t.groupRow >= 0) taken_[positionNumber(t.groupSlot, t.groupRow) - 1] = true;
-        countIn(t);
-        out_.teams.push_back(std::move(t));
+        const bool changes = t.groupRow >= 0 || t.newRecord || changesDetails(t);
+        countIn(t, changes);
+        if (changes) out_.teams.push_back(std::move(t));
     }
 
     // The counts per group, in group order.
@@ -233,7 +234,15 @@ private:
         out_.refused.push_back({r.row, reason});
     }
 
-    void countIn(const ImportTeam& t) {
+    bool changesDetails(const ImportTeam& t) const {
+        for (int k = 0; k < team_field::TeamName; ++k) {
+            const std::size_t at = std::size_t(t.recordNo - 1) * kTeamRecordLength + layouts::offset(layouts::Team, k);
+            if (t.details[k] && now_.teams.compare(at, t.details[k]->size(), *t.details[k]) != 0) return true;
+        }
+        return false;
+    }
+
+    void countIn(const ImportTeam& t, bool changes) {
         auto& g = counts_[t.groupSlot];
         if (g.name.empty()) {
             g.groupSlot = t.groupSlot;
@@ -242,7 +251,7 @@ private:
             for (int row = 0; row < kTeamsPerGroup; ++row)
                 g.teamsBefore += holdsTeam(nameInRecord(now_.block, positionNumber(t.groupSlot, row) - 1, length, 0));
         }
-        (t.groupRow >= 0 ? g.added : g.updated) += 1;
+        (t.groupRow >= 0 ? g.added : changes ? g.updated : g.unchanged) += 1;
     }
 
     const LeagueNow& now_;

@@ -29,7 +29,8 @@ struct ImportGroupCount {
     std::string name;     // "A級 1部"
     int teamsBefore = 0;  // teams of the group in the shown term before the import
     int added = 0;        // teams that fill its empty rows
-    int updated = 0;      // teams already in it whose details the file gives
+    int updated = 0;      // teams already in it whose details the file changes
+    int unchanged = 0;    // teams already in it that the file gives nothing new for
 };
 
 struct ImportRefusal {
@@ -66,7 +67,7 @@ struct ImportPreview {
     std::vector<std::string> unusedHeadings;  // columns read for nothing, as headed in the file
     std::vector<ImportGroupCount> groups;     // every group that gains or updates a team, in group order
     std::vector<ImportRefusal> refused;       // in row order
-    std::vector<ImportTeam> teams;            // what "はい" writes, in file order
+    std::vector<ImportTeam> teams;            // what "はい" writes, in file order; nothing when empty
 
     int added() const;
     int updated() const;

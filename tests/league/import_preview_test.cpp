@@ -133,7 +133,7 @@ TEST_F(ImportPreviewTest, EveryRowThatCannotBeTakenIsRefusedWithItsRowAndReason)
         "C3,\"閉じない,,,\n";                                 // 16
     const ImportPreview p = preview(text);
     ASSERT_EQ(p.status, ImportPreview::Ready);
-    EXPECT_EQ(placed(p), (std::vector<std::string>{"1/9 十番目", "0/-1 北斗"}));
+    EXPECT_EQ(placed(p), (std::vector<std::string>{"1/9 十番目"}));
     EXPECT_EQ(refusals(p), (Refusals{{3, "B級 2部は10チームでいっぱいです"},
                                      {4, "「チーム名」が長すぎます（全角10文字・半角20文字まで）"},
                                      {5, "「チーム名」の「𠮷」はシフトJISで表せない文字です"},
@@ -148,7 +148,9 @@ TEST_F(ImportPreviewTest, EveryRowThatCannotBeTakenIsRefusedWithItsRowAndReason)
                                       "「代表者名」が長すぎます（全角8文字・半角16文字まで）"},
                                      {14, "「チーム名」に改行やタブなどの制御文字があります"},
                                      {16, "「\"」が閉じていないため、この行から後を読めません"}}));
-    EXPECT_EQ(p.updated(), 1);
+    ASSERT_EQ(p.groups.size(), 2u);
+    EXPECT_EQ(p.groups[0].unchanged, 1);
+    EXPECT_EQ(p.updated(), 0);
     // Nothing was written.
     EXPECT_EQ(t.read(files::kResults), results);
     EXPECT_EQ(t.read(files::kTeamRegister), teams);

@@ -26,6 +26,10 @@ protected:
 };
 
 TEST_F(ImportWritingTest, NamesFillEmptyRowsInFileOrderAndDetailsGoToTheRegister) {
+    // Record 3 is free, but an earlier team left its representative and memo there.
+    std::string left = teams;
+    left.replace(2000, 1000, teamRecord("前の代表", "", 'm'));
+    t.write(files::kTeamRegister, left);
     const ImportPreview p = preview(
         "組,チーム名,代表者名,携帯電話,備考\n"
         "A1,一番,一野,090-1,\"メモ\n二行\"\n"
@@ -46,7 +50,8 @@ TEST_F(ImportWritingTest, NamesFillEmptyRowsInFileOrderAndDetailsGoToTheRegister
     expected.replace(std::size_t(resultAt(0, 21)), 20, name20("二番"));
     EXPECT_EQ(t.read(files::kResults), expected);
 
-    // New names take the free records in order (3, then 5, 6); 北斗 keeps record 1.
+    // New names take the free records in order (3, then 5, 6) and hold nothing of an earlier
+    // team; 北斗 keeps record 1.
     std::string reg = teams;
     std::string one = teamRecord("一野", "一番");
     one.replace(16, 13, stored(team_field::Mobile, "090-1"));
@@ -62,7 +67,7 @@ TEST_F(ImportWritingTest, NamesFillEmptyRowsInFileOrderAndDetailsGoToTheRegister
     EXPECT_EQ(m.registeredTeams[0], 4);  // records 1, 3, 4 and 6 have a representative
     // A copy of Data/ as it was, and no journal or temporary file left.
     ASSERT_FALSE(w.backup.empty());
-    EXPECT_EQ(t.read(w.backup + "/Info.001"), teams);
+    EXPECT_EQ(t.read(w.backup + "/Info.001"), left);
     EXPECT_EQ(t.read(w.backup + "/Seiseki.001"), results);
     for (const auto& e : std::filesystem::directory_iterator(t.path("Data")))
         EXPECT_TRUE(e.path().filename() == "Seiseki.001" || e.path().filename() == "Info.001" ||
