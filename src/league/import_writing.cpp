@@ -23,7 +23,8 @@ bool apply(const ImportPreview& p, std::string& results, std::string& teams, Imp
             teams.replace(nameAt, kTeamNameWidth, t.name);
         }
         for (int k = 0; k < team_field::TeamName; ++k)
-            if (t.details[k]) teams.replace(record + std::size_t(layout.offsets[k]), t.details[k]->size(), *t.details[k]);
+            if (t.details[k])
+                teams.replace(record + std::size_t(layout.offsets[k]), t.details[k]->size(), *t.details[k]);
         if (t.groupRow < 0) {
             w.updated += teams.compare(record, kTeamRecordLength, before) != 0;
             continue;

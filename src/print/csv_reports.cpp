@@ -18,19 +18,6 @@ std::string number(std::string_view field) {
     return std::to_string(parseLong(field));
 }
 
-std::string resultMark(char stored) {
-    switch (decodeResultByte(stored)) {
-        case Win:
-            return "○";
-        case Loss:
-            return "×";
-        case Draw:
-            return "△";
-        default:
-            return std::string();
-    }
-}
-
 // Wins over decided games to three places, as a spreadsheet reads a number; empty for a
 // team that has played nothing, whose stored rate is blank too.
 std::string winRate(const ResultLine& line) {
@@ -74,8 +61,9 @@ std::string standingsCsv(const StandingsSheetData& data) {
                 number(line.draws),      number(line.points),
                 winRate(line),           rank > 0 ? std::to_string(rank) : std::string()};
             for (int col : rows)
-                fields.push_back(col == row || col >= int(line.results.size()) ? std::string()
-                                                                               : resultMark(line.results[col]));
+                fields.push_back(col == row || col >= int(line.results.size())
+                                     ? std::string()
+                                     : std::string(resultMark(decodeResultByte(line.results[col]))));
             out += csv::record(fields);
         }
     }

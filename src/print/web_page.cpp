@@ -53,16 +53,9 @@ std::string groupName(const PrintedGroup& g) {
 }
 
 std::string markOf(char stored) {
-    switch (decodeResultByte(stored)) {
-        case Win:
-            return "<td class=\"mark win\">○</td>";
-        case Loss:
-            return "<td class=\"mark loss\">×</td>";
-        case Draw:
-            return "<td class=\"mark draw\">△</td>";
-        default:
-            return "<td class=\"mark\"></td>";
-    }
+    static constexpr const char* kClasses[] = {"mark", "mark win", "mark loss", "mark draw"};
+    const int code = decodeResultByte(stored);
+    return "<td class=\"" + std::string(kClasses[code]) + "\">" + std::string(resultMark(code)) + "</td>";
 }
 
 std::string numberCell(long value, bool showZero, const char* extraClass = "") {

@@ -93,6 +93,25 @@ TEST_F(ImportPreviewTest, HeadingsAreFoundInAnyOrderAndInTheWordsOrganisersUse) 
     EXPECT_TRUE(own->unused.empty());
 }
 
+TEST_F(ImportPreviewTest, AWholeAddressIsSharedOutOverTheFieldsThatHoldIt) {
+    const ImportPreview p = preview(
+        "組,チーム名,都道府県,住所\n"
+        "C3,一,,神奈川県横浜市港北区新横浜三丁目１番１号 新横浜グランドマンション１２０３号室\n"
+        "C3,二,東京都,大阪府大阪市北区1-1\n"
+        "C3,三,,横浜市港北区新横浜三丁目１番１号新横浜グランドマンション\n");
+    ASSERT_EQ(p.teams.size(), 2u);
+    const auto& one = p.teams[0].details;
+    EXPECT_EQ(one[team_field::Prefecture], stored(team_field::Prefecture, "神奈川県"));
+    // Too long for the street: what follows the blank is the building.
+    EXPECT_EQ(one[team_field::Street], stored(team_field::Street, "横浜市港北区新横浜三丁目１番１号"));
+    EXPECT_EQ(one[team_field::Building], stored(team_field::Building, "新横浜グランドマンション１２０３号室"));
+    // A prefecture of its own keeps an address that names another one whole.
+    const auto& two = p.teams[1].details;
+    EXPECT_EQ(two[team_field::Prefecture], stored(team_field::Prefecture, "東京都"));
+    EXPECT_EQ(two[team_field::Street], stored(team_field::Street, "大阪府大阪市北区1-1"));
+    EXPECT_EQ(refusals(p), (Refusals{{4, "「住所」が長すぎます（全角20文字・半角40文字まで）"}}));
+}
+
 TEST_F(ImportPreviewTest, AGroupIsNamedByItsLettersOrItsNumber) {
     const std::string text = "部,チーム名\nA1,一\nＡ１,二\nC級3部,三\n3,四\n 2 ,五\n";
     const ImportPreview p = preview(text);
