@@ -2,9 +2,10 @@
 
 #include <cstdio>
 
-#include "print/csv_writer.h"
 #include "standings/result_codes.h"
+#include "store/csv_writer.h"
 #include "store/sjis.h"
+#include "store/team_field_captions.h"
 #include "store/text_ops.h"
 
 namespace {
@@ -15,19 +16,6 @@ std::string letter(char c) {
 
 std::string number(std::string_view field) {
     return std::to_string(parseLong(field));
-}
-
-std::string resultMark(char stored) {
-    switch (decodeResultByte(stored)) {
-        case Win:
-            return "○";
-        case Loss:
-            return "×";
-        case Draw:
-            return "△";
-        default:
-            return std::string();
-    }
 }
 
 // Wins over decided games to three places, as a spreadsheet reads a number; empty for a
@@ -73,8 +61,9 @@ std::string standingsCsv(const StandingsSheetData& data) {
                 number(line.draws),      number(line.points),
                 winRate(line),           rank > 0 ? std::to_string(rank) : std::string()};
             for (int col : rows)
-                fields.push_back(col == row || col >= int(line.results.size()) ? std::string()
-                                                                               : resultMark(line.results[col]));
+                fields.push_back(col == row || col >= int(line.results.size())
+                                     ? std::string()
+                                     : std::string(resultMark(decodeResultByte(line.results[col]))));
             out += csv::record(fields);
         }
     }
@@ -82,21 +71,23 @@ std::string standingsCsv(const StandingsSheetData& data) {
 }
 
 std::string teamListCsv(const TeamListData& data) {
-    // The captions of the details area, so that a column reads as the field it came from.
-    std::string out = std::string(csv::kByteOrderMark) +
-                      csv::record({"級", "部", "チーム名", "代表者名", "携帯電話", "電話番号", "FAX", "郵便番号",
-                                   "都道府県", "区市郡", "番地", "建物", "メール"});
+    // The captions of the details area, so that a column reads as the field it came from and
+    // an import knows it again; the detail fields follow the name in the order of the record,
+    // which puts the memo, the organiser's own note, last.
+    std::vector<std::string> heading = {"級", "部", std::string(team_field::caption(team_field::TeamName))};
+    for (int k = team_field::Representative; k <= team_field::Remarks; ++k)
+        heading.emplace_back(team_field::caption(k));
+    std::string out = std::string(csv::kByteOrderMark) + csv::record(heading);
     for (const TeamListRow& r : data.rows) {
         const TeamContacts& c = r.contacts;
         out += csv::record({letter(r.classLetter), letter(r.divisionLetter), csvText(r.name), csvText(c.representative),
                             csvText(c.mobile), csvText(c.telephone), csvText(c.fax), csvText(c.postalCode),
                             csvText(c.prefecture), csvText(c.city), csvText(c.street), csvText(c.building),
-                            csvText(c.mail)});
+                            csvText(c.mail), csvText(c.remarks)});
     }
     return out;
 }
 
 std::string csvFileName(Report report, const TermLabel& term) {
-    const std::string name = termName(term);
-    return reportTitle(report) + (name.empty() ? std::string() : "_" + name) + ".csv";
+    return reportFileName(report, term, ".csv");
 }

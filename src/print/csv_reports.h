@@ -16,7 +16,7 @@
 std::string standingsCsv(const StandingsSheetData& data);
 
 // Letters, team name, representative, mobile, telephone, fax, postal code, prefecture,
-// city, street number, building and e-mail; one line per team, a heading line first.
+// city, street number, building, e-mail and memo; one line per team, a heading line first.
 std::string teamListCsv(const TeamListData& data);
 
 // "勝敗表_2026前期.csv"; "勝敗表.csv" when the term has no year.

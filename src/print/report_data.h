@@ -10,7 +10,6 @@
 #include "store/league_model.h"
 #include "store/text_ops.h"
 
-
 // The term a report is printed for. The year is the stored Heisei-numbered year, 0 when the
 // shown slot holds no term; half 0 is 前期, 1 is 後期.
 struct TermLabel {
@@ -49,6 +48,7 @@ struct TeamContacts {
     std::string street = std::string(40, ' ');
     std::string building = std::string(40, ' ');
     std::string mail = std::string(40, ' ');
+    std::string remarks = std::string(400, ' ');  // the organiser's memo, CR LF between its lines
 };
 
 struct TeamListRow {

@@ -13,7 +13,7 @@ std::string termName(const TermLabel& term) {
     return std::to_string(term.heiseiYear + kHeiseiBase) + (term.half == 1 ? "後期" : "前期");
 }
 
-std::string reportFileName(Report report, const TermLabel& term) {
+std::string reportFileName(Report report, const TermLabel& term, std::string_view extension) {
     const std::string name = termName(term);
-    return reportTitle(report) + (name.empty() ? std::string() : "_" + name) + ".pdf";
+    return reportTitle(report) + (name.empty() ? std::string() : "_" + name) + std::string(extension);
 }

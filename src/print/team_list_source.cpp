@@ -1,16 +1,15 @@
 #include "print/team_list_source.h"
 
 #include "print/shown_term.h"
-#include "store/team_register.h"
 #include "store/record_layout.h"
+#include "store/team_register.h"
 
 namespace {
 
 // The team register as read, and the lookup of a team's record by its stored name.
 class TeamRegister {
 public:
-    explicit TeamRegister(const DataDir& dir)
-        : layout_(layouts::get(layouts::Team)), bytes_(readRegisterImage(dir)) {}
+    explicit TeamRegister(const DataDir& dir) : layout_(layouts::get(layouts::Team)), bytes_(readRegisterImage(dir)) {}
 
     // The first record whose team-name field equals the name; blanks when there is none,
     // so that a team never shows another team's details.
@@ -30,6 +29,7 @@ public:
             c.street = field(at, team_field::Street);
             c.building = field(at, team_field::Building);
             c.mail = field(at, team_field::Mail);
+            c.remarks = field(at, team_field::Remarks);
             return c;
         }
         return c;

@@ -2,6 +2,8 @@
 // The result of one pairing as the league records it: the stored byte, the code, and what a
 // click on the cross table makes of it.
 
+#include <string_view>
+
 #include "store/league_model.h"
 
 // ' ' none, '1' win, '2' loss, '3' draw. Any other byte counts as no result.
@@ -28,4 +30,11 @@ inline int mirrorResult(int code) {
         default:
             return NoResult;
     }
+}
+
+// The mark of a result as the files written for other programs show it (UTF-8): ○ × △, and
+// nothing for no result.
+inline std::string_view resultMark(int code) {
+    constexpr std::string_view marks[] = {"", "○", "×", "△"};
+    return code >= Win && code <= Draw ? marks[code] : marks[0];
 }

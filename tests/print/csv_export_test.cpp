@@ -7,15 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QStandardPaths>
 #include <filesystem>
 
 #include "print/csv_reports.h"
-#include "print/csv_writer.h"
 #include "print/league_files.h"
+#include "print/python_reader.h"
+#include "store/csv_writer.h"
 #include "store/file_io.h"
 #include "store/record_layout.h"
 #include "store/sjis.h"
@@ -29,14 +27,9 @@ struct CsvFile {
     std::vector<std::vector<std::string>> records;
 };
 
-CsvFile readWithPython(const std::string& path) {
+CsvFile readCsv(const std::string& path) {
     CsvFile out;
-    QProcess p;
-    p.start(QStringLiteral("python3"),
-            {QStringLiteral(TALLYFOLD_FIXTURES "/../print/read_csv.py"), QString::fromStdString(path)});
-    EXPECT_TRUE(p.waitForFinished(30000));
-    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-    const QJsonObject o = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    const QJsonObject o = readWithPython("read_csv.py", path);
     out.bom = o.value("bom").toBool();
     out.crlf = o.value("crlf").toBool();
     for (const QJsonValue& r : o.value("records").toArray()) {
@@ -49,7 +42,7 @@ CsvFile readWithPython(const std::string& path) {
 class CsvExportTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (QStandardPaths::findExecutable(QStringLiteral("python3")).isEmpty()) GTEST_SKIP() << "no python3 here";
+        if (!pythonAvailable()) GTEST_SKIP() << "no python3 here";
     }
     void TearDown() override { fileio::testing::reset(); }
 
@@ -61,7 +54,7 @@ protected:
         f.team(1, 1, "ベアーズ,\"北\"", "1 23", " 1 1 1 3    2");
         f.contacts(3, "ベアーズ,\"北\"",
                    {"北村　一", "090-1234-5678", "011-222-3333", "", "北区", "北7条西2-8", "北ビル 3F", "060-0001",
-                    "北海道", "kita@example.jp"});
+                    "北海道", "kita@example.jp", "会費は\r\n来月"});
         f.contacts(1, leagueTeamName(0, 0),
                    {"佐藤　花子　", "080-1111-2222", "03-1111-2222", "03-1111-3333", "千代田区", "丸の内1-1", "",
                     "100-0005", "東京都", "sato@example.jp"});
@@ -118,7 +111,7 @@ TEST_F(CsvExportTest, BothFilesReadBackWithEveryFieldInPlace) {
     EXPECT_EQ(out.written, (std::vector<std::string>{"Export/勝敗表_2026後期.csv", "Export/チーム一覧_2026後期.csv"}));
 
     // Two tables of four teams, each under its own heading, an empty line between them.
-    const CsvFile standings = readWithPython(t.path(out.written[0]));
+    const CsvFile standings = readCsv(t.path(out.written[0]));
     EXPECT_TRUE(standings.bom);
     EXPECT_TRUE(standings.crlf);
     ASSERT_EQ(standings.records.size(), 1u + 4u + 1u + 1u + 4u);
@@ -135,51 +128,53 @@ TEST_F(CsvExportTest, BothFilesReadBackWithEveryFieldInPlace) {
     EXPECT_EQ(standings.records[1], (std::vector<std::string>{"A", "1", "1", "Aチーム1", "1", "1", "1", "3", "0.500",
                                                               "1", "", "×", "△", "○"}));
 
-    const CsvFile list = readWithPython(t.path(out.written[1]));
+    const CsvFile list = readCsv(t.path(out.written[1]));
     EXPECT_TRUE(list.bom);
     ASSERT_EQ(list.records.size(), 1u + 8u);
     EXPECT_EQ(list.records[0],
               (std::vector<std::string>{"級", "部", "チーム名", "代表者名", "携帯電話", "電話番号", "FAX", "郵便番号",
-                                        "都道府県", "区市郡", "番地", "建物", "メール"}));
+                                        "都道府県", "区市郡", "番地", "建物", "メール", "備考"}));
     EXPECT_EQ(list.records[1], (std::vector<std::string>{"A", "1", "Aチーム1", "佐藤　花子　", "080-1111-2222",
                                                          "03-1111-2222", "03-1111-3333", "100-0005", "東京都",
-                                                         "千代田区", "丸の内1-1", "", "sato@example.jp"}));
-    EXPECT_EQ(list.records[6],
-              (std::vector<std::string>{"B", "2", "ベアーズ,\"北\"", "北村　一", "090-1234-5678", "011-222-3333", "",
-                                        "060-0001", "北海道", "北区", "北7条西2-8", "北ビル 3F", "kita@example.jp"}));
+                                                         "千代田区", "丸の内1-1", "", "sato@example.jp", ""}));
+    EXPECT_EQ(list.records[6], (std::vector<std::string>{"B", "2", "ベアーズ,\"北\"", "北村　一", "090-1234-5678",
+                                                         "011-222-3333", "", "060-0001", "北海道", "北区", "北7条西2-8",
+                                                         "北ビル 3F", "kita@example.jp", "会費は\r\n来月"}));
     // A team without a register record of its own has its letters and name only.
     EXPECT_EQ(list.records[2],
-              (std::vector<std::string>{"A", "1", "Aチーム2", "", "", "", "", "", "", "", "", "", ""}));
+              (std::vector<std::string>{"A", "1", "Aチーム2", "", "", "", "", "", "", "", "", "", "", ""}));
 }
 
 TEST_F(CsvExportTest, FormulasReachTheSpreadsheetAsTextAndComeBackAsStored) {
     LeagueFiles f("381");
     f.league(1, 3);
     f.team(0, 1, "=1+2", "1 2", " 1 1   2    2");
-    const TeamContactsText risky{"@SUM(A1:A9)",  "+819012345678", "-0120-000-000", "\t=cmd|'/C'!A", "\r=1",
-                                 "'=既に印あり", "北ビル",        "100-0005",      "東京都",        "a=b@example.jp"};
+    const TeamContactsText risky{"@SUM(A1:A9)", "+819012345678",  "-0120-000-000",    "\t=cmd|'/C'!A",
+                                 "\r=1",        "'=既に印あり",   "北ビル",           "100-0005",
+                                 "東京都",      "a=b@example.jp", "=HYPERLINK(\"x\")"};
     f.contacts(1, "=1+2", risky);
     f.writeTo(t);
     const CsvExport out = exportCsv(m, dir);
     ASSERT_EQ(out.kind, CsvExport::Written);
 
-    const CsvFile standings = readWithPython(t.path(out.written[0]));
+    const CsvFile standings = readCsv(t.path(out.written[0]));
     ASSERT_EQ(standings.records.size(), 4u);
     EXPECT_EQ(standings.records[2][3], "'=1+2");
     EXPECT_EQ(standings.records[0][11], "対=1+2");  // not at the start: no formula
 
-    const CsvFile list = readWithPython(t.path(out.written[1]));
+    const CsvFile list = readCsv(t.path(out.written[1]));
     ASSERT_EQ(list.records.size(), 4u);
     const std::vector<std::string>& row = list.records[2];
     EXPECT_EQ(std::vector<std::string>(row.begin() + 2, row.end()),
               (std::vector<std::string>{"'=1+2", "'@SUM(A1:A9)", "'+819012345678", "'-0120-000-000", "'\t=cmd|'/C'!A",
-                                        "100-0005", "東京都", "'\r=1", "''=既に印あり", "北ビル", "a=b@example.jp"}));
+                                        "100-0005", "東京都", "'\r=1", "''=既に印あり", "北ビル", "a=b@example.jp",
+                                        "'=HYPERLINK(\"x\")"}));
     // Every cell, undone, padded to its width and put into Shift-JIS, is the stored field.
     const RecordLayout& l = layouts::get(layouts::Team);
     const int fields[] = {
         team_field::TeamName, team_field::Representative, team_field::Mobile,     team_field::Telephone,
         team_field::Fax,      team_field::PostalCode,     team_field::Prefecture, team_field::City,
-        team_field::Street,   team_field::Building,       team_field::Mail};
+        team_field::Street,   team_field::Building,       team_field::Mail,       team_field::Remarks};
     for (std::size_t i = 0; i < std::size(fields); ++i) {
         const int k = fields[i];
         EXPECT_EQ(padField(sjis::fromUnicode(csv::restoreNeutralised(row[2 + i])), false, l.widths[k]),

@@ -60,6 +60,7 @@ LeagueFiles& LeagueFiles::contacts(int record, const std::string& utf8Name, cons
     put(team_field::PostalCode, c.postalCode);
     put(team_field::Prefecture, c.prefecture);
     put(team_field::Mail, c.mail);
+    put(team_field::Remarks, c.remarks);
     put(team_field::TeamName, utf8Name);
     return *this;
 }

@@ -13,7 +13,7 @@ std::string storedName(const std::string& utf8);
 
 struct TeamContactsText {
     std::string representative, mobile, telephone, fax, city, street, building;  // UTF-8
-    std::string postalCode = {}, prefecture = {}, mail = {};
+    std::string postalCode = {}, prefecture = {}, mail = {}, remarks = {};
 };
 
 class LeagueFiles {

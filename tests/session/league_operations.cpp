@@ -10,6 +10,8 @@
 #include "league/change_over_execution.h"
 #include "league/change_over_lineup.h"
 #include "league/change_over_rules.h"
+#include "league/import_writing.h"
+#include "league/team_import.h"
 #include "league/suspension.h"
 #include "league/team_moves.h"
 #include "league/team_rename.h"
@@ -99,6 +101,14 @@ const std::vector<LeagueOperation>& leagueOperations() {
         {"StoringARuleThatOverridesAnother",
          [](LeagueModel&, const DataDir& d) { ASSERT_TRUE(storeChangeOverRule(d, 5, 21)); }},
         {"DeletingARule", [](LeagueModel&, const DataDir& d) { ASSERT_TRUE(deleteChangeOverRule(d, 1)); }},
+        {"ImportingTeams",
+         [](LeagueModel& m, const DataDir& d) {
+             // Two new teams and new details for one that is there.
+             const std::string csv = "組,チーム名,代表者名\nA1,新しいチーム,新野\n2,次のチーム,\nA1,チーム3,代表交代\n";
+             const ImportPreview p = previewImportBytes(m, d, csv);
+             ASSERT_EQ(p.teams.size(), 3u);
+             ASSERT_EQ(writeImport(m, d, p, kOperationTime).outcome, ImportWrite::Written);
+         }},
         {"CarryingOutAChangeOver",
          [](LeagueModel& m, const DataDir& d) {
              prepareChangeOver(m, d);

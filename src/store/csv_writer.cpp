@@ -1,4 +1,4 @@
-#include "print/csv_writer.h"
+#include "store/csv_writer.h"
 
 namespace csv {
 
