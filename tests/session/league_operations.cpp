@@ -11,8 +11,8 @@
 #include "league/change_over_lineup.h"
 #include "league/change_over_rules.h"
 #include "league/import_writing.h"
-#include "league/team_import.h"
 #include "league/suspension.h"
+#include "league/team_import.h"
 #include "league/team_moves.h"
 #include "league/team_rename.h"
 #include "session/backup_restore.h"
@@ -122,7 +122,7 @@ const std::vector<LeagueOperation>& leagueOperations() {
          [](LeagueModel& m, const DataDir& d) {
              ASSERT_EQ(restoreBackup(m, d, "Data-20261101-080000", kOperationTime).outcome, RestoreOutcome::Restored);
          },
-         layCopyToRestore, true},
+         layCopyToRestore},
     };
     return list;
 }
