@@ -35,6 +35,16 @@ bool copyDataFiles(const fs::path& data, const fs::path& building, BackupOperati
            fileio::syncBuiltFolder(building.string());
 }
 
+// Removes a copy. It takes its temporary name first, and that name lasts before anything inside
+// goes: a removal stopped halfway never leaves part of a copy under a copy's name, and start-up
+// removes the rest.
+void removeCopy(const fs::path& copy) {
+    const std::string temporary = copy.string() + std::string(fileio::kTemporarySuffix);
+    fileio::removeTree(temporary);
+    if (fileio::renamePath(copy.string(), temporary) && fileio::syncFolder(copy.parent_path().string()))
+        fileio::removeTree(temporary);
+}
+
 }  // namespace
 
 DataBackup::DataBackup(std::string workRoot, std::string folder, SaveResult result)
@@ -53,7 +63,7 @@ DataBackup::DataBackup(DataBackup&& other) noexcept
 
 DataBackup::~DataBackup() {
     if (folder_.empty()) return;
-    fileio::removeTree((backupRoot() / folder_).string());
+    removeCopy(backupRoot() / folder_);
 }
 
 fs::path DataBackup::backupRoot() const {
@@ -82,9 +92,10 @@ DataBackup DataBackup::make(const DataDir& dir, const LocalDateTime& now, Backup
     // The new name must last too: a copy still under its temporary name is removed at start-up.
     ok = ok && fileio::syncFolder(root.string());
     if (!ok) {
+        SaveResult failed = SaveResult::failed(relative);
         fileio::removeTree(building.string());
-        fileio::removeTree(target.string());
-        return DataBackup(dir.root(), name, SaveResult::failed(relative));
+        if (fs::exists(target, ec)) removeCopy(target);
+        return DataBackup(dir.root(), name, std::move(failed));
     }
     return DataBackup(dir.root(), name, SaveResult::saved());
 }
@@ -96,8 +107,7 @@ void DataBackup::keep() {
     for (BackupEntry& e : listBackups(DataDir(workRoot_)))
         if (e.folder != made) others.push_back(std::move(e));
     // listBackups gives the newest first.
-    for (std::size_t i = kBackupsKept - 1; i < others.size(); ++i)
-        fileio::removeTree((backupRoot() / others[i].folder).string());
+    for (std::size_t i = kBackupsKept - 1; i < others.size(); ++i) removeCopy(backupRoot() / others[i].folder);
 }
 
 void removeUnfinishedBackups(const DataDir& dir) {
