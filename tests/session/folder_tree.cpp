@@ -2,10 +2,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "store/backup_listing.h"
 #include "store/data_dir.h"
+#include "store/file_io.h"
 
 namespace fs = std::filesystem;
 
@@ -17,8 +17,7 @@ FolderTree readTree(const std::string& root) {
         if (it->is_directory(ec)) {
             tree.folders.insert(path);
         } else if (it->is_regular_file(ec)) {
-            std::ifstream in(it->path(), std::ios::binary);
-            tree.files[path].assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            tree.files[path] = fileio::readAll(it->path().string()).value_or(std::string());
         }
     }
     return tree;

@@ -17,7 +17,7 @@ using fileio::testing::PlantedFault;
 
 namespace {
 
-constexpr std::size_t kViolationsKept = 4;
+constexpr int kViolationsKeptOfEachFinding = 2;
 
 std::string below(const std::string& root, const std::string& path) {
     return fs::path(path).lexically_relative(root).string();
@@ -97,42 +97,47 @@ public:
         const bool recovered = recoverAsAStartDoes(scratch_.dir());
         fileio::testing::recordDiskEvents(nullptr);
         onDisk_ = readTree(scratch_.root());
-        if (!recovered) fail(when + ": start-up could not recover the folder");
+        if (!recovered) fail(when, "start-up could not recover the folder");
         checkData(when);
         checkLeftovers(when);
         checkCopies(when);
         if (!recovery.empty() && recoveriesCut_.insert(shapeOf(recovery, scratch_.root())).second)
             cutDuringRecovery(state, key, when, recovery);
     }
-    void fail(const std::string& what) {
-        if (report_.violations.size() < kViolationsKept) report_.violations.push_back(what);
+    // Keeps the first few states of each finding, with what sets them apart.
+    void fail(const std::string& when, const std::string& finding, const std::string& detail = {}) {
+        if (++findings_[finding] <= kViolationsKeptOfEachFinding)
+            report_.violations.push_back(when + ": " + finding + detail);
     }
 
 private:
     void checkData(const std::string& when) {
         const FolderState now = filesIn(onDisk_, "Data");
         if (now != before_ && now != after_)
-            return fail(when + ": Data/ differs from before in " + differences(now, before_) + "and from after in " +
-                        differences(now, after_));
-        if (!leagues_.count(leagueOf(now))) fail(when + ": a start reads a league that is neither before nor after");
+            return fail(when, "Data/ is neither before nor after",
+                        ": it differs from before in " + differences(now, before_) + "and from after in " +
+                            differences(now, after_));
+        if (!leagues_.count(leagueOf(now))) fail(when, "a start reads a league that is neither before nor after");
     }
     void checkLeftovers(const std::string& when) {
         for (const char* leftover : {kIncomingDataFolder, kOutgoingDataFolder})
-            if (onDisk_.folders.count(leftover)) fail(when + ": " + leftover + "/ is left after start-up");
+            if (onDisk_.folders.count(leftover))
+                fail(when, "a folder of a restore is left after start-up", ": " + std::string(leftover));
         const std::string backups = std::string(files::kBackupFolder) + "/";
         for (const std::string& folder : onDisk_.folders)
             if (folder.rfind(backups, 0) == 0 && folder.ends_with(fileio::kTemporarySuffix))
-                fail(when + ": the half-made copy " + folder + "/ is left after start-up");
+                fail(when, "a half-made copy is left after start-up", ": " + folder);
     }
     void checkCopies(const std::string& when) {
         for (const auto& [name, files] : copiesIn(onDisk_)) {
             const auto was = copiesBefore_.find(name), will = copiesAfter_.find(name);
             if (was == copiesBefore_.end() && will == copiesAfter_.end())
-                fail(when + ": Backup/" + name + "/ is a copy that no operation kept");
+                fail(when, "a copy that no operation kept", ": Backup/" + name);
             else if ((was == copiesBefore_.end() || files != was->second) &&
                      (will == copiesAfter_.end() || files != will->second))
-                fail(when + ": Backup/" + name + "/ is not a whole copy: it differs in " +
-                     differences(files, will != copiesAfter_.end() ? will->second : was->second));
+                fail(when, "a copy under its final name is not whole",
+                     ": Backup/" + name + " differs in " +
+                         differences(files, will != copiesAfter_.end() ? will->second : was->second));
         }
     }
     void cutDuringRecovery(const TreeView& state, const std::string& key, const std::string& when,
@@ -145,7 +150,7 @@ private:
                 check(s, key + "|" + k, when + "; start-up recovery " + how, true);
             },
             unknown);
-        if (!followed) fail(when + "; start-up recovery: " + unknown);
+        if (!followed) fail(when + "; start-up recovery", "the disk cannot follow the record", ": " + unknown);
     }
     // The league a start reads, worked out once for each distinct folder.
     std::string leagueOf(const FolderState& state) {
@@ -166,6 +171,7 @@ private:
     TempFolder scratch_;
     FolderTree onDisk_;  // the scratch folder as the last recovery left it
     std::set<std::string> seen_, leagues_, recoveriesCut_;
+    std::map<std::string, int> findings_;
     std::map<std::size_t, std::string> leagueByFolder_;
 };
 
@@ -194,13 +200,14 @@ PowerCutReport simulatePowerCuts(const TempFolder& folder, const std::function<v
                 checker.check(state, key, when);
             },
             unknown))
-        checker.fail(unknown);
+        checker.fail("the operation", "the disk cannot follow the record", ": " + unknown);
     // A save reported done keeps its names: a power cut may then lose at most the last
     // records written in place, never a file's new name.
     if (const std::string names = disk.unsyncedNames(); !names.empty())
-        checker.fail("the operation returned with names not yet synced:" + names);
+        checker.fail("once the operation returned", "names are not synced yet", ":" + names);
     if (disk.current() != after)
-        checker.fail("the record of the file layer misses changes to " + treeDifferences(disk.current(), after));
+        checker.fail("once the operation returned", "the record of the file layer misses changes",
+                     " to " + treeDifferences(disk.current(), after));
     fileio::testing::skipSyncs(false);
     return report;
 }

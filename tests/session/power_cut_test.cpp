@@ -43,28 +43,46 @@ TEST_P(PowerCutAtEveryPoint, LeavesTheLeagueBeforeOrAfter) {
 INSTANTIATE_TEST_SUITE_P(Operations, PowerCutAtEveryPoint, ::testing::ValuesIn(leagueOperations()),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A save of two files (the results and the team register) with one fault planted at a time.
-class PlantedFaults : public ::testing::TestWithParam<PlantedFault> {
+// One fault planted at a time into an operation it breaks: a save of two files (the results
+// and the team register), a restore, and a term deletion that copies Data/ to Backup/ first.
+struct PlantedCase {
+    PlantedFault fault;
+    const char* operation;
+    const char* caught;  // what the simulation must report
+};
+
+class PlantedFaults : public ::testing::TestWithParam<PlantedCase> {
 protected:
     void TearDown() override { fileio::testing::reset(); }
 };
 
 TEST_P(PlantedFaults, AreCaughtByTheSimulation) {
-    const LeagueOperation& exchange =
-        *std::find_if(leagueOperations().begin(), leagueOperations().end(),
-                      [](const auto& op) { return op.name == std::string("ExchangingTeamsOfTwoGroups"); });
-    const PowerCutReport r = cutThePowerThroughout(exchange, GetParam());
-    EXPECT_FALSE(r.violations.empty()) << "the simulation let the fault through in " << r.statesSeen << " states";
+    const auto& list = leagueOperations();
+    const auto op = std::find_if(list.begin(), list.end(),
+                                 [](const auto& o) { return o.name == std::string(GetParam().operation); });
+    ASSERT_NE(op, list.end());
+    const PowerCutReport r = cutThePowerThroughout(*op, GetParam().fault);
+    EXPECT_TRUE(std::any_of(r.violations.begin(), r.violations.end(),
+                            [](const std::string& v) { return v.find(GetParam().caught) != std::string::npos; }))
+        << "the simulation let the fault through in " << r.statesSeen << " states" << listed(r.violations);
 }
 
-std::string faultName(const ::testing::TestParamInfo<PlantedFault>& info) {
-    static const char* const names[] = {"None", "NoJournal", "RewriteInPlace", "NoFileSync", "NoFolderSync"};
-    return names[int(info.param)];
+std::string caseName(const ::testing::TestParamInfo<PlantedCase>& info) {
+    static const char* const faults[] = {"None",       "NoJournal",    "RewriteInPlace",
+                                         "NoFileSync", "NoFolderSync", "NoBuiltFolderSync"};
+    return std::string(faults[int(info.param.fault)]) + "In" + info.param.operation;
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, PlantedFaults,
-                         ::testing::Values(PlantedFault::NoJournal, PlantedFault::RewriteInPlace,
-                                           PlantedFault::NoFileSync, PlantedFault::NoFolderSync),
-                         faultName);
+constexpr const char* kExchange = "ExchangingTeamsOfTwoGroups";
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, PlantedFaults,
+    ::testing::Values(PlantedCase{PlantedFault::NoJournal, kExchange, "Data/ is neither"},
+                      PlantedCase{PlantedFault::RewriteInPlace, kExchange, "Data/ is neither"},
+                      PlantedCase{PlantedFault::NoFileSync, kExchange, "Data/ is neither"},
+                      PlantedCase{PlantedFault::NoFolderSync, kExchange, ""},
+                      PlantedCase{PlantedFault::NoBuiltFolderSync, "RestoringACopy", "Data/ is neither"},
+                      PlantedCase{PlantedFault::NoBuiltFolderSync, "DeletingTheNewestTerm", "is not whole"}),
+    caseName);
 
 }  // namespace
