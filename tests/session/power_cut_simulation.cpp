@@ -75,7 +75,7 @@ bool recoverAsAStartDoes(const DataDir& dir) {
 }
 
 // Lays out each state once, recovers it as a start does, and keeps what is wrong. The power is
-// cut again at every point of each shape of recovery.
+// cut again at every point of the first recovery of each shape.
 class Checker {
 public:
     Checker(const FolderTree& before, const FolderTree& after, PowerCutReport& report)

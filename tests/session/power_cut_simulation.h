@@ -12,6 +12,10 @@
 //  - no folder of a restore (Data.tf-new, Data.tf-old) and no half-made copy is left;
 //  - every folder under a copy's name in Backup/ is whole: the files and note it holds before
 //    the operation or after it.
+// When that recovery has work to do, the power is cut again at every point of it, once for each
+// shape of recovery: recoveries that differ only in which leftovers they remove (the files of a
+// half-made copy, of a restore's old folder) are cut once, or each half-made copy would
+// multiply the states by its own.
 // Once the operation has returned every creation and rename must have been synced: a power
 // cut may then cost at most records written in place that were not synced yet (the state
 // before), or bring back what was being removed, never a file of the save.
