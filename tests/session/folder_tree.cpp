@@ -57,15 +57,28 @@ FolderState filesIn(const FolderTree& tree, const std::string& folder) {
     return files;
 }
 
-std::map<std::string, FolderState> copiesIn(const FolderTree& tree) {
+Copies copiesIn(const FolderTree& tree) {
     const std::string prefix = std::string(files::kBackupFolder) + "/";
-    std::map<std::string, FolderState> copies;
+    Copies copies;
     for (const std::string& folder : tree.folders) {
         if (folder.rfind(prefix, 0) != 0) continue;
         const std::string name = folder.substr(prefix.size());
         if (parseBackupName(name)) copies[name] = filesIn(tree, folder);
     }
     return copies;
+}
+
+std::vector<std::string> copiesNotWhole(const FolderTree& now, const Copies& before, const Copies& after) {
+    std::vector<std::string> bad;
+    for (const auto& [name, files] : copiesIn(now)) {
+        const auto was = before.find(name), will = after.find(name);
+        const bool asBefore = was != before.end() && files == was->second;
+        const bool asAfter = will != after.end() && files == will->second;
+        if (asBefore || asAfter) continue;
+        const FolderState* whole = will != after.end() ? &will->second : was != before.end() ? &was->second : nullptr;
+        bad.push_back("Backup/" + name + (whole ? " differs in " + differences(files, *whole) : " was never kept"));
+    }
+    return bad;
 }
 
 std::string treeDifferences(const FolderTree& a, const FolderTree& b) {

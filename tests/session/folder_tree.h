@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "session/league_operations.h"
 
@@ -29,6 +30,10 @@ void layTree(const std::string& root, const TreeView& view, const FolderTree& on
 // The files directly inside a folder of the tree, by name.
 FolderState filesIn(const FolderTree& tree, const std::string& folder);
 // The copies in Backup/ under a copy's name, each with its files.
-std::map<std::string, FolderState> copiesIn(const FolderTree& tree);
+using Copies = std::map<std::string, FolderState>;
+Copies copiesIn(const FolderTree& tree);
+// Each copy of now that holds neither what it held before the operation nor what it holds
+// after (a copy's name on part of a copy), said with how it differs.
+std::vector<std::string> copiesNotWhole(const FolderTree& now, const Copies& before, const Copies& after);
 // The paths in which two trees differ, to keep a failure readable.
 std::string treeDifferences(const FolderTree& a, const FolderTree& b);

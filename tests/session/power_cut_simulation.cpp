@@ -129,16 +129,8 @@ private:
                 fail(when, "a half-made copy is left after start-up", ": " + folder);
     }
     void checkCopies(const std::string& when) {
-        for (const auto& [name, files] : copiesIn(onDisk_)) {
-            const auto was = copiesBefore_.find(name), will = copiesAfter_.find(name);
-            if (was == copiesBefore_.end() && will == copiesAfter_.end())
-                fail(when, "a copy that no operation kept", ": Backup/" + name);
-            else if ((was == copiesBefore_.end() || files != was->second) &&
-                     (will == copiesAfter_.end() || files != will->second))
-                fail(when, "a copy under its final name is not whole",
-                     ": Backup/" + name + " differs in " +
-                         differences(files, will != copiesAfter_.end() ? will->second : was->second));
-        }
+        for (const std::string& copy : copiesNotWhole(onDisk_, copiesBefore_, copiesAfter_))
+            fail(when, "a copy's name stands on what is not a whole copy", ": " + copy);
     }
     void cutDuringRecovery(const TreeView& state, const std::string& key, const std::string& when,
                            const std::vector<DiskEvent>& recovery) {
@@ -166,7 +158,7 @@ private:
     }
 
     const FolderState before_, after_;
-    const std::map<std::string, FolderState> copiesBefore_, copiesAfter_;
+    const Copies copiesBefore_, copiesAfter_;
     PowerCutReport& report_;
     TempFolder scratch_;
     FolderTree onDisk_;  // the scratch folder as the last recovery left it

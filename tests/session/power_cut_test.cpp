@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PlantedCase{PlantedFault::NoFileSync, kExchange, "Data/ is neither"},
                       PlantedCase{PlantedFault::NoFolderSync, kExchange, ""},
                       PlantedCase{PlantedFault::NoBuiltFolderSync, "RestoringACopy", "Data/ is neither"},
-                      PlantedCase{PlantedFault::NoBuiltFolderSync, "DeletingTheNewestTerm", "is not whole"}),
+                      PlantedCase{PlantedFault::NoBuiltFolderSync, "DeletingTheNewestTerm", "not a whole copy"}),
     caseName);
 
 }  // namespace
