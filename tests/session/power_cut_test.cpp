@@ -1,7 +1,7 @@
 // Every operation that rewrites more than one record or file, with the power cut at every
 // point of it: whatever the disk keeps of what was not synced, the next start finds the
-// league before the operation or after it. And the simulation is sharp enough to notice
-// each of the faults that would break that.
+// league before the operation or after it, and a copy's name in Backup/ only ever on a whole
+// copy. And the simulation is sharp enough to notice each of the faults that would break that.
 
 #include <gtest/gtest.h>
 
@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PlantedCase{PlantedFault::NoJournal, kExchange, "Data/ is neither"},
                       PlantedCase{PlantedFault::RewriteInPlace, kExchange, "Data/ is neither"},
                       PlantedCase{PlantedFault::NoFileSync, kExchange, "Data/ is neither"},
-                      PlantedCase{PlantedFault::NoFolderSync, kExchange, ""},
+                      PlantedCase{PlantedFault::NoFolderSync, kExchange, "Data/ is neither"},
                       PlantedCase{PlantedFault::NoBuiltFolderSync, "RestoringACopy", "Data/ is neither"},
                       PlantedCase{PlantedFault::NoBuiltFolderSync, "DeletingTheNewestTerm", "not a whole copy"}),
     caseName);
