@@ -195,7 +195,8 @@ SaveResult writeRank(const DataDir& dir, int termSlot, int groupSlot, int row, i
         return SaveResult::failed(files::kResults);
     const long at = resultRecordOffset(termSlot, positionNumber(groupSlot, row)) +
                     layouts::offset(layouts::Result, result_field::Rank);
-    return SaveResult::check(fileio::writeAt(dir.path(files::kResults), at, formatCount(rank, 2), resultsFilePattern()),
+    const std::string bytes = formatCount(rank, std::size_t(layouts::width(layouts::Result, result_field::Rank)));
+    return SaveResult::check(fileio::writeAt(dir.path(files::kResults), at, bytes, resultsFilePattern()),
                              files::kResults);
 }
 
