@@ -2,9 +2,12 @@
 
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
+#include "folder_image.h"
 #include "league/team_moves.h"
 #include "league/team_names.h"
 #include "session/league_session.h"
@@ -32,6 +35,32 @@ std::string folderOnce() {
     return root;
 }
 
+FuzzFolder& fuzzFolder() {
+    static FuzzFolder f{LeagueModel(), DataDir(folderOnce())};
+    fileio::testing::skipSyncs(true);
+    return f;
+}
+
+void clearFolder() {
+    const fs::path root(folderOnce());
+    std::error_code ec;
+    for (const char* sub : {"Data", "Zip", "Backup", "Export"}) fs::remove_all(root / sub, ec);
+}
+
+void writeFile(const std::string& relative, std::string_view bytes) {
+    const fs::path path = fs::path(folderOnce()) / relative;
+    std::error_code ec;
+    fs::create_directories(path.parent_path(), ec);
+    std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+FuzzFolder& start() {
+    FuzzFolder& f = fuzzFolder();
+    f.model = LeagueModel();
+    (void)loadLeague(f.model, f.dir, kFuzzToday);
+    return f;
+}
+
 }  // namespace
 
 std::string twoTermResults() {
@@ -41,23 +70,43 @@ std::string twoTermResults() {
     return r;
 }
 
+FuzzFolder& layFile(const char* relative, const std::uint8_t* data, std::size_t size) {
+    FuzzFolder& f = fuzzFolder();
+    writeFile(relative, std::string_view(reinterpret_cast<const char*>(data), size));
+    return f;
+}
+
 FuzzFolder& startOn(const char* relative, const std::uint8_t* data, std::size_t size,
                     std::initializer_list<std::pair<const char*, std::string>> besideIt) {
-    static FuzzFolder f{LeagueModel(), DataDir(folderOnce())};
-    fileio::testing::skipSyncs(true);
-    const fs::path root(folderOnce());
+    clearFolder();
+    fs::create_directories((fs::path(folderOnce()) / relative).parent_path());
+    for (const auto& [path, bytes] : besideIt) writeFile(path, bytes);
+    writeFile(relative, std::string_view(reinterpret_cast<const char*>(data), size));
+    return start();
+}
+
+FuzzFolder& startOnImage(const std::uint8_t* data, std::size_t size, std::string_view* steering) {
+    clearFolder();
+    fs::create_directories(fs::path(folderOnce()) / "Data");
+    const FolderImage image = parseFolderImage(std::string_view(reinterpret_cast<const char*>(data), size));
+    for (const auto& [name, bytes] : image.files) writeFile(name, bytes);
+    *steering = image.steering;
+    return start();
+}
+
+std::map<std::string, std::string> dataFiles(const DataDir& dir) {
+    std::map<std::string, std::string> files;
     std::error_code ec;
-    fs::remove_all(root / "Data", ec);
-    fs::remove_all(root / "Zip", ec);
-    fs::create_directories((root / relative).parent_path(), ec);
-    for (const auto& [path, bytes] : besideIt) {
-        fs::create_directories((root / path).parent_path(), ec);
-        std::ofstream(root / path, std::ios::binary) << bytes;
-    }
-    std::ofstream(root / relative, std::ios::binary).write(reinterpret_cast<const char*>(data), std::streamsize(size));
-    f.model = LeagueModel();
-    loadLeague(f.model, f.dir, {2026, 12, 8});
-    return f;
+    for (fs::directory_iterator it(dir.path("Data"), ec), end; !ec && it != end; it.increment(ec))
+        if (it->is_regular_file(ec))
+            if (auto bytes = fileio::readAll(it->path().string())) files[it->path().filename().string()] = *bytes;
+    return files;
+}
+
+void require(bool condition, const char* promise) {
+    if (condition) return;
+    std::fprintf(stderr, "broken promise: %s\n", promise);
+    std::abort();
 }
 
 void workOn(FuzzFolder& f) {

@@ -24,13 +24,11 @@ std::string emptyHeader() {
 // Reads n bytes at offset; what lies past the end of the file reads as its empty pattern.
 std::string readPadded(const DataDir& dir, long offset, std::size_t n, bool* readable) {
     std::string buf(n, ' ');
-    const fileio::EmptyPattern gap = resultsFilePattern();
-    for (std::size_t i = 0; i < n; ++i) buf[i] = gap.byteAt(offset + long(i));
-    std::string got(n, ' ');
     std::size_t count = 0;
-    const bool ok = fileio::readAt(dir.path(files::kResults), offset, got.data(), n, &count);
+    const bool ok = fileio::readAt(dir.path(files::kResults), offset, buf.data(), n, &count);
     if (readable) *readable = ok;
-    buf.replace(0, count, got, 0, count);
+    const fileio::EmptyPattern gap = resultsFilePattern();
+    for (std::size_t i = count; i < n; ++i) buf[i] = gap.byteAt(offset + long(i));
     return buf;
 }
 

@@ -1,0 +1,16 @@
+// Data/Kyuubu.001 read alone: counted, every record read, the list with one taken out.
+
+#include "fuzz_folder.h"
+#include "store/suspended_register.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzFolder& f = layFile(files::kSuspended, data, size);
+    (void)countSuspended(f.model, f.dir);
+    for (int k = 1; k <= f.model.suspendedCount; ++k) (void)suspendedRecordFrom(readSuspended(f.dir, k));
+    if (auto image = readSuspendedImage(f.dir)) {
+        (void)suspendedCountOf(*image);
+        (void)suspendedImageWithout(*image, f.model.suspendedCount / 2);
+        (void)suspendedImageWithout(*image, int(size % 128));
+    }
+    return 0;
+}
