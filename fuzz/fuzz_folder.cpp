@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "contacts/team_details.h"
 #include "folder_image.h"
 #include "league/team_moves.h"
 #include "league/team_names.h"
@@ -135,6 +136,12 @@ void workOn(FuzzFolder& f) {
     m.termSlotIndex = 0;
     (void)selectTeam(m, dir, 0, 0);
     (void)storeTeamName(m, dir, 0, 19, 9, teamNameField("\x83\x65\x83\x58\x83\x67 "));
+    for (int k = 0; k < details::kFieldCount; k += 5) {
+        const char* typed = "\x93\x8c\x8b\x9e 1-2";  // 東京 1-2
+        (void)details::writeDetail(
+            dir, m.detailRecordNo, k,
+            k == team_field::Remarks ? details::memoField(typed) : details::singleLineField(k, typed));
+    }
     (void)moveTeam(m, dir, 0, 0, 1, MoveDirection::Up);
     (void)findTerm(dir, "381");
     (void)newestStoredTerm(dir);

@@ -41,7 +41,8 @@ FuzzFolder& startOnImage(const std::uint8_t* data, std::size_t size, std::string
 std::string twoTermResults();
 
 // Everything the screens do with a league, each result ignored but every byte touched:
-// show every group of every term, click results, type names, move teams, choose terms.
+// show every group of every term, click results, type names and details, move teams,
+// choose terms.
 void workOn(FuzzFolder& f);
 
 // Every regular file of Data/ by name, for checking what an operation changed.

@@ -9,10 +9,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzFolder& f = layFile(files::kChangePositions, data, size);
     (void)loadChangePositions(f.model, f.dir);
     const std::vector<ChangeOverRule> rules = readChangeOverRules(f.dir);
-    for (std::size_t i = 0; i < rules.size() && i < 400; ++i) {
-        (void)isLastingRule(rules[i]);
-        (void)readChangePosition(f.dir, int(i) + 1);
-    }
+    for (const ChangeOverRule& r : rules) (void)isLastingRule(r);
+    // Records by number as the rule list reads them: the first, the last and one past it.
+    for (int i : {0, 1, int(rules.size()), int(rules.size()) + 1}) (void)readChangePosition(f.dir, i);
     (void)ruleSourceFor(f.dir, 1 + int(size % kChangePositions));
     return 0;
 }

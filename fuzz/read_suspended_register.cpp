@@ -6,7 +6,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzFolder& f = layFile(files::kSuspended, data, size);
     (void)countSuspended(f.model, f.dir);
-    for (int k = 1; k <= f.model.suspendedCount; ++k) (void)suspendedRecordFrom(readSuspended(f.dir, k));
+    // Records by number as the suspension list reads them: the first, the last and one past it.
+    for (int k : {1, f.model.suspendedCount, f.model.suspendedCount + 1})
+        (void)suspendedRecordFrom(readSuspended(f.dir, k));
     if (auto image = readSuspendedImage(f.dir)) {
         (void)suspendedCountOf(*image);
         (void)suspendedImageWithout(*image, f.model.suspendedCount / 2);
