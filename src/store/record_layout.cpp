@@ -43,6 +43,7 @@ std::array<RecordLayout, Count> buildAll() {
         {{8, 30}, true, kSavedCodeRecordLength},                                 // SavedPostalCode
         {{7, 7, 22, 78, 8, 20, 74, 100, 100, 7, 77}, false, kPostalLineLength},  // PostalLine
         {std::vector<int>(kGroups, 2), false, 0},                                // TeamMaxima
+        {{2, 1}, false, 0},                                                      // TermKey
         {{1, 1, 4, 1, 7, 2, 6}, false, 0},                                       // SheetTitle
     };
     std::array<RecordLayout, Count> all;

@@ -38,6 +38,7 @@ enum Kind {
     SavedPostalCode,
     PostalLine,
     TeamMaxima,  // Data/LeagueTeamMax.001: one entry per group slot
+    TermKey,     // a term slot of Data/Seiseki.001's header: the year, then the half
     SheetTitle,  // the title line of a group's block on the standings sheet
     Count
 };
@@ -78,6 +79,11 @@ enum : int {
 // Field numbers of the result record (Data/Seiseki.001).
 namespace result_field {
 enum : int { TeamName = 0, FirstResult = 1, Wins = 11, Losses, Draws, Points, WinRate, Rank };
+}
+
+// Field numbers of a term key ("381": year 38, second half).
+namespace term_key_field {
+enum : int { Year = 0, Half };
 }
 
 // Field numbers of a change-over rule (Data/ChangePos.001).

@@ -43,7 +43,8 @@ fileio::EmptyPattern resultsFilePattern() {
 }
 
 std::string makeTermKey(int year, int half) {
-    return formatNumber(year, 2) + (half == 1 ? '1' : '0');
+    return formatNumber(year, std::size_t(layouts::width(layouts::TermKey, term_key_field::Year))) +
+           (half == 1 ? '1' : '0');
 }
 
 bool TermHeader::holdsTerm(int slot) const {
@@ -52,7 +53,7 @@ bool TermHeader::holdsTerm(int slot) const {
 }
 
 int TermHeader::year(int slot) const {
-    return int(parseLong(key(slot).substr(0, 2)));
+    return int(parseLong(layouts::field(key(slot), layouts::TermKey, term_key_field::Year)));
 }
 
 int TermHeader::storedTerms() const {
