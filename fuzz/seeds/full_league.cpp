@@ -38,7 +38,7 @@ int resultOf(int term, int group, int a, int b) {
     return code == Win ? Loss : Win;
 }
 
-std::string resultsFile(const LeagueShape& shape) {
+std::string resultsFile(const SeedShape& shape) {
     std::string keys;
     for (int s = 0; s < shape.terms; ++s) keys += makeTermKey(38 - s / 2, s % 2 == 0 ? 1 : 0);
     std::string out = padField(keys, false, kResultsHeaderLength - 2) + " \n";
@@ -90,7 +90,7 @@ std::string teamRecord(int n, const std::string& name) {
     return c.record();
 }
 
-std::string changePositions(const LeagueShape& shape) {
+std::string changePositions(const SeedShape& shape) {
     // Promotion and relegation between neighbouring groups: the top two of a group go up into
     // the bottom rows of the one above, its bottom two come down; every other team stays.
     std::vector<int> targetOf(kChangePositions);
@@ -126,7 +126,7 @@ std::string savedCodes(const std::string& teamRegister) {
 
 }  // namespace
 
-LeagueFiles buildLeague(const LeagueShape& shape) {
+LeagueFiles buildLeague(const SeedShape& shape) {
     LeagueFiles files;
     files[files::kResults] = resultsFile(shape);
 

@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-struct LeagueShape {
+struct SeedShape {
     int groups = 20;
     int teamsPerGroup = 10;
     int terms = 10;
@@ -17,4 +17,4 @@ struct LeagueShape {
 // Every file of Data/ by its relative path ("Data/Info.001").
 using LeagueFiles = std::map<std::string, std::string>;
 
-LeagueFiles buildLeague(const LeagueShape& shape);
+LeagueFiles buildLeague(const SeedShape& shape);

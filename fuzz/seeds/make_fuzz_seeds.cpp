@@ -74,8 +74,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     SeedWriter seeds(argv[1]);
-    const LeagueFiles full = buildLeague(LeagueShape{});
-    const LeagueFiles small = buildLeague(LeagueShape{3, 6, 2, 3, false});
+    const LeagueFiles full = buildLeague(SeedShape{});
+    const LeagueFiles small = buildLeague(SeedShape{3, 6, 2, 3, false});
 
     // One data file per target, full and as a small league has it.
     const std::vector<std::pair<std::string, const char*>> fileTargets = {
