@@ -43,6 +43,7 @@ FuzzFolder& fuzzFolder() {
 }
 
 void clearFolder() {
+    fileio::testing::reset();
     const fs::path root(folderOnce());
     std::error_code ec;
     for (const char* sub : {"Data", "Zip", "Backup", "Export"}) fs::remove_all(root / sub, ec);
@@ -93,6 +94,18 @@ FuzzFolder& startOnImage(const std::uint8_t* data, std::size_t size, std::string
     for (const auto& [name, bytes] : image.files) writeFile(name, bytes);
     *steering = image.steering;
     return start();
+}
+
+void failWrites(int choice) {
+    static const char* const refusing[] = {files::kResults, files::kTeamRegister, files::kSuspended};
+    if (choice == 0) {
+        fileio::testing::failWritesWhen(fileio::testing::diskFull);
+    } else if (choice >= 1 && choice <= 3) {
+        const std::string path = fuzzFolder().dir.path(refusing[choice - 1]);
+        fileio::testing::failWritesWhen([path](const fileio::testing::WriteAttempt& a) {
+            return a.path.rfind(path, 0) == 0;  // the file and its staged copy
+        });
+    }
 }
 
 std::map<std::string, std::string> dataFiles(const DataDir& dir) {

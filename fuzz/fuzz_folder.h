@@ -37,6 +37,10 @@ FuzzFolder& startOn(const char* relative, const std::uint8_t* data, std::size_t 
 // league; the image's steering bytes are returned in *steering.
 FuzzFolder& startOnImage(const std::uint8_t* data, std::size_t size, std::string_view* steering);
 
+// For the rest of this input, by choice: the disk is full (0), one of the three files a big
+// operation rewrites refuses every write (1 to 3), or nothing fails (any other choice).
+void failWrites(int choice);
+
 // A results file holding two terms, so that deleting the newest one is offered.
 std::string twoTermResults();
 

@@ -9,7 +9,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LeagueModel& m = f.model;
     (void)countRegisteredTeams(m, f.dir);
     m.registerNames.invalidate();
-    const std::string image = readRegisterImage(f.dir);
     for (int n = 1; n <= kTeamPositions; n += 13) {
         const std::string record = readTeam(f.dir, n);
         (void)findTeamByName(m, f.dir, layouts::field(record, layouts::Team, team_field::TeamName));
@@ -17,6 +16,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)details::memoText(details::fieldBytes(record, team_field::Remarks));
     }
     (void)m.registerNames.firstFree();
-    (void)image;
     return 0;
 }

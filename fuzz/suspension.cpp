@@ -1,11 +1,13 @@
-// Suspension, withdrawal and return over a fuzzed folder. A change that is not made leaves
-// Data/ as it was; one that is made, a fresh start reads back as the model holds it.
+// Suspension, withdrawal and return over a fuzzed folder, on a disk that may be full or a file
+// that may refuse writes. A change that is not made leaves Data/ as it was; one that is made,
+// a fresh start reads back as the model holds it.
 
 #include "league/suspension.h"
 
 #include "fuzz_folder.h"
 #include "session/league_session.h"
 #include "steering.h"
+#include "store/file_io.h"
 #include "store/results_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -26,14 +28,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)countTermTeams(m, f.dir);
 
         const auto before = dataFiles(f.dir);
+        failWrites(steer.next(8));
         const int kind = steer.next(3);
         const LineUpResult r = kind == 2
                                    ? returnTeam(m, f.dir, at, steer.next(kMaxSuspended + 1))
                                    : removeTeam(m, f.dir, at, kind == 0 ? Leaving::Withdrawal : Leaving::Suspension);
         if (r.outcome != LineUpOutcome::Done) {
+            fileio::testing::reset();
             require(dataFiles(f.dir) == before, "a suspension, withdrawal or return that is refused changes nothing");
             continue;
         }
+        fileio::testing::reset();
         LeagueModel again;
         (void)loadLeague(again, f.dir, kFuzzToday);
         require(again.suspendedCount == m.suspendedCount, "the suspended count is the one stored");
