@@ -33,6 +33,12 @@ std::string folderOnce() {
         if (!::mkdtemp(templ.data())) std::abort();
         return templ;
     }();
+    // Registered after the name is made, so it runs before the name goes.
+    static const bool removedAtExit = std::atexit([] {
+                                          std::error_code ec;
+                                          fs::remove_all(root, ec);
+                                      }) == 0;
+    (void)removedAtExit;
     return root;
 }
 
