@@ -20,8 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)draft.name(1 + steer.next(kChangePositions));
     const int changes = steer.next(12);
     for (int i = 0; i < changes; ++i) {
-        const int from = steer.next(kSuspendedColumn + kSuspendedRowsShown);
-        (void)applyLineUpChange(m, f.dir, from, steer.next(kSuspendedColumn + kSuspendedRowsShown));
+        const int from = steer.next(kSuspendedColumn + kMaxSuspended);
+        (void)applyLineUpChange(m, f.dir, from, steer.next(kSuspendedColumn + kMaxSuspended));
     }
     if (steer.flag()) {
         std::array<int, kGroups> counts{};

@@ -158,7 +158,7 @@ void workOn(FuzzFolder& f) {
     for (int k = 0; k < details::kFieldCount; k += 5) {
         const char* typed = "\x93\x8c\x8b\x9e 1-2";  // 東京 1-2
         (void)details::writeDetail(
-            dir, m.detailRecordNo, k,
+            m, dir, m.detailRecordNo, k,
             k == team_field::Remarks ? details::memoField(typed) : details::singleLineField(k, typed));
     }
     (void)moveTeam(m, dir, 0, 0, 1, MoveDirection::Up);

@@ -1,5 +1,5 @@
-// Both printouts laid out onto the recording canvas, and both CSV exports, over a fuzzed
-// league, for the term the steering bytes choose.
+// Both printouts laid out onto the recording canvas, both CSV exports and the web page, over
+// a fuzzed league, for the term the steering bytes choose.
 
 #include "fuzz_folder.h"
 #include "print/csv_export.h"
@@ -8,6 +8,8 @@
 #include "print/standings_sheet_source.h"
 #include "print/team_list_layout.h"
 #include "print/team_list_source.h"
+#include "print/web_page.h"
+#include "print/web_page_export.h"
 #include "steering.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -22,11 +24,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         RecordingCanvas canvas;
         (void)standingsSheetHasBlocks(*sheet);
         require(layOutStandingsSheet(*sheet, geometry, canvas), "the standings sheet reaches the canvas");
+        // Whatever the names hold, the page stays a page: no markup of theirs gets through.
+        const std::string page = standingsWebPage(*sheet, {2026, 12, 8});
+        require(page.find("<script") == std::string::npos && page.find("<SCRIPT") == std::string::npos,
+                "the web page runs no script");
+        require(page.rfind("</html>") != std::string::npos, "the web page is whole");
     }
     if (const auto list = gatherTeamList(m, f.dir, {2026, 12, 8})) {
         RecordingCanvas canvas;
         require(layOutTeamList(*list, geometry, canvas), "the team list reaches the canvas");
     }
     (void)exportCsv(m, f.dir);
+    (void)exportWebPage(m, f.dir);
     return 0;
 }
