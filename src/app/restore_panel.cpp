@@ -234,7 +234,7 @@ void RestorePanel::answer(bool yes) {
         return;
     }
     const QString text = copyText(*e);
-    const RestoreRun run = restoreBackup(m_, s_.dir, e->folder, currentDateTime());
+    const RestoreRun run = doc_.restore(e->folder);
     switch (run.outcome) {
         case RestoreOutcome::Restored:
             close();
@@ -248,7 +248,6 @@ void RestorePanel::answer(bool yes) {
             s_.messages.showMessage(QStringLiteral("■いまのデータをバックアップできないため戻しませんでした■"));
             break;
         case RestoreOutcome::NotSaved:
-            s_.reportSave(run.saved);
             break;
     }
     // Nothing changed: the list as it is now, the focus back in it.

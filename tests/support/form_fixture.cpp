@@ -5,6 +5,11 @@
 #include <QTimer>
 
 #include "form/form_services.h"
+#include "form/league_document.h"
+
+LeagueModel& modelForTesting(LeagueDocument& d) {
+    return d.m_;
+}
 
 void FormTest::SetUp() {
     setClockForTesting(today_);
@@ -31,6 +36,10 @@ void FormTest::closeForm() {
     form_->close();
     form_.reset();
     QApplication::processEvents();
+}
+
+LeagueModel& FormTest::changeModel() const {
+    return modelForTesting(form_->document());
 }
 
 QString FormTest::focusName() const {

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/base_ball_form.h"
+#include "form/form_commands.h"
 #include "store/calendar.h"
 #include "support/temp_folder.h"
 
@@ -28,8 +29,17 @@ protected:
         return form_->findChild<T*>(name);
     }
     QString focusName() const;
-    LeagueModel& model() const { return form_->model(); }
+    const LeagueModel& model() const { return form_->model(); }
+    // A state the screens cannot reach, set by hand (a later today, a count).
+    LeagueModel& changeModel() const;
     FormState& state() const { return form_->state(); }
+    // A command goes to f instead of the area that carries it out.
+    template <typename Signal, typename F>
+    void takeCommand(Signal signal, F f) {
+        FormCommands* c = form_->findChild<FormCommands*>();
+        QObject::disconnect(c, signal, nullptr, nullptr);
+        QObject::connect(c, signal, f);
+    }
     // The name of the field whose focus number is recorded (the one restoreFocus returns to).
     QString recordedFocus() const;
     void key(int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier);

@@ -117,8 +117,13 @@ ChangeOverScreen::ChangeOverScreen(QWidget* form, FormServices& services)
         st_.focusCode = focus::ChangeOverKey;
         s_.focus.restoreFocus();
     });
-    connect(ruleList_, &RuleListPanel::rulesChanged, this, &ChangeOverScreen::showRuleLine);
-    connect(counts_, &TeamCountsPanel::applied, this, &ChangeOverScreen::redraw);
+    connect(&doc_, &LeagueDocument::rulesChanged, this, &ChangeOverScreen::showRuleLine);
+    connect(&doc_, &LeagueDocument::lineUpChanged, this, [this] {
+        if (!isOpen()) return;
+        redraw();
+        showRuleLine();
+    });
+    connect(&s_.commands, &FormCommands::openChangeOver, this, &ChangeOverScreen::open);
 
     lostDetails_ = new YesNoPanel(form, "SyousaiKakunin", QRect(230, 210, 540, 200), s_, focus::LostDetailsKey);
     connect(lostDetails_, &YesNoPanel::answered, this, [this](bool yes) {
@@ -133,18 +138,10 @@ bool ChangeOverScreen::isOpen() const {
     return panel_->isVisible();
 }
 
-void ChangeOverScreen::openFromCommandPanel() {
-    open(true);
-}
-
-void ChangeOverScreen::openForNewTerm(int, int) {
-    open(false);
-}
-
 void ChangeOverScreen::open(bool fromCommandPanel) {
     if (isOpen()) return;
     fromCommandPanel_ = fromCommandPanel;
-    teams_ = prepareChangeOver(m_, s_.dir);
+    teams_ = doc_.prepareChangeOver();
     st_.panelOpen = 1;
     draftWindow_ = revisedWindow_ = {};
     ruleIndex_ = 0;
@@ -165,8 +162,8 @@ void ChangeOverScreen::redraw() {
     // A column that became shorter keeps no empty window at its end.
     for (auto kind : {LineUpGrid::Kind::Draft, LineUpGrid::Kind::Revised})
         window(kind).firstRow = std::min(window(kind).firstRow, lastFirstRow(kind));
-    draft_->show({&m_.RankedTeamRecord, &m_.teamMax, &m_.groupBlock, &teams_}, draftWindow_, draftSlot_);
-    revised_->show({&m_.NextTermTeam, &m_.resultTeams, &m_.groupBlock, &teams_}, revisedWindow_, revisedSlot_);
+    draft_->show({&m_.RankedTeamRecord, &m_.teamMax, &m_, &teams_}, draftWindow_, draftSlot_);
+    revised_->show({&m_.NextTermTeam, &m_.resultTeams, &m_, &teams_}, revisedWindow_, revisedSlot_);
 }
 
 LineUpGrid* ChangeOverScreen::grid(LineUpGrid::Kind kind) const {
@@ -308,27 +305,13 @@ void ChangeOverScreen::Label_KousinExecClick() {
             s_.messages.showMessage(QStringLiteral("■下段の移す先をクリックしてから「変更する」を押してください■"));
         return;
     }
-    const LineUpChangeResult r = applyLineUpChange(m_, s_.dir, draftSlot_, revisedSlot_);
-    switch (r.kind) {
-        case LineUpChange::Nothing:
-            return;
-        case LineUpChange::Moved:
-        case LineUpChange::NotSaved:  // nothing moved: the screen shows what is stored
-            s_.reportSave(r.saved);
-            break;
-        case LineUpChange::GroupFull:
-            s_.messages.showMessage(QStringLiteral("■%1 は10チームのため、これ以上チームを入れられません■")
-                                        .arg(groupText(m_, r.group * kTeamsPerGroup, false)));
-            return;
-        case LineUpChange::SuspendedFull:
-            s_.messages.showMessage(suspendedLimitMessage());
-            return;
-        case LineUpChange::Suspended:
-        case LineUpChange::Returned:
-            break;
-    }
-    redraw();
-    showRuleLine();
+    // What changed is shown through the document's lineUpChanged; a refusal is told here.
+    const LineUpChangeResult r = doc_.changeLineUp(draftSlot_, revisedSlot_);
+    if (r.kind == LineUpChange::GroupFull)
+        s_.messages.showMessage(QStringLiteral("■%1 は10チームのため、これ以上チームを入れられません■")
+                                    .arg(groupText(m_, r.group * kTeamsPerGroup, false)));
+    else if (r.kind == LineUpChange::SuspendedFull)
+        s_.messages.showMessage(suspendedLimitMessage());
 }
 
 void ChangeOverScreen::Label_BeforeKimariClick() {
@@ -366,7 +349,7 @@ void ChangeOverScreen::Image_Click(LineUpGrid::Kind g, LineUpGrid::Scroll scroll
 }
 
 void ChangeOverScreen::execute(bool lossAccepted) {
-    const ChangeOverRun run = executeChangeOver(m_, s_.dir, currentDateTime(), lossAccepted);
+    const ChangeOverRun run = doc_.executeChangeOver(lossAccepted);
     switch (run.outcome) {
         case ChangeOverOutcome::Refused:
             s_.messages.showMessage(problemText(m_, teams_, run.problem, readChangeOverRules(s_.dir)));
@@ -382,7 +365,6 @@ void ChangeOverScreen::execute(bool lossAccepted) {
             s_.messages.showMessage(QStringLiteral("■バックアップを作成できないため入れ替えを実行しませんでした■"));
             return;
         case ChangeOverOutcome::NotSaved:
-            s_.reportSave(run.saved);
             return;
         case ChangeOverOutcome::DetailsWouldBeLost:
             askAboutLostDetails(run.detailsLost);
@@ -392,9 +374,7 @@ void ChangeOverScreen::execute(bool lossAccepted) {
     }
     hideScreen();
     st_.panelOpen = 0;
-    if (fromCommandPanel_) s_.toggleCommandPanel();  // it closes with the screen
-    s_.showHeader();
-    s_.showGroup();
+    if (fromCommandPanel_) emit s_.commands.toggleCommandPanel();  // it closes with the screen
     st_.focusCode = focus::classBox(1);
     s_.focus.restoreFocus();
 }
@@ -418,9 +398,7 @@ void ChangeOverScreen::cancel() {
 
 void ChangeOverScreen::leave() {
     hideScreen();
-    // Outside the screen the counts per group are the newest term's again; the next opening
-    // would count them anew in any case.
-    countGroupTeams(m_, s_.dir);
+    doc_.leaveChangeOver(!fromCommandPanel_);
     if (fromCommandPanel_) {
         // Back to the command panel, which is still open.
         st_.focusCode = focus::CommandKey;
@@ -430,11 +408,6 @@ void ChangeOverScreen::leave() {
     // From the new-term panel: the header and the table show the newest stored term again.
     s_.messages.cancelPanelOpenMessage();
     st_.panelOpen = 0;
-    readTermSlots(m_, s_.dir);
-    m_.termSlotIndex = 0;
-    countTermTeams(m_, s_.dir);
-    s_.showHeader();
-    s_.showGroup();
     st_.focusCode = focus::Year;
     s_.focus.restoreFocus();
 }

@@ -25,10 +25,9 @@ class ChangeOverScreen : public QObject, public ScreenArea {
 public:
     ChangeOverScreen(QWidget* form, FormServices& services);
 
-    // From the command panel, which stays open beneath and takes the focus back on cancel.
-    void openFromCommandPanel();
-    // From the new-term panel; the new term is always the one after the newest stored.
-    void openForNewTerm(int year, int half);
+    // Opened from the command panel, which stays open beneath and takes the focus back on
+    // cancel, or from the new-term panel; the new term is always the one after the newest stored.
+    void open(bool fromCommandPanel);
     bool isOpen() const;
 
     QFrame* panel() const { return panel_; }
@@ -51,7 +50,6 @@ public:
     void functionKey(int key);
 
 private:
-    void open(bool fromCommandPanel);
     void redraw();
     void selectDraft(int slot);
     void selectRevised(int slot);

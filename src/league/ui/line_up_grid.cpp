@@ -147,8 +147,7 @@ void LineUpGrid::show(const Contents& c, const Window& w, int selectedSlot) {
         const int g = w.firstGroup + col - 1;
         const bool group = col <= kGroupColumns;
         if (group) {
-            const std::string letters = c.groupBlock->substr(std::size_t(2 * g), 2);
-            letters_[col - 1]->setText(fromSjis(trimField(letters)));
+            letters_[col - 1]->setText(fromSjis(trimField(c.model->groupLetters(g))));
             const int count = (*c.counts)[g];
             counts_[col - 1]->setText(QString::number(count));
         }

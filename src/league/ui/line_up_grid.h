@@ -35,11 +35,11 @@ public:
     // top: panel y of the grid; imagesFolder: where the arrow pictures are.
     LineUpGrid(QWidget* panel, Kind kind, int top, const std::string& imagesFolder);
 
-    // What a grid shows: teams by slot, counts per group, names by team.
+    // What a grid shows: teams by slot, counts per group, the groups' letters, names by team.
     struct Contents {
         const std::array<int, kChangePositions>* teams;
         const std::array<int, kGroups>* counts;
-        const std::string* groupBlock;
+        const LeagueModel* model;
         const DraftTeams* names;
     };
     // Where a grid stands: the first group shown and the first row of the suspended column.

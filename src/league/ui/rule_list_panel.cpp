@@ -250,9 +250,8 @@ void RuleListPanel::answerDelete(bool yes) {
     confirm_->hide();
     keyBox_->setFocus(Qt::OtherFocusReason);
     if (!yes) return;
-    if (!s_.reportSave(deleteChangeOverRule(s_.dir, top_ + row_))) return;
+    if (!doc_.deleteRule(top_ + row_)) return;
     rules_ = readChangeOverRules(s_.dir);
-    emit rulesChanged();
     if (rules_.empty()) {
         close();
         return;

@@ -37,8 +37,6 @@ public:
 signals:
     // The list closed; the change-over screen takes the focus back.
     void closed();
-    // A rule was deleted.
-    void rulesChanged();
 
 private:
     void showRows();
