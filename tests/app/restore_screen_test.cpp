@@ -44,12 +44,6 @@ protected:
         ASSERT_TRUE(visible("Panel_Backup"));
         ASSERT_EQ(focusName(), "Edit_BackupChoose");
     }
-    QString shownMessage() {
-        QTimer* timer = form_->messages().saveErrorTimer();
-        if (!timer->isActive()) return QString();
-        QMetaObject::invokeMethod(timer, "timeout");
-        return form_->messages().messageText();
-    }
     // Chooses the highlighted copy and answers the question with はい.
     void restoreHighlighted() {
         key(Qt::Key_Return);

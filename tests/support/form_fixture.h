@@ -46,6 +46,9 @@ protected:
     void click(QWidget* w);
     // Text committed into the focused field the way an input method hands it over.
     void typeText(const QString& text);
+    // The timer of the save-and-refusal panel ticks once: the message it then shows, or empty
+    // when none is on its way. A call while a message shows lets its time run out.
+    QString shownMessage();
     // A panel that opened of itself holds its keys for a moment, until the user has seen it:
     // the moment passes (its timers fire).
     void releasePanelKeys();

@@ -13,7 +13,6 @@
 #include "league/ui/arrow_picture.h"
 #include "league/ui/change_over_texts.h"
 #include "league/ui/key_button.h"
-#include "league/ui/leave_question.h"
 #include "league/ui/lost_details_text.h"
 #include "league/ui/rule_line.h"
 #include "league/ui/rule_list_panel.h"
@@ -98,8 +97,9 @@ ChangeOverScreen::ChangeOverScreen(QWidget* form, FormServices& services)
     keyBox_ = box("Edit_KousinCommandChoose", focus::ChangeOverKey);
     confirmBox_ = box("Edit_KakuninCommandChoose", focus::TermConfirmKey);
 
-    question_ = new LeaveQuestion(makeOverlayPanel(p, "Panel_KousinChuusi", kQuestion));
-    connect(question_, &LeaveQuestion::answered, this, [this](bool yes) {
+    // The question leaves the focus in the screen's command box, which hands it the keys.
+    question_ = new YesNoPanel(p, "KousinChuusi", kQuestion);
+    connect(question_, &YesNoPanel::answered, this, [this](bool yes) {
         st_.sidePanelOpen = 0;
         if (yes)
             leave();
@@ -392,7 +392,10 @@ void ChangeOverScreen::cancel() {
         return;
     }
     st_.sidePanelOpen = 1;
-    question_->open();
+    question_->ask(QStringLiteral("チームの入れ替えを中止しますか？"),
+                   {QStringLiteral("休止予定への移動・休止中からの復帰・所属チーム数の変更など、"),
+                    QStringLiteral("更新規則にならない変更は、中止すると取り消されます。"),
+                    QStringLiteral("「変更する」で保存した更新規則はそのまま残ります。")});
     keyBox_->setFocus(Qt::OtherFocusReason);
 }
 

@@ -14,7 +14,6 @@
 class QFrame;
 class HiddenKeyBox;
 class KeyButton;
-class LeaveQuestion;
 class RuleLine;
 class RuleListPanel;
 class TeamCountsPanel;
@@ -76,7 +75,7 @@ private:
     RuleLine* ruleLine_;
     RuleListPanel* ruleList_;
     TeamCountsPanel* counts_;
-    LeaveQuestion* question_;
+    YesNoPanel* question_;
     YesNoPanel* lostDetails_;
     DraftTeams teams_;
     bool fromCommandPanel_ = false;

@@ -60,7 +60,7 @@ RuleListPanel::RuleListPanel(QWidget* form, FormServices& services)
       ScreenArea(services),
       panel_(makeOverlayPanel(form, "Panel_KousinSettei", QRect(144, 306, kWidth, kHeight))) {
     QFrame* p = panel_;
-    setWidgetColours(p, QColor(), fromFormColor(15794175));
+    setWidgetColours(p, QColor(), kPanelYellow);
     makeLabel(p, QStringLiteral("更新規則　一覧"), QRect(16, 10, 200, 22),
               LabelStyle{15, Qt::AlignLeft | Qt::AlignVCenter, QColor(), QColor(), true});
     index_ = makeLabel(p, QString(), QRect(kWidth - 130, 10, 40, 22), LabelStyle{14, Qt::AlignRight | Qt::AlignVCenter},
@@ -100,7 +100,7 @@ RuleListPanel::RuleListPanel(QWidget* form, FormServices& services)
     confirm_ = new QFrame(p);
     confirm_->setObjectName("Panel_KousinSetteiKakunin");
     confirm_->setGeometry(QRect(0, kButtonsTop - 6, kWidth, kHeight - kButtonsTop + 6));
-    setWidgetColours(confirm_, QColor(), fromFormColor(15794175));
+    setWidgetColours(confirm_, QColor(), kPanelYellow);
     confirmText_ = makeLabel(confirm_, QString(), QRect(16, 2, kWidth - 32, 20), LabelStyle{13, Qt::AlignCenter, kRed},
                              "Label_KousinSettei_Kakunin");
     confirmChoices_ =

@@ -37,7 +37,7 @@ TeamCountsPanel::TeamCountsPanel(QWidget* form, FormServices& services)
       ScreenArea(services),
       panel_(makeOverlayPanel(form, "Panel_LeagueTeamSuu", QRect(252, 300, kWidth, kHeight))) {
     QFrame* p = panel_;
-    setWidgetColours(p, QColor(), fromFormColor(15794175));
+    setWidgetColours(p, QColor(), kPanelYellow);
     makeLabel(p, QStringLiteral("所属チーム数の変更"), QRect(16, 10, 240, 22),
               LabelStyle{15, Qt::AlignLeft | Qt::AlignVCenter, QColor(), QColor(), true});
     QFont f = p->font();

@@ -38,7 +38,6 @@ constexpr int kCountWidth = 20;
 constexpr int kRankX = kCountX + 4 * kCountWidth + 2, kRankWidth = 26;
 constexpr int kCaptionY = kGridY - 40, kCaptionHeight = 19;
 
-const QColor kPanelColour = fromFormColor(15794175);    // 255,255,240
 const QColor kCountColour = fromFormColor(15138815);    // 255,255,230
 const QColor kCaptionColour = fromFormColor(12189695);  // 255,255,185
 
@@ -120,7 +119,7 @@ GroupTable::GroupTable(QWidget* form, FormServices& services)
     : QFrame(form), ScreenArea(services), reasonHelp_(services.help) {
     setObjectName("Panel_SingleGame");
     setGeometry(form_layout::kGroupTable);
-    setWidgetColours(this, kBlack, kPanelColour);
+    setWidgetColours(this, kBlack, kPanelYellow);
     setMouseTracking(true);
 
     junCal_ = new QCheckBox(QStringLiteral("順位計算しない"), this);
