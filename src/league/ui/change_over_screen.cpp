@@ -160,8 +160,7 @@ void ChangeOverScreen::open(bool fromCommandPanel) {
 
 void ChangeOverScreen::redraw() {
     // A column that became shorter keeps no empty window at its end.
-    for (auto kind : {LineUpGrid::Kind::Draft, LineUpGrid::Kind::Revised})
-        window(kind).firstRow = std::min(window(kind).firstRow, lastFirstRow(kind));
+    for (auto kind : {LineUpGrid::Kind::Draft, LineUpGrid::Kind::Revised}) window(kind).rows.setCount(columnRows(kind));
     draft_->show({&m_.RankedTeamRecord, &m_.teamMax, &m_, &teams_}, draftWindow_, draftSlot_);
     revised_->show({&m_.NextTermTeam, &m_.resultTeams, &m_, &teams_}, revisedWindow_, revisedSlot_);
 }
@@ -176,11 +175,10 @@ LineUpGrid::Window& ChangeOverScreen::window(LineUpGrid::Kind kind) {
 
 // The draft's column shows its suspended teams; the revised one also a free row after its
 // last entry, where a team can be put to be suspended.
-int ChangeOverScreen::lastFirstRow(LineUpGrid::Kind kind) const {
+int ChangeOverScreen::columnRows(LineUpGrid::Kind kind) const {
     const bool draft = kind == LineUpGrid::Kind::Draft;
     const int length = suspendedColumnLength(draft ? m_.RankedTeamRecord : m_.NextTermTeam);
-    const int rows = draft ? length : std::min(length + 1, kChangePositions - kSuspendedColumn);
-    return std::max(0, rows - kTeamsPerGroup);
+    return draft ? length : std::min(length + 1, kChangePositions - kSuspendedColumn);
 }
 
 // PageUp and PageDown walk the draft: the places of the groups in use, then the suspended
@@ -237,12 +235,10 @@ void ChangeOverScreen::selectRevised(int slot) {
 
 void ChangeOverScreen::scrollToShow(LineUpGrid::Kind grid, int slot) {
     LineUpGrid::Window& w = window(grid);
-    const bool group = isGroupSlot(slot);
-    int& first = group ? w.firstGroup : w.firstRow;
-    const int at = group ? slot / kTeamsPerGroup : slot - kSuspendedColumn;
-    const int shown = group ? LineUpGrid::kGroupColumns : kTeamsPerGroup;
-    if (at < first) first = at;
-    if (at >= first + shown) first = at - shown + 1;
+    if (isGroupSlot(slot))
+        w.groups.scrollToShow(slot / kTeamsPerGroup);
+    else
+        w.rows.scrollToShow(slot - kSuspendedColumn);
 }
 
 void ChangeOverScreen::Edit_KousinCommandChooseEnter(int code) {
@@ -324,15 +320,8 @@ void ChangeOverScreen::Label_AfterKimariClick() {
     selectDraft(nextRuleIndex(1));
 }
 
-bool ChangeOverScreen::canScroll(LineUpGrid::Kind grid, LineUpGrid::Scroll scroll, int step) {
-    const LineUpGrid::Window& w = window(grid);
-    const bool rows = scroll == LineUpGrid::Scroll::Rows;
-    const int first = rows ? w.firstRow : w.firstGroup;
-    return step < 0 ? first > 0 : first < (rows ? lastFirstRow(grid) : LineUpGrid::kLastFirstGroup);
-}
-
 void ChangeOverScreen::Image_MouseDown(LineUpGrid::Kind g, LineUpGrid::Scroll scroll, int step) {
-    if (st_.sidePanelOpen || !canScroll(g, scroll, step)) return;
+    if (st_.sidePanelOpen || !window(g).of(scroll).canScroll(step)) return;
     grid(g)->arrow(scroll, step)->showPressed(true);
 }
 
@@ -341,9 +330,7 @@ void ChangeOverScreen::Image_MouseUp(LineUpGrid::Kind g, LineUpGrid::Scroll scro
 }
 
 void ChangeOverScreen::Image_Click(LineUpGrid::Kind g, LineUpGrid::Scroll scroll, int step) {
-    if (st_.sidePanelOpen || !canScroll(g, scroll, step)) return;
-    LineUpGrid::Window& w = window(g);
-    (scroll == LineUpGrid::Scroll::Rows ? w.firstRow : w.firstGroup) += step;
+    if (st_.sidePanelOpen || !window(g).of(scroll).scroll(step)) return;
     redraw();
     showRuleLine();
 }

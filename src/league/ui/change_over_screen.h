@@ -56,8 +56,8 @@ private:
     void scrollToShow(LineUpGrid::Kind grid, int slot);
     LineUpGrid* grid(LineUpGrid::Kind kind) const;
     LineUpGrid::Window& window(LineUpGrid::Kind kind);
-    int lastFirstRow(LineUpGrid::Kind grid) const;
-    bool canScroll(LineUpGrid::Kind grid, LineUpGrid::Scroll scroll, int step);
+    // The rows the suspended column of a grid can show.
+    int columnRows(LineUpGrid::Kind grid) const;
     int nextRuleIndex(int step) const;
     // lossAccepted: the organiser was told whose details find no record and went ahead.
     void execute(bool lossAccepted = false);
