@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test headless.
-# With TALLYFOLD_FUZZ=1 it also builds the file-reader fuzzers with clang and runs each for
+# With TALLYFOLD_FUZZ=1 it also builds the fuzzers with clang and runs each for
 # TALLYFOLD_FUZZ_SECONDS (default 20) seconds.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -13,5 +13,5 @@ export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 
 if [ "${TALLYFOLD_FUZZ:-0}" = "1" ]; then
-    ./scripts/run-fuzzers.sh "${TALLYFOLD_FUZZ_SECONDS:-20}"
+    ./scripts/run-fuzzers.sh --each "${TALLYFOLD_FUZZ_SECONDS:-20}"
 fi

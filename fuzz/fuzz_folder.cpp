@@ -2,9 +2,13 @@
 
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
+#include "contacts/team_details.h"
+#include "folder_image.h"
 #include "league/team_moves.h"
 #include "league/team_names.h"
 #include "session/league_session.h"
@@ -29,7 +33,40 @@ std::string folderOnce() {
         if (!::mkdtemp(templ.data())) std::abort();
         return templ;
     }();
+    // Registered after the name is made, so it runs before the name goes.
+    static const bool removedAtExit = std::atexit([] {
+                                          std::error_code ec;
+                                          fs::remove_all(root, ec);
+                                      }) == 0;
+    (void)removedAtExit;
     return root;
+}
+
+FuzzFolder& fuzzFolder() {
+    static FuzzFolder f{LeagueModel(), DataDir(folderOnce())};
+    fileio::testing::skipSyncs(true);
+    return f;
+}
+
+void clearFolder() {
+    fileio::testing::reset();
+    const fs::path root(folderOnce());
+    std::error_code ec;
+    for (const char* sub : {"Data", "Zip", "Backup", "Export"}) fs::remove_all(root / sub, ec);
+}
+
+void writeFile(const std::string& relative, std::string_view bytes) {
+    const fs::path path = fs::path(folderOnce()) / relative;
+    std::error_code ec;
+    fs::create_directories(path.parent_path(), ec);
+    std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+FuzzFolder& start() {
+    FuzzFolder& f = fuzzFolder();
+    f.model = LeagueModel();
+    (void)loadLeague(f.model, f.dir, kFuzzToday);
+    return f;
 }
 
 }  // namespace
@@ -41,23 +78,55 @@ std::string twoTermResults() {
     return r;
 }
 
+FuzzFolder& layFile(const char* relative, const std::uint8_t* data, std::size_t size) {
+    FuzzFolder& f = fuzzFolder();
+    writeFile(relative, std::string_view(reinterpret_cast<const char*>(data), size));
+    return f;
+}
+
 FuzzFolder& startOn(const char* relative, const std::uint8_t* data, std::size_t size,
                     std::initializer_list<std::pair<const char*, std::string>> besideIt) {
-    static FuzzFolder f{LeagueModel(), DataDir(folderOnce())};
-    fileio::testing::skipSyncs(true);
-    const fs::path root(folderOnce());
-    std::error_code ec;
-    fs::remove_all(root / "Data", ec);
-    fs::remove_all(root / "Zip", ec);
-    fs::create_directories((root / relative).parent_path(), ec);
-    for (const auto& [path, bytes] : besideIt) {
-        fs::create_directories((root / path).parent_path(), ec);
-        std::ofstream(root / path, std::ios::binary) << bytes;
+    clearFolder();
+    fs::create_directories((fs::path(folderOnce()) / relative).parent_path());
+    for (const auto& [path, bytes] : besideIt) writeFile(path, bytes);
+    writeFile(relative, std::string_view(reinterpret_cast<const char*>(data), size));
+    return start();
+}
+
+FuzzFolder& startOnImage(const std::uint8_t* data, std::size_t size, std::string_view* steering) {
+    clearFolder();
+    fs::create_directories(fs::path(folderOnce()) / "Data");
+    const FolderImage image = parseFolderImage(std::string_view(reinterpret_cast<const char*>(data), size));
+    for (const auto& [name, bytes] : image.files) writeFile(name, bytes);
+    *steering = image.steering;
+    return start();
+}
+
+void failWrites(int choice) {
+    static const char* const refusing[] = {files::kResults, files::kTeamRegister, files::kSuspended};
+    if (choice == 0) {
+        fileio::testing::failWritesWhen(fileio::testing::diskFull);
+    } else if (choice >= 1 && choice <= 3) {
+        const std::string path = fuzzFolder().dir.path(refusing[choice - 1]);
+        fileio::testing::failWritesWhen([path](const fileio::testing::WriteAttempt& a) {
+            return a.path.rfind(path, 0) == 0;  // the file and its staged copy
+        });
     }
-    std::ofstream(root / relative, std::ios::binary).write(reinterpret_cast<const char*>(data), std::streamsize(size));
-    f.model = LeagueModel();
-    loadLeague(f.model, f.dir, {2026, 12, 8});
-    return f;
+}
+
+std::map<std::string, std::string> dataFiles(const DataDir& dir) {
+    std::map<std::string, std::string> files;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir.path("Data"), ec), end; !ec && it != end; it.increment(ec))
+        if (it->is_regular_file(ec))
+            if (auto bytes = fileio::readAll(it->path().string())) files[it->path().filename().string()] = *bytes;
+    return files;
+}
+
+void require(bool condition, const char* promise) {
+    if (condition) return;
+    std::fprintf(stderr, "broken promise: %s\n", promise);
+    std::abort();
 }
 
 void workOn(FuzzFolder& f) {
@@ -86,6 +155,12 @@ void workOn(FuzzFolder& f) {
     m.termSlotIndex = 0;
     (void)selectTeam(m, dir, 0, 0);
     (void)storeTeamName(m, dir, 0, 19, 9, teamNameField("\x83\x65\x83\x58\x83\x67 "));
+    for (int k = 0; k < details::kFieldCount; k += 5) {
+        const char* typed = "\x93\x8c\x8b\x9e 1-2";  // 東京 1-2
+        (void)details::writeDetail(
+            dir, m.detailRecordNo, k,
+            k == team_field::Remarks ? details::memoField(typed) : details::singleLineField(k, typed));
+    }
     (void)moveTeam(m, dir, 0, 0, 1, MoveDirection::Up);
     (void)findTerm(dir, "381");
     (void)newestStoredTerm(dir);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build, the tests and the screenshots need.
 # Safe to run again: only what is missing is installed. With --fuzz it also installs clang
-# with libFuzzer and the sanitizer run-times for scripts/run-fuzzers.sh.
+# with libFuzzer and the sanitizer run-times, and llvm-profdata and llvm-cov for the coverage
+# report, for scripts/run-fuzzers.sh.
 set -euo pipefail
 
 packages=(
@@ -14,7 +15,7 @@ packages=(
     desktop-file-utils python3
 )
 if [ "${1:-}" = "--fuzz" ]; then
-    packages+=(clang libclang-rt-dev)
+    packages+=(clang libclang-rt-dev llvm)
 fi
 # npm fetches the public postal-code data; any npm will do, so Debian's is added only when none is there.
 if ! command -v npm >/dev/null 2>&1; then

@@ -17,8 +17,18 @@ bool SavedCodePager::pageDown() {
     return true;
 }
 
+namespace {
+
+std::size_t codeWidth() {
+    return std::size_t(layouts::width(layouts::SavedPostalCode, saved_code_field::Code));
+}
+
+}  // namespace
+
 std::vector<SavedCodeRow> readSavedCodePage(const DataDir& dir, int savedPageTop) {
-    std::vector<SavedCodeRow> rows(SavedCodePager::kRows, SavedCodeRow{fillSpaces(8), fillSpaces(30)});
+    const std::size_t addressWidth = std::size_t(layouts::width(layouts::SavedPostalCode, saved_code_field::Address));
+    std::vector<SavedCodeRow> rows(SavedCodePager::kRows,
+                                   SavedCodeRow{fillSpaces(codeWidth()), fillSpaces(addressWidth)});
     if (savedPageTop < 0) return rows;
     std::string bytes(std::size_t(SavedCodePager::kRows) * kSavedCodeRecordLength, ' ');
     std::size_t got = 0;
@@ -26,14 +36,15 @@ std::vector<SavedCodeRow> readSavedCodePage(const DataDir& dir, int savedPageTop
                         bytes.size(), &got))
         return rows;
     for (std::size_t r = 0; (r + 1) * kSavedCodeRecordLength <= got; ++r) {
-        rows[r].code = bytes.substr(r * kSavedCodeRecordLength, 8);
-        rows[r].address = bytes.substr(r * kSavedCodeRecordLength + 8, 30);
+        const std::string_view record = std::string_view(bytes).substr(r * kSavedCodeRecordLength);
+        rows[r].code = layouts::field(record, layouts::SavedPostalCode, saved_code_field::Code);
+        rows[r].address = layouts::field(record, layouts::SavedPostalCode, saved_code_field::Address);
     }
     return rows;
 }
 
 std::optional<std::string> chosenSavedCode(const SavedCodeRow& row) {
-    std::string code = padField(row.code, false, 8);
+    std::string code = padField(row.code, false, codeWidth());
     if (code[0] == ' ') return std::nullopt;
     return trimField(code);
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "store/file_io.h"
+#include "store/record_layout.h"
 #include "store/sjis.h"
 #include "store/team_register.h"
 #include "store/text_ops.h"
@@ -18,9 +19,9 @@ std::string_view upToBlank(std::string_view text) {
 }  // namespace
 
 std::string shortAddress(std::string_view city, std::string_view street) {
-    std::string joined(upToBlank(city.substr(0, 20)));
+    std::string joined(upToBlank(city.substr(0, std::size_t(layouts::width(layouts::Team, team_field::City)))));
     joined += upToBlank(street);
-    return sjis::cutToWidth(joined, 30);
+    return sjis::cutToWidth(joined, std::size_t(layouts::width(layouts::SavedPostalCode, saved_code_field::Address)));
 }
 
 bool countSavedCodes(LeagueModel& m, const DataDir& dir) {
@@ -43,29 +44,32 @@ SaveResult mergeTeamRegisterCodes(LeagueModel& m, const DataDir& dir, std::strin
         records.push_back(saved->substr(at, kSavedCodeRecordLength));
     const std::size_t before = records.size();
 
-    const RecordLayout& team = layouts::get(layouts::Team);
+    auto codeOf = [](std::string_view record) {
+        return layouts::field(record, layouts::SavedPostalCode, saved_code_field::Code);
+    };
     if (const std::string_view* reg = &registerBytes; !reg->empty()) {
         for (int i = 0; i < kTeamPositions; ++i) {
             std::size_t base = std::size_t(i) * kTeamRecordLength;
             if (base + kTeamRecordLength > reg->size()) break;
             std::string_view rec = std::string_view(*reg).substr(base, kTeamRecordLength);
-            std::string_view code = rec.substr(team.offsets[team_field::PostalCode], 8);
+            std::string_view code = layouts::field(rec, layouts::Team, team_field::PostalCode);
             if (isBlankField(code)) continue;
-            bool known = std::any_of(records.begin(), records.end(),
-                                     [&](const std::string& r) { return std::string_view(r).substr(0, 8) == code; });
+            bool known =
+                std::any_of(records.begin(), records.end(), [&](const std::string& r) { return codeOf(r) == code; });
             if (known) continue;
             RecordCodec c(layouts::get(layouts::SavedPostalCode));
             c.clearRecord();
-            c.field(0).setRaw(code);
-            c.field(1).assign(shortAddress(rec.substr(team.offsets[team_field::City], 20),
-                                           rec.substr(team.offsets[team_field::Street], 40)));
+            c.field(saved_code_field::Code).setRaw(code);
+            c.field(saved_code_field::Address)
+                .assign(shortAddress(layouts::field(rec, layouts::Team, team_field::City),
+                                     layouts::field(rec, layouts::Team, team_field::Street)));
             c.packRecord();
             records.push_back(c.record());
         }
     }
     std::vector<std::string> sorted = records;
     std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const std::string& a, const std::string& b) { return a.compare(0, 8, b, 0, 8) < 0; });
+                     [&](const std::string& a, const std::string& b) { return codeOf(a) < codeOf(b); });
     m.savedCodeCount = int(sorted.size());
     if (sorted == records && records.size() == before) return SaveResult::saved();
     std::string bytes;

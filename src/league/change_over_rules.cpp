@@ -11,8 +11,11 @@ std::vector<ChangeOverRule> readChangeOverRules(const DataDir& dir) {
     auto bytes = fileio::readAll(dir.path(files::kChangePositions));
     if (!bytes) return rules;
     const std::string_view all(*bytes);
-    for (std::size_t at = 0; at + kChangePositionRecordLength <= all.size(); at += kChangePositionRecordLength)
-        rules.push_back({int(parseLong(all.substr(at, 3))), int(parseLong(all.substr(at + 3, 3)))});
+    for (std::size_t at = 0; at + kChangePositionRecordLength <= all.size(); at += kChangePositionRecordLength) {
+        const std::string_view record = all.substr(at, kChangePositionRecordLength);
+        rules.push_back({int(parseLong(layouts::field(record, layouts::ChangePosition, rule_field::Target))),
+                         int(parseLong(layouts::field(record, layouts::ChangePosition, rule_field::Source)))});
+    }
     return rules;
 }
 
@@ -39,14 +42,13 @@ SaveResult storeChangeOverRule(const DataDir& dir, int target, int source) {
     for (std::size_t i = 0; i < rules.size(); ++i) {
         const std::string record = bytes->substr(i * kChangePositionRecordLength, kChangePositionRecordLength);
         if (rules[i].target == target) {
-            if (!placed)
-                out += record.substr(0, 3) + formatNumber(source, 3) + " \n";  // the target's bytes as they were
+            if (!placed) out += changePositionWithSource(record, source);  // the target's bytes as they were
             placed = true;
         } else if (rules[i].source != source) {
             out += record;
         }
     }
-    if (!placed) out += formatNumber(target, 3) + formatNumber(source, 3) + " \n";
+    if (!placed) out += changePositionRecord(target, source);
     out += bytes->substr(rules.size() * kChangePositionRecordLength);  // a partial record stays at the end
     return SaveResult::check(fileio::replaceFile(path, out), files::kChangePositions);
 }

@@ -7,9 +7,11 @@
 
 namespace {
 
-constexpr int kResultsAt = kTeamNameWidth;                         // the ten result bytes
-constexpr int kCountsAt = kResultsAt + kTeamsPerGroup;             // counts, rate, rank
-constexpr int kCountsWidth = kResultRecordLength - 2 - kCountsAt;  // 14
+// The ten result bytes, then the counts, rate and rank, which travel with a team as one stretch.
+const int kResultsAt = layouts::offset(layouts::Result, result_field::FirstResult);
+const int kCountsAt = layouts::offset(layouts::Result, result_field::Wins);
+const int kCountsWidth = layouts::offset(layouts::Result, result_field::Rank) +
+                         layouts::width(layouts::Result, result_field::Rank) - kCountsAt;
 inline int pos(int groupSlot, int row) {
     return groupSlot * kTeamsPerGroup + row;
 }

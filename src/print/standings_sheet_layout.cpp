@@ -1,6 +1,7 @@
 #include "print/standings_sheet_layout.h"
 
 #include "print/print_text.h"
+#include "store/record_layout.h"
 #include "store/sjis.h"
 #include "store/text_ops.h"
 
@@ -74,14 +75,24 @@ private:
         for (int i = 0; i < 5; ++i) text(45 + 4 * i, 44, sjisOf(lower[i]));
     }
 
+    // " A級  1部      8チーム"
     void paintTitle(const PrintedGroup& group, int rows) {
-        std::string title = sjisOf(" *級  *部     **チーム");
-        title[1] = printableLetter(group.classLetter);
-        title[6] = printableLetter(group.divisionLetter);
-        title.replace(14, 2, formatNumber(rows, 2));
+        RecordCodec title(layouts::get(layouts::SheetTitle));
+        auto put = [&](int f, std::string_view bytes, bool rightAlign = false) {
+            title.field(f).assign(bytes, rightAlign);
+        };
+        const char classLetter = printableLetter(group.classLetter);
+        const char divisionLetter = printableLetter(group.divisionLetter);
+        put(sheet_title_field::ClassLetter, std::string_view(&classLetter, 1));
+        put(sheet_title_field::ClassMark, sjisOf("級"));
+        put(sheet_title_field::DivisionLetter, std::string_view(&divisionLetter, 1));
+        put(sheet_title_field::DivisionMark, sjisOf("部"));
+        put(sheet_title_field::TeamCount, formatNumber(rows, title.field(sheet_title_field::TeamCount).width()), true);
+        put(sheet_title_field::TeamsMark, sjisOf("チーム"));
+        title.packRecord();
         c_.setFontName(print_fonts::kGothic);
         c_.setFontSize(kFontPoints);
-        text(0, 7, title);
+        text(0, 7, title.record());
     }
 
     void paintLines() {

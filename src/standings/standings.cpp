@@ -69,10 +69,11 @@ void tallyStandings(ResultsTable& t) {
 }
 
 std::string encodeWinRate(double rate, bool played) {
-    if (!played) return fillSpaces(4);
+    const std::size_t width = std::size_t(layouts::width(layouts::Result, result_field::WinRate));
+    if (!played) return fillSpaces(width);
     char buf[32];
     std::snprintf(buf, sizeof buf, "%4.3f", rate);
-    return padField(std::string(buf).substr(0, 4), false, 4);
+    return padField(std::string(buf).substr(0, width), false, width);
 }
 
 std::array<std::string, kTeamsPerGroup> groupResultFields(const ResultsTable& t, bool keepStoredRanks) {
@@ -81,12 +82,15 @@ std::array<std::string, kTeamsPerGroup> groupResultFields(const ResultsTable& t,
         std::string& bytes = rows[row];
         for (int col = 0; col < kTeamsPerGroup; ++col) bytes += encodeResultByte(t.results[row][col]);
         const TeamStanding& st = t.standings[row];
-        bytes += formatCount(st.wins, 2);
-        bytes += formatCount(st.losses, 2);
-        bytes += formatCount(st.draws, 2);
-        bytes += formatCount(st.points, 2);
+        auto count = [&](int field, int value) {
+            bytes += formatCount(value, std::size_t(layouts::width(layouts::Result, field)));
+        };
+        count(result_field::Wins, st.wins);
+        count(result_field::Losses, st.losses);
+        count(result_field::Draws, st.draws);
+        count(result_field::Points, st.points);
         bytes += encodeWinRate(t.winRate[row], st.wins + st.losses + st.draws > 0);
-        if (!keepStoredRanks) bytes += formatCount(st.rank, 2);
+        if (!keepStoredRanks) count(result_field::Rank, st.rank);
     }
     return rows;
 }

@@ -32,7 +32,17 @@ bool copyDataFiles(const fs::path& data, const fs::path& building, BackupOperati
         if (!bytes || !fileio::writeSyncedFile((building / it->path().filename()).string(), *bytes)) return false;
     }
     return !ec && fileio::writeSyncedFile((building / kBackupNote).string(), backupNoteText(op)) &&
-           fileio::syncFolder(building.string());
+           fileio::syncBuiltFolder(building.string());
+}
+
+// Removes a copy. It takes its temporary name first, and that name lasts before anything inside
+// goes: a removal stopped halfway never leaves part of a copy under a copy's name, and start-up
+// removes the rest.
+void removeCopy(const fs::path& copy) {
+    const std::string temporary = copy.string() + std::string(fileio::kTemporarySuffix);
+    fileio::removeTree(temporary);
+    if (fileio::renamePath(copy.string(), temporary) && fileio::syncFolder(copy.parent_path().string()))
+        fileio::removeTree(temporary);
 }
 
 }  // namespace
@@ -53,8 +63,7 @@ DataBackup::DataBackup(DataBackup&& other) noexcept
 
 DataBackup::~DataBackup() {
     if (folder_.empty()) return;
-    std::error_code ec;
-    fs::remove_all(backupRoot() / folder_, ec);
+    removeCopy(backupRoot() / folder_);
 }
 
 fs::path DataBackup::backupRoot() const {
@@ -64,7 +73,9 @@ fs::path DataBackup::backupRoot() const {
 DataBackup DataBackup::make(const DataDir& dir, const LocalDateTime& now, BackupOperation op) {
     const fs::path root = fs::path(dir.root()) / files::kBackupFolder;
     std::error_code ec;
-    fs::create_directories(root, ec);
+    // Backup/ itself, made for the first copy: its name must last as the copy's does.
+    const bool ready =
+        fs::is_directory(root, ec) || (fileio::makeFolder(root.string()) && fileio::syncFolder(dir.root()));
     BackupName n{now, 1};
     auto taken = [&](const std::string& name) {
         return fs::exists(root / name, ec) || fs::exists(root / (name + std::string(fileio::kTemporarySuffix)), ec);
@@ -75,14 +86,16 @@ DataBackup DataBackup::make(const DataDir& dir, const LocalDateTime& now, Backup
     const fs::path building = root / (name + std::string(fileio::kTemporarySuffix));
     const std::string relative = std::string(files::kBackupFolder) + "/" + name;
 
-    bool ok = fs::create_directory(building, ec) && copyDataFiles(fs::path(dir.root()) / "Data", building, op) &&
+    bool ok = ready && fileio::makeFolder(building.string()) &&
+              copyDataFiles(fs::path(dir.root()) / "Data", building, op) &&
               fileio::renamePath(building.string(), target.string());
     // The new name must last too: a copy still under its temporary name is removed at start-up.
     ok = ok && fileio::syncFolder(root.string());
     if (!ok) {
-        fs::remove_all(building, ec);
-        fs::remove_all(target, ec);
-        return DataBackup(dir.root(), name, SaveResult::failed(relative));
+        SaveResult failed = SaveResult::failed(relative);
+        fileio::removeTree(building.string());
+        if (fs::exists(target, ec)) removeCopy(target);
+        return DataBackup(dir.root(), name, std::move(failed));
     }
     return DataBackup(dir.root(), name, SaveResult::saved());
 }
@@ -94,8 +107,7 @@ void DataBackup::keep() {
     for (BackupEntry& e : listBackups(DataDir(workRoot_)))
         if (e.folder != made) others.push_back(std::move(e));
     // listBackups gives the newest first.
-    std::error_code ec;
-    for (std::size_t i = kBackupsKept - 1; i < others.size(); ++i) fs::remove_all(backupRoot() / others[i].folder, ec);
+    for (std::size_t i = kBackupsKept - 1; i < others.size(); ++i) removeCopy(backupRoot() / others[i].folder);
 }
 
 void removeUnfinishedBackups(const DataDir& dir) {
@@ -108,5 +120,5 @@ void removeUnfinishedBackups(const DataDir& dir) {
             parseBackupName(name.substr(0, name.size() - fileio::kTemporarySuffix.size())))
             unfinished.push_back(it->path());
     }
-    for (const fs::path& p : unfinished) fs::remove_all(p, ec);
+    for (const fs::path& p : unfinished) fileio::removeTree(p.string());
 }

@@ -22,15 +22,14 @@ bool present(const fs::path& p) {
 }
 
 void removeFolder(const fs::path& p) {
-    std::error_code ec;
-    fs::remove_all(p, ec);
+    fileio::removeTree(p.string());
 }
 
 // Writes the copy's files into incoming, each synced, then the folder.
 SaveResult stage(const fs::path& copy, const fs::path& incoming, const fs::path& data) {
     std::error_code ec;
     const std::string incomingName = kIncomingDataFolder;
-    if (!fs::create_directory(incoming, ec)) return SaveResult::failed(incomingName);
+    if (!fileio::makeFolder(incoming.string())) return SaveResult::failed(incomingName);
     // The restored folder may be written as the old one could.
     fs::permissions(incoming, fs::status(data, ec).permissions(), ec);
     for (fs::directory_iterator it(copy, ec), end; !ec && it != end; it.increment(ec)) {
@@ -42,7 +41,7 @@ SaveResult stage(const fs::path& copy, const fs::path& incoming, const fs::path&
             return SaveResult::failed(incomingName + "/" + name);
     }
     if (ec) return SaveResult::failed(copy.filename().string());
-    return SaveResult::check(fileio::syncFolder(incoming.string()), incomingName);
+    return SaveResult::check(fileio::syncBuiltFolder(incoming.string()), incomingName);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <vector>
 
 #include "store/file_io_seams.h"
 
@@ -349,6 +351,33 @@ bool renamePath(const std::string& from, const std::string& to) {
     if (::rename(from.c_str(), to.c_str()) != 0) return failure(errno);
     seam::record(DiskEvent::Rename, from, to);
     return success();
+}
+
+bool makeFolder(const std::string& path) {
+    seam::step();
+    if (::mkdir(path.c_str(), 0777) != 0) return failure(errno);
+    seam::record(DiskEvent::CreateFolder, path);
+    return success();
+}
+
+bool removeTree(const std::string& path) {
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT;
+    if (S_ISDIR(st.st_mode)) {
+        std::vector<std::string> entries;
+        std::error_code ec;
+        for (std::filesystem::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec))
+            entries.push_back(it->path().string());
+        for (const std::string& entry : entries) removeTree(entry);
+    }
+    seam::step();
+    if ((S_ISDIR(st.st_mode) ? ::rmdir(path.c_str()) : ::unlink(path.c_str())) != 0) return false;
+    seam::record(DiskEvent::Remove, path);
+    return true;
+}
+
+bool syncBuiltFolder(const std::string& folder) {
+    return seam::planted(PlantedFault::NoBuiltFolderSync) ? success() : syncFolder(folder);
 }
 
 bool syncFolder(const std::string& folder) {

@@ -85,8 +85,15 @@ bool mayCreateIn(const std::string& folder);
 bool removeFile(const std::string& path);
 // Renames a file or folder (a step of a save, as a removal is).
 bool renamePath(const std::string& from, const std::string& to);
+// Creates a folder (a step of a save); its name lasts once the folder it is in is synced.
+[[nodiscard]] bool makeFolder(const std::string& path);
+// Removes a folder and everything in it, one name at a time, as a clean-up: lastFailure stays
+// as it is. True when nothing is left.
+bool removeTree(const std::string& path);
 // Makes the names in a folder durable (after renames, creations and removals).
 bool syncFolder(const std::string& folder);
+// The sync of a folder built under a temporary name, due before it takes its final name.
+[[nodiscard]] bool syncBuiltFolder(const std::string& folder);
 // The folder part of a path ("." when there is none).
 std::string folderOf(const std::string& path);
 
@@ -121,9 +128,9 @@ void skipSyncs(bool skip);
 
 // What reached the disk, in order, as a power cut sees it. Only what succeeded is recorded.
 struct DiskEvent {
-    enum Kind { Create, Truncate, Write, FileSync, Rename, Remove, FolderSync };
+    enum Kind { Create, CreateFolder, Truncate, Write, FileSync, Rename, Remove, FolderSync };
     Kind kind = Write;
-    std::string path;  // the file, the folder of a FolderSync, the old name of a Rename
+    std::string path;  // the file or folder, the old name of a Rename
     std::string to;    // the new name of a Rename
     long offset = 0;   // Write: where the bytes went
     std::string bytes;
@@ -137,10 +144,11 @@ void countReads(std::map<std::string, long>* counts);
 // Faults a save must never have. Each is one a power cut exposes: the simulation must fail.
 enum class PlantedFault {
     None,
-    NoJournal,       // a save of several files renames them one by one without a journal
-    RewriteInPlace,  // a whole file is rewritten over itself instead of through a temporary
-    NoFileSync,      // a file's data is never synced
-    NoFolderSync,    // a folder's names are never synced
+    NoJournal,          // a save of several files renames them one by one without a journal
+    RewriteInPlace,     // a whole file is rewritten over itself instead of through a temporary
+    NoFileSync,         // a file's data is never synced
+    NoFolderSync,       // a folder's names are never synced
+    NoBuiltFolderSync,  // a folder built under a temporary name takes its final name unsynced
 };
 void plantFault(PlantedFault fault);
 PlantedFault plantedFault();

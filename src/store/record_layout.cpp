@@ -4,6 +4,7 @@
 #include <array>
 #include <filesystem>
 
+#include "store/capacities.h"
 #include "store/data_dir.h"
 #include "store/file_io.h"
 #include "store/text_ops.h"
@@ -30,16 +31,20 @@ struct LayoutSpec {
     int recordLength;
 };
 
-const std::vector<int> kTeamWidths = {16, 13, 13, 13, 8, 8, 20, 40, 40, 40, 400, kTeamNameWidth, 367};
-
 std::array<RecordLayout, Count> buildAll() {
+    // Built here rather than at namespace scope: other files read the layouts while their own
+    // statics are initialised, which may come before this file's.
+    const std::vector<int> teamWidths = {16, 13, 13, 13, 8, 8, 20, 40, 40, 40, 400, kTeamNameWidth, 367};
     const LayoutSpec table[Count] = {
-        {kTeamWidths, true, kTeamRecordLength},                                                         // Team
-        {kTeamWidths, true, kTeamRecordLength},                                                         // Suspended
+        {teamWidths, true, kTeamRecordLength},                                                          // Team
+        {teamWidths, true, kTeamRecordLength},                                                          // Suspended
         {{kTeamNameWidth, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 4, 2}, true, kResultRecordLength},  // Result
         {{3, 3}, true, kChangePositionRecordLength},                             // ChangePosition
         {{8, 30}, true, kSavedCodeRecordLength},                                 // SavedPostalCode
         {{7, 7, 22, 78, 8, 20, 74, 100, 100, 7, 77}, false, kPostalLineLength},  // PostalLine
+        {std::vector<int>(kGroups, 2), false, 0},                                // TeamMaxima
+        {{2, 1}, false, 0},                                                      // TermKey
+        {{1, 1, 4, 1, 7, 2, 6}, false, 0},                                       // SheetTitle
     };
     std::array<RecordLayout, Count> all;
     for (int k = 0; k < Count; ++k)
@@ -52,6 +57,11 @@ std::array<RecordLayout, Count> buildAll() {
 const RecordLayout& get(Kind kind) {
     static const std::array<RecordLayout, Count> all = buildAll();
     return all[kind];
+}
+
+std::string_view field(std::string_view record, Kind kind, int f) {
+    const std::size_t at = std::min<std::size_t>(std::size_t(offset(kind, f)), record.size());
+    return record.substr(at, std::size_t(width(kind, f)));
 }
 
 fileio::EmptyPattern emptyPattern(Kind kind, long firstRecord) {

@@ -27,9 +27,21 @@ struct RecordLayout {
     static RecordLayout build(std::vector<int> widths, bool hasTrailer, int recordLength = 0);
 };
 
-// The six layouts of the data files, built once from one table.
+// Every fixed-width layout of the program, built once from one table: the records of the data
+// files, the entries of the settings files, and the one fixed-width text of the printouts.
 namespace layouts {
-enum Kind { Team, Suspended, Result, ChangePosition, SavedPostalCode, PostalLine, Count };
+enum Kind {
+    Team,
+    Suspended,
+    Result,
+    ChangePosition,
+    SavedPostalCode,
+    PostalLine,
+    TeamMaxima,  // Data/LeagueTeamMax.001: one entry per group slot
+    TermKey,     // a term slot of Data/Seiseki.001's header: the year, then the half
+    SheetTitle,  // the title line of a group's block on the standings sheet
+    Count
+};
 const RecordLayout& get(Kind kind);
 // Offset and width of field f of a layout.
 inline int offset(Kind kind, int f) {
@@ -38,6 +50,9 @@ inline int offset(Kind kind, int f) {
 inline int width(Kind kind, int f) {
     return get(kind).widths.at(f);
 }
+// Field f of a record of the layout as it lies in record; a record cut short gives what it
+// holds of the field.
+std::string_view field(std::string_view record, Kind kind, int f);
 // What an empty stretch of a file of these records holds, records starting at firstRecord.
 fileio::EmptyPattern emptyPattern(Kind kind, long firstRecord = 0);
 }  // namespace layouts
@@ -64,6 +79,26 @@ enum : int {
 // Field numbers of the result record (Data/Seiseki.001).
 namespace result_field {
 enum : int { TeamName = 0, FirstResult = 1, Wins = 11, Losses, Draws, Points, WinRate, Rank };
+}
+
+// Field numbers of a term key ("381": year 38, second half).
+namespace term_key_field {
+enum : int { Year = 0, Half };
+}
+
+// Field numbers of a change-over rule (Data/ChangePos.001).
+namespace rule_field {
+enum : int { Target = 0, Source };
+}
+
+// Field numbers of a saved postal code (Data/MyZip.001).
+namespace saved_code_field {
+enum : int { Code = 0, Address };
+}
+
+// Field numbers of the standings sheet's title: " A級  1部      8チーム".
+namespace sheet_title_field {
+enum : int { Lead = 0, ClassLetter, ClassMark, DivisionLetter, DivisionMark, TeamCount, TeamsMark };
 }
 
 // One text buffer of exactly its field's width.

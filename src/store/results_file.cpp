@@ -24,13 +24,11 @@ std::string emptyHeader() {
 // Reads n bytes at offset; what lies past the end of the file reads as its empty pattern.
 std::string readPadded(const DataDir& dir, long offset, std::size_t n, bool* readable) {
     std::string buf(n, ' ');
-    const fileio::EmptyPattern gap = resultsFilePattern();
-    for (std::size_t i = 0; i < n; ++i) buf[i] = gap.byteAt(offset + long(i));
-    std::string got(n, ' ');
     std::size_t count = 0;
-    const bool ok = fileio::readAt(dir.path(files::kResults), offset, got.data(), n, &count);
+    const bool ok = fileio::readAt(dir.path(files::kResults), offset, buf.data(), n, &count);
     if (readable) *readable = ok;
-    buf.replace(0, count, got, 0, count);
+    const fileio::EmptyPattern gap = resultsFilePattern();
+    for (std::size_t i = count; i < n; ++i) buf[i] = gap.byteAt(offset + long(i));
     return buf;
 }
 
@@ -45,7 +43,8 @@ fileio::EmptyPattern resultsFilePattern() {
 }
 
 std::string makeTermKey(int year, int half) {
-    return formatNumber(year, 2) + (half == 1 ? '1' : '0');
+    return formatNumber(year, std::size_t(layouts::width(layouts::TermKey, term_key_field::Year))) +
+           (half == 1 ? '1' : '0');
 }
 
 bool TermHeader::holdsTerm(int slot) const {
@@ -54,7 +53,7 @@ bool TermHeader::holdsTerm(int slot) const {
 }
 
 int TermHeader::year(int slot) const {
-    return int(parseLong(key(slot).substr(0, 2)));
+    return int(parseLong(layouts::field(key(slot), layouts::TermKey, term_key_field::Year)));
 }
 
 int TermHeader::storedTerms() const {
@@ -196,7 +195,8 @@ SaveResult writeRank(const DataDir& dir, int termSlot, int groupSlot, int row, i
         return SaveResult::failed(files::kResults);
     const long at = resultRecordOffset(termSlot, positionNumber(groupSlot, row)) +
                     layouts::offset(layouts::Result, result_field::Rank);
-    return SaveResult::check(fileio::writeAt(dir.path(files::kResults), at, formatCount(rank, 2), resultsFilePattern()),
+    const std::string bytes = formatCount(rank, std::size_t(layouts::width(layouts::Result, result_field::Rank)));
+    return SaveResult::check(fileio::writeAt(dir.path(files::kResults), at, bytes, resultsFilePattern()),
                              files::kResults);
 }
 

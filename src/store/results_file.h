@@ -35,7 +35,9 @@ struct TermHeader {
     // A slot holds a term when its first byte is neither a blank nor NUL.
     bool holdsTerm(int slot) const;
     int year(int slot) const;
-    int half(int slot) const { return key(slot)[2] == '1' ? 1 : 0; }
+    int half(int slot) const {
+        return layouts::field(key(slot), layouts::TermKey, term_key_field::Half) == "1" ? 1 : 0;
+    }
     int storedTerms() const;
     // The slot whose key equals key, -1 when none.
     int find(std::string_view key) const;

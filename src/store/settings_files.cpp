@@ -23,17 +23,35 @@ bool loadFixed(const std::string& path, std::string& buf, std::size_t width, std
     return fileio::replaceFile(path, createBytes);
 }
 
-std::string changePositionRecord(int target, int source) {
-    return formatNumber(target, 3) + formatNumber(source, 3) + " \n";
-}
-
 std::string sortKey(std::string_view record) {
-    std::string key(record.substr(0, 3));
+    std::string key(layouts::field(record, layouts::ChangePosition, rule_field::Target));
     std::replace(key.begin(), key.end(), ' ', '0');
     return key;
 }
 
+void setNumber(RecordCodec& c, int f, int value) {
+    c.field(f).assign(formatNumber(value, std::size_t(c.field(f).width())), true);
+}
+
 }  // namespace
+
+std::string changePositionRecord(int target, int source) {
+    RecordCodec c(layouts::get(layouts::ChangePosition));
+    setNumber(c, rule_field::Target, target);
+    setNumber(c, rule_field::Source, source);
+    c.packRecord();
+    return c.record();
+}
+
+std::string changePositionWithSource(std::string_view record, int source) {
+    RecordCodec c(layouts::get(layouts::ChangePosition));
+    c.record() = std::string(record.substr(0, kChangePositionRecordLength));
+    c.record().resize(kChangePositionRecordLength, ' ');
+    c.unpackRecord();
+    setNumber(c, rule_field::Source, source);
+    c.packRecord();
+    return c.record();
+}
 
 bool loadUserName(LeagueModel& m, const DataDir& dir) {
     m.userName.assign(kUserNameWidth, ' ');
@@ -60,12 +78,15 @@ SaveResult saveGroups(const LeagueModel& m, const DataDir& dir) {
 bool loadTeamMax(LeagueModel& m, const DataDir& dir) {
     m.teamMax.fill(0);
     const std::string path = dir.path(files::kTeamMax);
-    std::string bytes(2 * kGroups, ' ');
+    std::string bytes(std::size_t(layouts::get(layouts::TeamMaxima).recordLength), ' ');
     std::size_t got = 0;
     if (fileio::readAt(path, 0, bytes.data(), bytes.size(), &got)) {
+        // An entry the file holds only in part reads as 0.
+        const std::string_view entries = std::string_view(bytes).substr(0, got);
         for (int s = 0; s < kGroups; ++s) {
             if (m.registeredTeams[s] == 0) continue;
-            long v = std::size_t(2 * s + 2) <= got ? parseLong(std::string_view(bytes).substr(2 * s, 2)) : 0;
+            const std::string_view entry = layouts::field(entries, layouts::TeamMaxima, s);
+            long v = int(entry.size()) == layouts::width(layouts::TeamMaxima, s) ? parseLong(entry) : 0;
             m.teamMax[s] = v <= 0 || v < m.registeredTeams[s] ? m.registeredTeams[s] : int(v);
         }
         return true;
@@ -87,8 +108,8 @@ bool loadChangePositions(LeagueModel& m, const DataDir& dir) {
         c.unpackRecord();
         // A record says: the draft team at position target goes to position source of the
         // revised line-up, as the change-over screen made it and shows it.
-        long target = parseLong(c.field(0).bytes());
-        long source = parseLong(c.field(1).bytes());
+        long target = parseLong(c.field(rule_field::Target).bytes());
+        long source = parseLong(c.field(rule_field::Source).bytes());
         // A damaged record must not reach outside the map.
         if (source < 1 || source > kChangePositions || target < 1 || target > kChangePositions) continue;
         m.ChangePositionMap[source - 1] = int(target);
@@ -114,14 +135,12 @@ SaveResult writeChangeOverRule(const DataDir& dir, int target, int source) {
     const std::size_t count = bytes->size() / kChangePositionRecordLength;
     const fileio::EmptyPattern gap = layouts::emptyPattern(layouts::ChangePosition);
     for (std::size_t i = 0; i < count; ++i) {
-        if (parseLong(std::string_view(*bytes).substr(i * kChangePositionRecordLength, 3)) != target) continue;
-        RecordCodec c(layouts::get(layouts::ChangePosition));
-        c.record() = bytes->substr(i * kChangePositionRecordLength, kChangePositionRecordLength);
-        c.unpackRecord();
-        c.field(1).assign(formatNumber(source, 3), true);
-        c.packRecord();
-        return SaveResult::check(fileio::writeAt(path, long(i) * kChangePositionRecordLength, c.record(), gap),
-                                 files::kChangePositions);
+        const std::string_view at =
+            std::string_view(*bytes).substr(i * kChangePositionRecordLength, kChangePositionRecordLength);
+        if (parseLong(layouts::field(at, layouts::ChangePosition, rule_field::Target)) != target) continue;
+        return SaveResult::check(
+            fileio::writeAt(path, long(i) * kChangePositionRecordLength, changePositionWithSource(at, source), gap),
+            files::kChangePositions);
     }
     return SaveResult::check(fileio::writeAt(path, long(count) * kChangePositionRecordLength, record, gap),
                              files::kChangePositions);

@@ -28,6 +28,10 @@ bool loadTeamMax(LeagueModel& m, const DataDir& dir);
 bool loadChangePositions(LeagueModel& m, const DataDir& dir);
 // Record i (1-based), 8 bytes; blank when it cannot be read.
 std::string readChangePosition(const DataDir& dir, int i);
+// The 8-byte record of the rule target -> source: both as "%3d", a blank and a line feed.
+std::string changePositionRecord(int target, int source);
+// The rule record with a new source; the target's bytes stay as they were.
+std::string changePositionWithSource(std::string_view record, int source);
 // Stores the rule target -> source: rewrites the record of that target or appends one.
 SaveResult writeChangeOverRule(const DataDir& dir, int target, int source);
 // Sorts the rule records by target (blanks count as '0'), bytes kept as they are; the file

@@ -1,12 +1,14 @@
 // Every operation that rewrites more than one record or file, stopped at each of its writes
 // in turn as if the process had been killed there. After the next start the data folder holds
 // exactly the state before the operation or exactly the state after it, never a mixture, and
-// the league reads the same as from one of the two.
+// the league reads the same as from one of the two. And a copy's name in Backup/ only ever
+// stands on a whole copy.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "session/folder_tree.h"
 #include "session/league_operations.h"
 #include "store/data_folder_swap.h"
 #include "store/file_io.h"
@@ -44,6 +46,7 @@ TEST_P(KilledAtEveryWrite, LeavesTheFolderBeforeOrAfterNeverBetween) {
     started_ = layStartingPoint(base, GetParam());
     const FolderState before = dataFiles(base.root());
     const std::string beforeLeague = leagueDigest(base.root());
+    const Copies copiesBefore = copiesIn(readTree(base.root()));
 
     TempFolder done;
     copyFolder(base, done);
@@ -52,6 +55,7 @@ TEST_P(KilledAtEveryWrite, LeavesTheFolderBeforeOrAfterNeverBetween) {
     const long steps = fileio::testing::stepsTaken();
     const FolderState after = dataFiles(done.root());
     const std::string afterLeague = leagueDigest(done.root());
+    const Copies copiesAfter = copiesIn(readTree(done.root()));
     ASSERT_FALSE(differences(after, before).empty()) << "the operation changed nothing";
     ASSERT_GT(steps, 0);
 
@@ -77,6 +81,8 @@ TEST_P(KilledAtEveryWrite, LeavesTheFolderBeforeOrAfterNeverBetween) {
             << "and from after in " << differences(now, after);
         const std::string league = leagueDigest(t.root());
         EXPECT_TRUE(league == beforeLeague || league == afterLeague) << "step " << k;
+        for (const std::string& copy : copiesNotWhole(readTree(t.root()), copiesBefore, copiesAfter))
+            ADD_FAILURE() << "killed before step " << k << ": " << copy;
         for (const auto& [name, bytes] : now) {
             EXPECT_EQ(name.find(".tf-new"), std::string::npos) << name << " left after step " << k;
             EXPECT_NE(name, "Tallyfold.jnl") << "after step " << k;

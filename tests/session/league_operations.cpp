@@ -11,13 +11,14 @@
 #include "league/change_over_lineup.h"
 #include "league/change_over_rules.h"
 #include "league/import_writing.h"
-#include "league/team_import.h"
 #include "league/suspension.h"
+#include "league/team_import.h"
 #include "league/team_moves.h"
 #include "league/team_rename.h"
 #include "session/backup_restore.h"
 #include "session/league_session.h"
 #include "standings/term_deletion.h"
+#include "store/backup.h"
 #include "store/results_file.h"
 #include "store/settings_files.h"
 #include "store/suspended_register.h"
@@ -40,6 +41,15 @@ void layCopyToRestore(const TempFolder& t) {
     t.write(copy + "League.001", std::string(40, 'Z') + std::string(960, ' '));
     t.write(copy + "Kyuubu.001", t.read("Data/Kyuubu.001").substr(2000));
     t.write(copy + "Operation.txt", "節の更新\n");
+}
+
+// Ten small copies from a year before, so that the copy an operation keeps prunes the oldest.
+void layTenOldCopies(const TempFolder& t) {
+    for (int day = 1; day <= kBackupsKept; ++day) {
+        const std::string copy = "Backup/" + backupFolderName({{2025, 12, day, 8, 0, 0}, 1}) + "/";
+        t.write(copy + "Seiseki.001", "a season ago");
+        t.write(copy + "Operation.txt", "休会\n");
+    }
 }
 
 }  // namespace
@@ -73,9 +83,11 @@ const std::vector<LeagueOperation>& leagueOperations() {
          }},
         {"ExchangingTeamsOfTwoGroups",
          [](LeagueModel& m, const DataDir& d) { ASSERT_TRUE(swapTeams(m, d, 1, 3, 25)); }},
+        // The linked changes copy Data/ to Backup/ first, as the screens ask for them.
         {"SuspendingATeamLinked",
          [](LeagueModel& m, const DataDir& d) {
-             ASSERT_TRUE(removeTeam(m, d, LineUpRequest{0, 1, 2, true, false}, Leaving::Suspension).saved);
+             ASSERT_TRUE(
+                 removeTeam(m, d, LineUpRequest{0, 1, 2, true, false}, Leaving::Suspension, kOperationTime).saved);
          }},
         {"SuspendingATeamUnlinked",
          [](LeagueModel& m, const DataDir& d) {
@@ -83,15 +95,18 @@ const std::vector<LeagueOperation>& leagueOperations() {
          }},
         {"WithdrawingATeamLinked",
          [](LeagueModel& m, const DataDir& d) {
-             ASSERT_TRUE(removeTeam(m, d, LineUpRequest{0, 0, 7, true, false}, Leaving::Withdrawal).saved);
-         }},
+             ASSERT_TRUE(
+                 removeTeam(m, d, LineUpRequest{0, 0, 7, true, false}, Leaving::Withdrawal, kOperationTime).saved);
+         },
+         layTenOldCopies},
         {"WithdrawingATeamUnlinked",
          [](LeagueModel& m, const DataDir& d) {
              ASSERT_TRUE(removeTeam(m, d, LineUpRequest{1, 4, 0, false, true}, Leaving::Withdrawal).saved);
          }},
         {"ReturningATeamLinked",
          [](LeagueModel& m, const DataDir& d) {
-             ASSERT_EQ(returnTeam(m, d, LineUpRequest{0, 2, 3, true, false}, 1).outcome, LineUpOutcome::Done);
+             ASSERT_EQ(returnTeam(m, d, LineUpRequest{0, 2, 3, true, false}, 1, kOperationTime).outcome,
+                       LineUpOutcome::Done);
          }},
         {"ReturningATeamUnlinked",
          [](LeagueModel& m, const DataDir& d) {
@@ -122,7 +137,7 @@ const std::vector<LeagueOperation>& leagueOperations() {
          [](LeagueModel& m, const DataDir& d) {
              ASSERT_EQ(restoreBackup(m, d, "Data-20261101-080000", kOperationTime).outcome, RestoreOutcome::Restored);
          },
-         layCopyToRestore, true},
+         layCopyToRestore},
     };
     return list;
 }

@@ -23,8 +23,6 @@ struct LeagueOperation {
     std::function<void(LeagueModel&, const DataDir&)> run;
     // Changes to the folder after the program has started on it.
     std::function<void(const TempFolder&)> afterStart = [](const TempFolder&) {};
-    // The operation replaces Data/ itself by renaming folders (a restore).
-    bool swapsDataFolder = false;
 };
 const std::vector<LeagueOperation>& leagueOperations();
 void PrintTo(const LeagueOperation& op, std::ostream* os);

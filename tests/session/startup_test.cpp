@@ -132,7 +132,7 @@ TEST_P(DamagedFiles, StartAndCloseWithoutHarm) {
     EXPECT_GE(m.termTeamCount, 0);
     EXPECT_LE(m.termTeamCount, 200);
     for (int v : m.ChangePositionMap) EXPECT_TRUE(v >= 0 && v <= 300);
-    closeLeague(m, t.dir());
+    EXPECT_TRUE(closeLeague(m, t.dir()).ok()) << c.file;
     std::string after = t.read(c.file);
     if (std::string(c.file) == files::kGroups || std::string(c.file) == files::kUserName) {
         ASSERT_GE(after.size(), std::min<std::size_t>(c.bytes.size(), 40));

@@ -11,6 +11,9 @@ namespace {
 
 const std::string kJapanese = sjis::fromUnicode("東京ヤンキース");  // 7 double-byte characters
 
+// Read while this file's statics are set up, which may be before the layout table's own.
+const int kTeamNameAtStart = layouts::offset(layouts::Team, team_field::TeamName);
+
 TEST(RecordLayouts, WidthsAndOffsetsOfEveryFile) {
     const RecordLayout& team = layouts::get(layouts::Team);
     EXPECT_EQ(team.recordLength, 1000);
@@ -23,6 +26,17 @@ TEST(RecordLayouts, WidthsAndOffsetsOfEveryFile) {
     EXPECT_EQ(layouts::get(layouts::SavedPostalCode).recordLength, 40);
     EXPECT_EQ(layouts::get(layouts::PostalLine).recordLength, 500);
     EXPECT_FALSE(layouts::get(layouts::PostalLine).hasTrailer);
+    EXPECT_EQ(kTeamNameAtStart, 611);
+    // " A級  1部      8チーム": the letters at 1 and 6, the count at 14.
+    EXPECT_EQ(layouts::get(layouts::SheetTitle).offsets, (std::vector<int>{0, 1, 2, 6, 7, 14, 16}));
+    EXPECT_EQ(layouts::get(layouts::TeamMaxima).offsets.back(), 38);
+}
+
+TEST(RecordLayouts, AFieldOfARecordCutShortIsWhatTheRecordHoldsOfIt) {
+    const std::string cut = "Tigers" + std::string(14, ' ') + "1 2";  // 23 of 46 bytes
+    EXPECT_EQ(layouts::field(cut, layouts::Result, result_field::TeamName), "Tigers" + std::string(14, ' '));
+    EXPECT_EQ(layouts::field(cut, layouts::Result, result_field::FirstResult), "1");
+    EXPECT_EQ(layouts::field(cut, layouts::Result, result_field::Rank), "");
 }
 
 TEST(RecordCodec, ClearedRecordsAreBlanksAndALineFeed) {
