@@ -2,8 +2,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <cstdio>
 
 #include "contacts/postal_dictionary.h"
@@ -16,6 +18,8 @@ BenchForm::BenchForm() {
     layLeague(folder, LeagueShape{20, 10, 10, 20, 40});
     form = std::make_unique<TBaseBall>(QString::fromStdString(folder.root()));
     form->show();
+    form->activateWindow();
+    QApplication::setActiveWindow(form.get());
     QApplication::processEvents();
 }
 
@@ -36,6 +40,40 @@ void sendClick(QWidget* w) {
 void sendFocusIn(QWidget* w) {
     QFocusEvent in(QEvent::FocusIn, Qt::OtherFocusReason);
     QApplication::sendEvent(w, &in);
+}
+
+void userClick(QWidget* w) {
+    QWidget* window = w->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, w->mapTo(window, w->rect().center()));
+}
+
+void userKey(QWidget* window, int key) {
+    QTest::keyClick(window->windowHandle(), Qt::Key(key));
+}
+
+PaintWait::PaintWait(QWidget* window) : window_(window) {
+    window_->installEventFilter(this);
+}
+
+bool PaintWait::eventFilter(QObject* watched, QEvent* e) {
+    // The window's update request repaints the dirty widgets and flushes the backing store;
+    // counted on its way in, it is done when the event loop returns.
+    if (watched == window_ && e->type() == QEvent::UpdateRequest) ++updates_;
+    return false;
+}
+
+bool PaintWait::untilPainted() {
+    const long before = updates_;
+    // The posted events, and what their handling posts in turn.
+    for (int pass = 0; pass < 2 && updates_ == before; ++pass) QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // Qt posts no request of its own when a widget was already waiting in its dirty list; the
+    // window's request is then sent here, so that what changed is painted and flushed now
+    // rather than with the next cursor blink.
+    if (updates_ == before) {
+        QEvent request(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(window_, &request);
+    }
+    return updates_ != before;
 }
 
 std::vector<std::pair<QWidget*, QString>> formTexts(QWidget* form) {

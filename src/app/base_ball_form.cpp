@@ -10,6 +10,7 @@
 
 #include "app/command_panel.h"
 #include "app/help_text.h"
+#include "app/report_commands.h"
 #include "contacts/ui/details_area.h"
 #include "form/click_label.h"
 #include "form/field_edit.h"
@@ -20,17 +21,13 @@
 #include "form/form_services.h"
 #include "form/help_area.h"
 #include "form/label_factory.h"
-#include "form/saved_file_message.h"
 #include "form/save_failure_text.h"
+#include "form/saved_file_message.h"
 #include "form/timed_messages.h"
 #include "league/ui/change_over_screen.h"
 #include "league/ui/group_list.h"
 #include "league/ui/suspension_area.h"
 #include "league/ui/team_list.h"
-#include "print/csv_export.h"
-#include "print/ui/export_commands.h"
-#include "print/ui/print_reports.h"
-#include "session/league_session.h"
 #include "standings/ui/group_letters.h"
 #include "standings/ui/group_table.h"
 #include "standings/ui/header_line.h"
@@ -55,8 +52,7 @@ QUrl TBaseBall::makerPage() {
 TBaseBall::TBaseBall(const QString& workDir, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      model_(std::make_unique<LeagueModel>()),
-      dir_(workDir.toStdString()),
+      document_(new LeagueDocument(workDir.toStdString(), this)),
       focus_(std::make_unique<FocusTable>(state_)) {
     setObjectName("BaseBall");
     buildForm();
@@ -66,6 +62,14 @@ TBaseBall::TBaseBall(const QString& workDir, QWidget* parent)
 TBaseBall::~TBaseBall() {
     // Leaving handlers must not write through a half-destroyed form.
     if (QWidget* w = focusWidget()) w->clearFocus();
+}
+
+const LeagueModel& TBaseBall::model() const {
+    return document_->model();
+}
+
+const DataDir& TBaseBall::dataDir() const {
+    return document_->dir();
 }
 
 QTimer* TBaseBall::errorMessageTimer() const {
@@ -96,62 +100,33 @@ void TBaseBall::buildForm() {
 
     help_ = new HelpArea(this, state_, *focus_, help_text::operatingInstructions());
     messages_ = new TimedMessages(this, *focus_);
-    services_ = std::make_unique<FormServices>(*model_, state_, dir_, *focus_, *help_, *messages_);
+    savedFiles_ = new SavedFileMessage(this, *focus_, *help_, *messages_);
+    commands_ = new FormCommands(this);
+    services_ =
+        std::make_unique<FormServices>(*document_, state_, *focus_, *help_, *messages_, *commands_, *savedFiles_);
     FormServices& s = *services_;
-    s.showNothingSaved = [this] { showNotice(kNothingSaved); };
-    s.clearNothingSaved = [this] {
-        if (notice_->text() == kNothingSaved) showNotice(QString());
-    };
+    connect(document_, &LeagueDocument::saveFailed, messages_, &TimedMessages::showSaveFailure);
+    connect(document_, &LeagueDocument::savesFailing, this, [this](bool failing) {
+        if (failing)
+            showNotice(kNothingSaved);
+        else if (notice_->text() == kNothingSaved)
+            showNotice(QString());
+    });
+    connect(document_, &LeagueDocument::startupChecked, this, &TBaseBall::showStartupNotice);
 
+    // Each area connects itself to the document's signals and the commands it carries out;
+    // the order they are built in is the order they are shown in.
     header_ = new HeaderLine(this, s);
-    s.showCounts = [this] { header_->showCounts(); };
-    s.showHeader = [this] { header_->refresh(); };
     groupTable_ = new GroupTable(this, s);
     groupTable_->lower();  // a base area: every overlay panel lies above it
     groupLetters_ = new GroupLetters(this, s);
-    s.showGroup = [this] {
-        groupLetters_->showGroupLetters();
-        groupTable_->ShowGroup();
-    };
     groupList_ = new GroupList(this, s);
     teamList_ = new TeamList(this, s);
-    // ShowGroup's part in the two lists: the names of the shown group, the selected group.
-    connect(groupTable_, &GroupTable::groupShown, this, [this] {
-        std::array<std::string, kTeamsPerGroup> names;
-        for (int row = 1; row <= kTeamsPerGroup; ++row) names[row - 1] = groupTable_->teamName(row);
-        teamList_->showNames(names);
-        groupList_->showGroups();
-    });
-    connect(groupList_, &GroupList::lettersChanged, groupLetters_, &GroupLetters::showGroupLetters);
-    // The selected team's details follow every change of the shown group or team.
     details_ = new DetailsArea(this, s);
-    teamList_->showDetails = [this] { details_->showDetails(); };
-    connect(groupTable_, &GroupTable::groupShown, details_, &DetailsArea::showSelectedTeam);
-
-    auto* suspension = new SuspensionArea(this, s);
-    suspension->hooks.markTeamRow = [this](int n, bool actedOn) { teamList_->markActedOn(n, actedOn); };
-    suspension->hooks.ranksKeptByHand = [this] { return groupTable_->ranksKeptByHand(); };
-    teamList_->openWithdrawal = [suspension](int n) { suspension->openWithdrawal(n); };
-    teamList_->openSuspension = [suspension](int n) { suspension->openSuspension(n); };
-    teamList_->openReturn = [suspension](int n) { suspension->openReturn(n); };
-
+    new SuspensionArea(this, s);
     command_ = new CommandPanel(this, s);
-    s.toggleCommandPanel = [this] { command_->toggleCommandPanel(); };
-    savedFiles_ = new SavedFileMessage(this, *focus_, *help_, *messages_);
-    command_->printStandings = [this] { savedFiles_->tell(printNotice(printStandingsSheet(*model_, dir_))); };
-    command_->printTeamList = [this] {
-        const ListDate today{model_->todayYear, model_->todayMonth, model_->todayDay};
-        savedFiles_->tell(printNotice(printTeamList(*model_, dir_, today)));
-    };
-    command_->savePdfs = [this] {
-        const ListDate today{model_->todayYear, model_->todayMonth, model_->todayDay};
-        savedFiles_->tell(pdfPairNotice(saveReportsAsPdf(*model_, dir_, today)));
-    };
-    command_->exportCsv = [this] { savedFiles_->tell(csvExportNotice(exportCsv(*model_, dir_), dir_)); };
-
+    new ReportCommands(this, s);
     changeOver_ = new ChangeOverScreen(this, s);
-    command_->startChangeOver = [this] { changeOver_->openFromCommandPanel(); };
-    s.openChangeOver = [this](int year, int half) { changeOver_->openForNewTerm(year, half); };
 }
 
 void TBaseBall::FormCreate() {
@@ -165,29 +140,26 @@ void TBaseBall::FormCreate() {
     dateLabel_->setText(QString::fromStdString(formatDateText(now)));
     const CalendarDate today = parseDateText(dateLabel_->text().toStdString());
 
-    const StartupResult r = loadLeague(*model_, dir_, today);
-    filesReady_ = r.allFilesReady;
+    help_->showInitialHint();
+    filesReady_ = document_->start(today).allFilesReady;
+    header_->colourCaptionsByToday();
+    document_->startCountingSaves();
+    header_->yearEdit()->setFocus();
+}
+
+void TBaseBall::showStartupNotice(const StartupResult& r) {
     if (!r.dataFolderReady)
         showNotice(QStringLiteral("■データフォルダ Data を作成できません。入力は保存されません■"));
     else if (!r.writable)
         showNotice(QStringLiteral("■Data フォルダに書き込めません。入力は保存されません■"));
     else if (!r.allFilesReady || !r.recovered)
         showNotice(QStringLiteral("■データファイルの一部を読み書きできません。入力が保存されない場合があります■"));
-
-    help_->showInitialHint();
-    header_->colourCaptionsByToday();
-    refreshScreens();
-    services_->startCountingSaves();
-    header_->yearEdit()->setFocus();
+    else
+        showNotice(QString());
 }
 
 void TBaseBall::showNotice(const QString& text) {
     notice_->setText(text);
-}
-
-void TBaseBall::refreshScreens() {
-    header_->refresh();
-    services_->showGroup();
 }
 
 bool TBaseBall::FormCloseQuery() {
@@ -195,14 +167,14 @@ bool TBaseBall::FormCloseQuery() {
     details_->closeResultPanel();
     // The club name as typed last reaches the model before it is saved.
     header_->confirmUserNameIfEdited();
-    const SaveResult r = closeLeague(*model_, dir_);
+    const SaveResult r = document_->close();
     if (r.ok() || closeFailureShown_) {
         closed_ = true;
         return true;
     }
     // Closing would lose what could not be saved: say so, and let a second close go ahead.
     closeFailureShown_ = true;
-    services_->reportSave(r);
+    document_->reportSave(r);
     showNotice(QStringLiteral("■%1 に保存できませんでした%2。もう一度閉じると保存せずに終了します■")
                    .arg(QString::fromStdString(r.failedFileName()), saveFailureCause(r.cause())));
     return false;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "form/form_state.h"
+#include "session/league_session.h"
 #include "store/data_dir.h"
 #include "store/league_model.h"
 
@@ -23,6 +24,8 @@ class FocusTable;
 class HelpArea;
 class TimedMessages;
 class SavedFileMessage;
+class LeagueDocument;
+class FormCommands;
 struct FormServices;
 
 class TBaseBall : public QWidget {
@@ -32,9 +35,10 @@ public:
     explicit TBaseBall(const QString& workDir, QWidget* parent = nullptr);
     ~TBaseBall() override;
 
-    LeagueModel& model() { return *model_; }
+    const LeagueModel& model() const;
+    LeagueDocument& document() { return *document_; }
     FormState& state() { return state_; }
-    const DataDir& dataDir() const { return dir_; }
+    const DataDir& dataDir() const;
     bool startupFilesReady() const { return filesReady_; }
 
     FormServices& services() { return *services_; }
@@ -60,13 +64,15 @@ private:
     // False when something could not be saved; the user has been told.
     bool FormCloseQuery();
     void buildForm();
-    void refreshScreens();
     void showNotice(const QString& text);
+    // The line that stays on screen when Data/ cannot take what is typed; at a start and
+    // after a restore.
+    void showStartupNotice(const StartupResult& r);
 
-    std::unique_ptr<LeagueModel> model_;
+    LeagueDocument* document_;
     FormState state_;
-    DataDir dir_;
     std::unique_ptr<FocusTable> focus_;
+    FormCommands* commands_ = nullptr;
     std::unique_ptr<FormServices> services_;
     HelpArea* help_ = nullptr;
     TimedMessages* messages_ = nullptr;

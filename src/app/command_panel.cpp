@@ -98,14 +98,13 @@ CommandPanel::CommandPanel(QWidget* form, FormServices& services)
         s_.focus.restoreFocus();
     });
     connect(restore_, &RestorePanel::restored, this, &CommandPanel::showRestored);
+    connect(&s_.commands, &FormCommands::toggleCommandPanel, this, &CommandPanel::toggleCommandPanel);
+    connect(&doc_, &LeagueDocument::leagueReloaded, this, &CommandPanel::showDeleteCaption);
 }
 
 // The league was read afresh from a restored copy: every screen shows it from the newest term,
 // group 1, and the panel closes as after a start.
 void CommandPanel::showRestored(const QString& copy) {
-    showDeleteCaption();
-    s_.showHeader();
-    s_.showGroup();
     closeIfOpen();
     st_.focusCode = focus::Year;
     s_.focus.restoreFocus();
@@ -194,26 +193,26 @@ void CommandPanel::runCommand(int row) {
     switch (row) {
         case 0:
             closeIfOpen();
-            printStandings();
+            emit s_.commands.printStandings();
             return;
         case 1:
-            if (haveTeams && startChangeOver) startChangeOver();
+            if (haveTeams) emit s_.commands.openChangeOver(true);
             return;
         case 2:
             if (!haveTeams) return;
             closeIfOpen();
-            printTeamList();
+            emit s_.commands.printTeamList();
             return;
         case kDeleteRow:
             deleteNewestTerm();
             return;
         case kPdfRow:
             closeIfOpen();
-            savePdfs();
+            emit s_.commands.savePdfs();
             return;
         case kCsvRow:
             closeIfOpen();
-            exportCsv();
+            emit s_.commands.exportCsv();
             return;
         case kRestoreRow:
             restore_->open();
@@ -227,7 +226,7 @@ void CommandPanel::runCommand(int row) {
 }
 
 void CommandPanel::deleteNewestTerm() {
-    const TermDeletion d = deleteNewestTermOnce(m_, s_.dir, currentDateTime());
+    const TermDeletion d = doc_.deleteNewestTerm();
     switch (d.outcome) {
         case TermDeletionOutcome::NotOffered:
             return;
@@ -242,13 +241,8 @@ void CommandPanel::deleteNewestTerm() {
                                         .arg(QString::fromStdString(d.saved.failedFileName())));
             return;
         case TermDeletionOutcome::NotSaved:
-            s_.reportSave(d.saved);
             return;
         case TermDeletionOutcome::Deleted:
-            s_.reportSave(d.saved);
-            showDeleteCaption();
-            s_.showHeader();
-            s_.showGroup();
             closeIfOpen();
             return;
     }

@@ -6,7 +6,6 @@
 #include <QObject>
 #include <array>
 
-#include "form/area_hook.h"
 #include "form/screen_area.h"
 
 class QFrame;
@@ -23,15 +22,6 @@ public:
     static constexpr int kCloseRow = 8;
 
     CommandPanel(QWidget* form, FormServices& services);
-
-    // Commands carried out by other areas. The panel closes itself before either printout;
-    // the change-over screen closes it when it is done.
-    AreaHook<void()> printStandings{"printStandings"};
-    AreaHook<void()> startChangeOver{"startChangeOver"};
-    AreaHook<void()> printTeamList{"printTeamList"};
-    // Both reports as PDF files, and as CSV files; the panel closes before either.
-    AreaHook<void()> savePdfs{"savePdfs"};
-    AreaHook<void()> exportCsv{"exportCsv"};
 
     void toggleCommandPanel();
     void highlightCommand();

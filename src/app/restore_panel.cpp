@@ -132,7 +132,7 @@ bool RestorePanel::isOpen() const {
 void RestorePanel::open() {
     if (isOpen()) return;
     copies_ = listBackups(s_.dir);
-    top_ = row_ = 0;
+    pager_ = ListPager(kRows, long(copies_.size()));
     showRows();
     raisePanel(panel_);
     st_.focusCode = focus::RestoreKey;
@@ -143,33 +143,21 @@ void RestorePanel::showRows() {
     const int n = int(copies_.size());
     count_->setText(QStringLiteral("%1 件").arg(n));
     for (int i = 0; i < kRows; ++i) {
-        const int k = top_ + i;
-        const bool shown = k < n;
-        const BackupEntry* e = shown ? &copies_[k] : nullptr;
+        const bool shown = pager_.rowHasEntry(i);
+        const BackupEntry* e = shown ? &copies_[std::size_t(pager_.top() + i)] : nullptr;
         cells_[i][0]->setText(e ? dateText(e->name.made) : QString());
         cells_[i][1]->setText(e ? timeText(e->name.made) : QString());
         cells_[i][2]->setText(e ? operationText(*e) : QString());
         cells_[i][2]->setTextColor(e && !e->whole ? kGray : kBlack);
-        frames_[i]->setSelected(shown && i == row_);
+        frames_[i]->setSelected(shown && i == pager_.row());
     }
     if (n == 0) cells_[0][2]->setText(QStringLiteral("バックアップはまだありません"));
-    more_[0]->setText(top_ > 0 ? QStringLiteral("▲") : QString());
-    more_[1]->setText(top_ + kRows < n ? QStringLiteral("▼") : QString());
+    more_[0]->setText(pager_.atFirst() ? QString() : QStringLiteral("▲"));
+    more_[1]->setText(pager_.atLast() ? QString() : QStringLiteral("▼"));
 }
 
 const BackupEntry* RestorePanel::selected() const {
-    const int k = top_ + row_;
-    return k < int(copies_.size()) ? &copies_[k] : nullptr;
-}
-
-void RestorePanel::moveSelection(int by) {
-    const int n = int(copies_.size());
-    if (n == 0) return;
-    const int k = std::clamp(top_ + row_ + by, 0, n - 1);
-    if (k < top_) top_ = k;
-    if (k >= top_ + kRows) top_ = k - kRows + 1;
-    row_ = k - top_;
-    showRows();
+    return pager_.rowHasEntry(pager_.row()) ? &copies_[std::size_t(pager_.chosenIndex())] : nullptr;
 }
 
 void RestorePanel::Edit_BackupChooseEnter() {
@@ -182,13 +170,17 @@ void RestorePanel::Edit_BackupChooseEnter() {
 void RestorePanel::Edit_BackupChooseKeyDown(int key) {
     switch (key) {
         case Qt::Key_Up:
-            return moveSelection(-1);
+            pager_.up();
+            return showRows();
         case Qt::Key_Down:
-            return moveSelection(1);
+            pager_.down();
+            return showRows();
         case Qt::Key_PageUp:
-            return moveSelection(-kRows);
+            pager_.pageUp();
+            return showRows();
         case Qt::Key_PageDown:
-            return moveSelection(kRows);
+            pager_.pageDown();
+            return showRows();
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_F1:
@@ -202,8 +194,7 @@ void RestorePanel::Edit_BackupChooseKeyDown(int key) {
 }
 
 void RestorePanel::Label_BackupNameClick(int row) {
-    if (!isOpen() || confirm_->isOpen() || top_ + row >= int(copies_.size())) return;
-    row_ = row;
+    if (!isOpen() || confirm_->isOpen() || !pager_.click(row)) return;
     showRows();
     keyBox_->setFocus(Qt::OtherFocusReason);
 }
@@ -234,7 +225,7 @@ void RestorePanel::answer(bool yes) {
         return;
     }
     const QString text = copyText(*e);
-    const RestoreRun run = restoreBackup(m_, s_.dir, e->folder, currentDateTime());
+    const RestoreRun run = doc_.restore(e->folder);
     switch (run.outcome) {
         case RestoreOutcome::Restored:
             close();
@@ -248,13 +239,11 @@ void RestorePanel::answer(bool yes) {
             s_.messages.showMessage(QStringLiteral("■いまのデータをバックアップできないため戻しませんでした■"));
             break;
         case RestoreOutcome::NotSaved:
-            s_.reportSave(run.saved);
             break;
     }
     // Nothing changed: the list as it is now, the focus back in it.
     copies_ = listBackups(s_.dir);
-    if (copies_.empty()) top_ = row_ = 0;
-    moveSelection(0);
+    pager_.setCount(long(copies_.size()));
     showRows();
     st_.focusCode = focus::RestoreKey;
     s_.focus.restoreFocus();

@@ -11,6 +11,7 @@
 
 #include "form/screen_area.h"
 #include "store/backup_listing.h"
+#include "store/list_pager.h"
 
 class QLabel;
 class QWidget;
@@ -45,7 +46,6 @@ signals:
 private:
     void buildRows();
     void showRows();
-    void moveSelection(int by);
     // The selected copy, or nullptr when the list is empty.
     const BackupEntry* selected() const;
     void answer(bool yes);
@@ -61,5 +61,5 @@ private:
     HiddenKeyBox* keyBox_;
     YesNoPanel* confirm_;
     std::vector<BackupEntry> copies_;
-    int top_ = 0, row_ = 0;
+    ListPager pager_{kRows};
 };

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "form/edit_insertion.h"
 #include "store/sjis.h"
 
 namespace {
@@ -38,31 +39,10 @@ void FieldEdit::enforceByteLimit() {
 
 void FieldEdit::checkEdit(const QString& edited) {
     const QString before = lastText_;
-    // The edit replaced the middle of the old text: find the unchanged head and tail.
-    qsizetype head = 0;
-    while (head < before.size() && head < edited.size() && before[head] == edited[head]) ++head;
-    if (head > 0 && before[head - 1].isHighSurrogate()) --head;
-    qsizetype tail = 0;
-    while (tail < before.size() - head && tail < edited.size() - head &&
-           before[before.size() - 1 - tail] == edited[edited.size() - 1 - tail])
-        ++tail;
-    if (tail > 0 && before[before.size() - tail].isLowSurrogate()) --tail;
-    const QString inserted = edited.mid(head, edited.size() - head - tail);
-
-    // A character the data files cannot hold is refused rather than stored as something else.
-    QString kept = sjis::encodable(inserted.toStdString()) ? inserted : QString();
-    if (maxBytes_ > 0) {
-        int room = maxBytes_ - sjisBytes(before.left(head)) - sjisBytes(before.right(tail));
-        qsizetype n = 0;
-        while (n < kept.size()) {
-            const qsizetype len = kept[n].isHighSurrogate() && n + 1 < kept.size() ? 2 : 1;
-            const int bytes = sjisBytes(kept.mid(n, len));
-            if (bytes > room) break;
-            room -= bytes;
-            n += len;
-        }
-        kept.truncate(n);
-    }
+    const auto [head, tail, inserted] = edit_insertion::find(before, edited);
+    const int room =
+        maxBytes_ > 0 ? std::max(0, maxBytes_ - sjisBytes(before.left(head)) - sjisBytes(before.right(tail))) : -1;
+    const QString kept = edit_insertion::keepStorable(inserted, room, sjisBytes);
     if (kept == inserted) return;
     const bool modified = isModified();
     setText(before.left(head) + kept + before.right(tail));
@@ -107,15 +87,11 @@ bool FieldEdit::event(QEvent* e) {
 }
 
 bool FieldEdit::offerKey(int key) {
-    keyHandled_ = false;
-    emit keyDown(key, Qt::NoModifier);
-    return keyHandled_;
+    return keys_.offer([&] { emit keyDown(key, Qt::NoModifier); });
 }
 
 void FieldEdit::keyPressEvent(QKeyEvent* e) {
-    keyHandled_ = false;
-    emit keyDown(e->key(), e->modifiers());
-    if (keyHandled_) {
+    if (keys_.offer([&] { emit keyDown(e->key(), e->modifiers()); })) {
         e->accept();
         return;
     }

@@ -1,8 +1,11 @@
 #pragma once
 // A single-line edit box as the form uses them: it reports entering and leaving, hands
-// every key to its owner first, and holds at most a given number of Shift-JIS bytes.
+// every key to its owner first, and holds at most a given number of Shift-JIS bytes. A
+// character the files cannot hold is left out of what is typed (edit_insertion.h).
 
 #include <QLineEdit>
+
+#include "form/edit_insertion.h"
 
 class FieldEdit : public QLineEdit {
     Q_OBJECT
@@ -15,7 +18,7 @@ public:
     int maxBytes() const { return maxBytes_; }
 
     // Set by a key handler that has dealt with the key, so the edit box does not act on it.
-    void setKeyHandled() { keyHandled_ = true; }
+    void setKeyHandled() { keys_.setHandled(); }
     // Whether Tab and Shift+Tab move on like [Enter] and [Home]; a panel's key box keeps them
     // to itself, so that Tab never runs a command.
     void setTabMovesOn(bool on) { tabMovesOn_ = on; }
@@ -39,7 +42,7 @@ private:
     void checkEdit(const QString& edited);
 
     int maxBytes_ = 0;
-    bool keyHandled_ = false;
+    KeyHandOff keys_;
     bool tabMovesOn_ = true;
     QString lastText_;  // the text before the edit being checked
 };

@@ -6,7 +6,9 @@
 
 namespace form_colors {
 
-inline QColor fromFormColor(std::uint32_t v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); }
+inline QColor fromFormColor(std::uint32_t v) {
+    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+}
 
 inline const QColor kRed = fromFormColor(255);
 inline const QColor kSilver = fromFormColor(12632256);  // 192,192,192
@@ -17,5 +19,7 @@ inline const QColor kBlack(0, 0, 0);
 inline const QColor kWhite(255, 255, 255);
 inline const QColor kFormBackground(245, 245, 245);
 inline const QColor kGridGrey = fromFormColor(15658734);  // 238,238,238
+// The pale yellow of the cross table and of the panels that lie over the change-over screen.
+inline const QColor kPanelYellow = fromFormColor(15794175);  // 255,255,240
 
 }  // namespace form_colors

@@ -13,6 +13,7 @@ struct FormState {
     int enterCommitted = 0;                // the focused field was just written by [Enter]
     int manualHint = 0;                    // which text the hint under the help memo shows
     int gridHelpShown = 0;                 // the cross table's pointer help is shown
+    bool ranksKeptByHand = false;          // the cross table's 順位計算しない is ticked
 
     bool anyPanelOpen() const { return panelOpen || sidePanelOpen; }
 };

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QTextCursor>
+#include <algorithm>
 
 #include "store/sjis.h"
 
@@ -31,31 +32,9 @@ void MemoEdit::checkEdit() {
     const QString now = toPlainText();
     if (now == lastText_) return;
     const QString before = lastText_;
-    // The edit replaced a middle part of the old text: find the unchanged head and tail.
-    qsizetype head = 0;
-    while (head < before.size() && head < now.size() && before[head] == now[head]) ++head;
-    if (head > 0 && before[head - 1].isHighSurrogate()) --head;
-    qsizetype tail = 0;
-    while (tail < before.size() - head && tail < now.size() - head &&
-           before[before.size() - 1 - tail] == now[now.size() - 1 - tail])
-        ++tail;
-    if (tail > 0 && before[before.size() - tail].isLowSurrogate()) --tail;
-    const QString inserted = now.mid(head, now.size() - head - tail);
-
-    // Keep what the files can hold, as far as it fits, one whole character at a time.
-    int room = maxBytes_ - storedBytes(before.left(head)) - storedBytes(before.right(tail));
-    QString kept;
-    for (qsizetype n = 0; n < inserted.size();) {
-        const qsizetype len = inserted[n].isHighSurrogate() && n + 1 < inserted.size() ? 2 : 1;
-        const QString ch = inserted.mid(n, len);
-        n += len;
-        if (ch == QStringLiteral("\r")) continue;  // line breaks are "\n" inside the box
-        if (!sjis::encodable(ch.toStdString())) continue;
-        const int bytes = storedBytes(ch);
-        if (bytes > room) break;
-        room -= bytes;
-        kept += ch;
-    }
+    const auto [head, tail, inserted] = edit_insertion::find(before, now);
+    const int room = maxBytes_ - storedBytes(before.left(head)) - storedBytes(before.right(tail));
+    const QString kept = edit_insertion::keepStorable(inserted, std::max(room, 0), storedBytes);
     if (kept == inserted) {
         lastText_ = now;
         return;
@@ -95,15 +74,11 @@ bool MemoEdit::event(QEvent* e) {
 }
 
 bool MemoEdit::offerKey(int key) {
-    keyHandled_ = false;
-    emit keyDown(key, Qt::NoModifier);
-    return keyHandled_;
+    return keys_.offer([&] { emit keyDown(key, Qt::NoModifier); });
 }
 
 void MemoEdit::keyPressEvent(QKeyEvent* e) {
-    keyHandled_ = false;
-    emit keyDown(e->key(), e->modifiers());
-    if (keyHandled_) {
+    if (keys_.offer([&] { emit keyDown(e->key(), e->modifiers()); })) {
         e->accept();
         return;
     }

@@ -1,10 +1,13 @@
 #pragma once
 // A multi-line edit box with the guarantees of FieldEdit: it reports entering and leaving,
 // hands every key to its owner first, holds at most a given number of Shift-JIS bytes
-// (a line break counts as CR LF, two bytes) and refuses characters the data files cannot
-// hold. What does not fit is cut at a character boundary; the rest stays as it was.
+// (a line break counts as CR LF, two bytes) and leaves out characters the data files cannot
+// hold (edit_insertion.h). What does not fit is cut at a character boundary; the rest stays
+// as it was.
 
 #include <QPlainTextEdit>
+
+#include "form/edit_insertion.h"
 
 class MemoEdit : public QPlainTextEdit {
     Q_OBJECT
@@ -20,7 +23,7 @@ public:
     static int storedBytes(const QString& text);
 
     // Set by a key handler that has dealt with the key, so the edit box does not act on it.
-    void setKeyHandled() { keyHandled_ = true; }
+    void setKeyHandled() { keys_.setHandled(); }
 
 signals:
     void entered();
@@ -38,7 +41,7 @@ private:
     bool offerKey(int key);
 
     int maxBytes_;
-    bool keyHandled_ = false;
+    KeyHandOff keys_;
     bool checking_ = false;
     QString lastText_;  // the text as last accepted
 };

@@ -1,6 +1,7 @@
 #pragma once
-// The base of every area of the main form: it reaches the league, the screen state and the
-// shared services, moves the focus by field number, and makes the overlay panels it owns.
+// The base of every area of the main form: it reads the league, changes it through the
+// document, reaches the screen state and the shared services, moves the focus by field
+// number, and makes the overlay panels it owns.
 
 #include <QFrame>
 #include <QRect>
@@ -9,7 +10,8 @@
 
 class ScreenArea {
 public:
-    explicit ScreenArea(FormServices& services) : s_(services), m_(services.model), st_(services.state) {}
+    explicit ScreenArea(FormServices& services)
+        : s_(services), doc_(services.document), m_(services.model), st_(services.state) {}
     virtual ~ScreenArea() = default;
 
 protected:
@@ -21,6 +23,7 @@ protected:
     static void raisePanel(QFrame* panel);
 
     FormServices& s_;
-    LeagueModel& m_;
+    LeagueDocument& doc_;
+    const LeagueModel& m_;
     FormState& st_;
 };

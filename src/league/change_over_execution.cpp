@@ -8,6 +8,7 @@
 #include "store/backup.h"
 #include "store/file_io.h"
 #include "store/file_transaction.h"
+#include "store/newest_term.h"
 #include "store/record_layout.h"
 #include "store/results_file.h"
 #include "store/suspended_register.h"
@@ -101,13 +102,7 @@ ChangeOverRun executeChangeOver(LeagueModel& m, const DataDir& dir, const LocalD
     m.teamMax = m.resultTeams;
     m.registeredTeams = m.resultTeams;
     m.suspendedCount = suspendedCountOf(suspended);
-    readTermSlots(m, dir);
-    m.termSlotIndex = 0;
-    m.currentGroup = 1;
-    m.currentRecordNo = 1;
-    m.detailRecordNo = 1;
-    m.selectedRow = 0;
-    countTermTeams(m, dir);
+    resetToNewestTerm(m, dir);
     m.resultGroupCount = 0;
     for (int g = 0; g < kGroups; ++g)
         if (m.resultTeams[g] > 0) m.resultGroupCount = g + 1;

@@ -1,6 +1,10 @@
 #include "league/group_names.h"
 
+#include <string>
+
 #include "store/settings_files.h"
+#include "store/sjis.h"
+#include "store/text_ops.h"
 
 char groupLetterFromText(std::string_view sjisText) {
     return sjisText.empty() ? ' ' : sjisText[0];
@@ -16,4 +20,10 @@ SaveResult storeGroupLetter(LeagueModel& m, const DataDir& dir, int slot, GroupC
     SaveResult saved = saveGroups(m, dir);
     if (!saved) stored = before;
     return saved;
+}
+
+std::string groupLabel(const LeagueModel& m, int slot) {
+    const std::string letters = trimField(m.groupLetters(slot));
+    if (!letters.empty()) return letters;
+    return std::to_string(slot + 1) + sjis::fromUnicode("番目");
 }

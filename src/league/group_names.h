@@ -1,6 +1,7 @@
 #pragma once
 // The class (級) and division (部) letters that name the 20 groups.
 
+#include <string>
 #include <string_view>
 
 #include "store/data_dir.h"
@@ -16,3 +17,7 @@ char groupLetterFromText(std::string_view sjisText);
 // letter survives even a program that never closes normally. A letter that did not change
 // is not written again. When the file cannot take it, the letter keeps its stored value.
 SaveResult storeGroupLetter(LeagueModel& m, const DataDir& dir, int slot, GroupColumn column, char letter);
+
+// A group as the messages and lists name it, in Shift-JIS: its letters without blanks
+// ("A1"), or its place ("3番目") when it has none.
+std::string groupLabel(const LeagueModel& m, int slot);

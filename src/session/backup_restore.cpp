@@ -32,7 +32,7 @@ RestoreRun restoreBackup(LeagueModel& m, const DataDir& dir, const std::string& 
     run.outcome = RestoreOutcome::Restored;
 
     const int linked = m.allTeamsLinked, deleted = m.deleteDone;
-    loadLeague(m, dir, CalendarDate{now.year, now.month, now.day});
+    run.reloaded = loadLeague(m, dir, CalendarDate{now.year, now.month, now.day});
     m.allTeamsLinked = linked;
     m.deleteDone = deleted;
     return run;

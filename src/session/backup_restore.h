@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "session/league_session.h"
 #include "store/calendar.h"
 #include "store/data_dir.h"
 #include "store/league_model.h"
@@ -20,7 +21,8 @@ enum class RestoreOutcome {
 struct RestoreRun {
     RestoreOutcome outcome = RestoreOutcome::NoSuchCopy;
     SaveResult saved = SaveResult::saved();
-    std::string undoCopy;  // the copy of the Data/ left behind, "Data-…"
+    std::string undoCopy;    // the copy of the Data/ left behind, "Data-…"
+    StartupResult reloaded;  // Restored: what reading the restored Data/ found, as a start would
 };
 
 // Restores the copy Backup/<folder>, then loads the league again as a start does (newest term,

@@ -5,6 +5,7 @@
 #include "store/data_folder_swap.h"
 #include "store/file_io.h"
 #include "store/file_transaction.h"
+#include "store/newest_term.h"
 #include "store/results_file.h"
 #include "store/settings_files.h"
 #include "store/suspended_register.h"
@@ -34,13 +35,7 @@ StartupResult loadLeague(LeagueModel& m, const DataDir& dir, const CalendarDate&
     ok &= loadGroups(m, dir);
     ok &= countSuspended(m, dir);
 
-    readTermSlots(m, dir);
-    if (fileio::isRegularFile(dir.path(files::kResults))) {
-        ok &= countTermTeams(m, dir);
-    } else {
-        ok &= createResultsFile(dir).ok();
-        m.termTeamCount = 0;
-    }
+    if (!fileio::isRegularFile(dir.path(files::kResults))) ok &= createResultsFile(dir).ok();
     if (!fileio::isRegularFile(dir.path(files::kTeamRegister))) ok &= createTeamRegister(dir).ok();
 
     // The register is read once: the name index, the saved codes and the counts come from it.
@@ -55,9 +50,7 @@ StartupResult loadLeague(LeagueModel& m, const DataDir& dir, const CalendarDate&
     ok &= loadTeamMax(m, dir);
     countSuspended(m, dir);
     m.allTeamsLinked = 1;
-    m.currentGroup = 1;
-    m.currentRecordNo = 1;
-    m.termSlotIndex = 0;
+    ok &= resetToNewestTerm(m, dir);
 
     r.allFilesReady = ok;
     r.writable = r.dataFolderReady && dir.dataFolderWritable();

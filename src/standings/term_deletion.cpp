@@ -2,6 +2,7 @@
 
 #include "store/backup.h"
 #include "store/file_transaction.h"
+#include "store/newest_term.h"
 #include "store/results_file.h"
 #include "store/suspended_register.h"
 #include "store/team_register.h"
@@ -42,12 +43,7 @@ TermDeletion deleteNewestTermOnce(LeagueModel& m, const DataDir& dir, const Loca
     backup.keep();
     d.outcome = TermDeletionOutcome::Deleted;
     m.deleteDone = 1;
-    readTermSlots(m, dir);
-    m.termSlotIndex = 0;
-    m.currentGroup = 1;
-    m.currentRecordNo = 1;
-    m.selectedRow = 0;
-    countTermTeams(m, dir);
+    resetToNewestTerm(m, dir);
     countSuspended(m, dir);
     countRegisteredTeams(m, dir);
     return d;

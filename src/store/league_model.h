@@ -38,6 +38,8 @@ struct LeagueModel {
     int resultGroupCount = 0;
     char classLetter(int slot) const { return groupBlock[2 * slot]; }
     char divisionLetter(int slot) const { return groupBlock[2 * slot + 1]; }
+    // Both letters of a slot as stored, blanks included.
+    std::string groupLetters(int slot) const { return groupBlock.substr(std::size_t(2 * slot), 2); }
 
     // Calendar and the term being shown.
     int todayYear = 0, todayMonth = 0, todayDay = 0;
@@ -64,8 +66,6 @@ struct LeagueModel {
 
     // Suspended register.
     int suspendedCount = 0;
-    int suspendedListTop = 0;
-    int suspendedListRow = 0;
     int allTeamsLinked = 1;
 
     // Change-over positions: 1..200 team positions, 201..300 the suspended records.
@@ -76,7 +76,6 @@ struct LeagueModel {
 
     // Saved postal codes.
     int savedCodeCount = 0;
-    int savedPageTop = 0;
 
     // The team names of Data/Info.001, so that a team's record is found without reading it.
     TeamNameIndex registerNames;

@@ -39,12 +39,6 @@ protected:
         click(child(QString::asprintf("Label_NextTeamName_%d_%02d", toColumn, toRow)));
         click(child("Label_KousinExec"));
     }
-    QString shownMessage() {
-        QTimer* timer = form_->messages().saveErrorTimer();
-        if (!timer->isActive()) return QString();
-        QMetaObject::invokeMethod(timer, "timeout");
-        return form_->messages().messageText();
-    }
     // How often each team of the draft stands in the revised line-up's group rows.
     std::vector<int> timesPlaced() const {
         std::vector<int> times(kTeamPositions + 1, 0);

@@ -56,12 +56,6 @@ protected:
         QWidget* frame = child(QString::asprintf("Shape_KousinSettei_%02d", n));
         return frame->grab().toImage().pixelColor(1, frame->height() / 2) == form_colors::kRed;
     }
-    QString shownMessage() {
-        QTimer* timer = form_->messages().saveErrorTimer();
-        if (!timer->isActive()) return QString();
-        QMetaObject::invokeMethod(timer, "timeout");
-        return form_->messages().messageText();
-    }
     QFrame* list() const { return child<QFrame>("Panel_KousinSettei"); }
     QFrame* counts() const { return child<QFrame>("Panel_LeagueTeamSuu"); }
 };
@@ -173,6 +167,7 @@ TEST_F(ChangeOverPanels, CountsThatCannotHoldTheTeamsAreRefused) {
     EXPECT_EQ(shownMessage(), QStringLiteral("■A1 の所属チーム数は 0～10 で入力してください■"));
     EXPECT_TRUE(counts()->isVisible());
     EXPECT_EQ(focusName(), "Edit_Panel_LeagueTeamSuu_Kyuubu_01");
+    shownMessage();  // its time is up
     child<QLineEdit>("Edit_Panel_LeagueTeamSuu_Kyuubu_01")->selectAll();
     QTest::keyClicks(QApplication::focusWidget(), "4");
     click(child("Label_Panel_LeagueTeamSuu_F2_Msg"));

@@ -56,12 +56,6 @@ protected:
         ASSERT_EQ(focusName(), "Edit_KousinCommandChoose");
     }
     // The message of the program's style, once its timer has shown it.
-    QString shownMessage() {
-        QTimer* timer = form_->messages().saveErrorTimer();
-        if (!timer->isActive()) return QString();
-        QMetaObject::invokeMethod(timer, "timeout");
-        return child<QFrame>("Panel_SaveErr")->isVisible() ? form_->messages().messageText() : QString();
-    }
     void typeInto(const QString& box, const QString& value) {
         clickNamed(box);
         child<QLineEdit>(box)->selectAll();

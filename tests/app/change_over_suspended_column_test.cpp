@@ -46,12 +46,6 @@ protected:
         EXPECT_FALSE(a->isPressed());
         return pressed;
     }
-    QString shownMessage() {
-        QTimer* timer = form_->messages().saveErrorTimer();
-        if (!timer->isActive()) return QString();
-        QMetaObject::invokeMethod(timer, "timeout");
-        return form_->messages().messageText();
-    }
 };
 
 TEST_F(SuspendedColumn, TheFifteenthSuspendedTeamComesBack) {

@@ -127,7 +127,7 @@ TEST_F(CommandPanelTest, ArrowsWrapAndOnlySomeKeysMoveTheHighlight) {
 
 TEST_F(CommandPanelTest, CaptionClicksChooseRowsExceptTheEmptyOnes) {
     int printed = 0;
-    panel()->printStandings = [&] { ++printed; };
+    takeCommand(&FormCommands::printStandings, [&] { ++printed; });
     openFrom("Edit_Year");
 
     click(child(rowName("Label_CommandName_", 6)));
@@ -155,8 +155,8 @@ TEST_F(CommandPanelTest, CaptionClicksChooseRowsExceptTheEmptyOnes) {
 
 TEST_F(CommandPanelTest, ChangeOverAndTeamListNeedATeamInTheShownTerm) {
     int changeOvers = 0, teamLists = 0;
-    panel()->startChangeOver = [&] { ++changeOvers; };
-    panel()->printTeamList = [&] { ++teamLists; };
+    takeCommand(&FormCommands::openChangeOver, [&] { ++changeOvers; });
+    takeCommand(&FormCommands::printTeamList, [&] { ++teamLists; });
     ASSERT_EQ(model().termTeamCount, 0);
     openFrom("Edit_Year");
     key(Qt::Key_Down);
@@ -169,7 +169,7 @@ TEST_F(CommandPanelTest, ChangeOverAndTeamListNeedATeamInTheShownTerm) {
     EXPECT_TRUE(commandPanel()->isVisible());
     EXPECT_EQ(focusName(), "Edit_CommandChoose");
 
-    model().termTeamCount = 1;
+    changeModel().termTeamCount = 1;
     key(Qt::Key_F2);
     EXPECT_EQ(changeOvers, 1);
     EXPECT_TRUE(commandPanel()->isVisible()) << "the change-over screen opens over the panel";
@@ -211,7 +211,7 @@ protected:
 
 TEST_F(TwoTermsTest, F4RestoresTheRegistersAndDeletesTheNewestTermOnce) {
     int groupShown = 0;
-    form_->services().showGroup = [&] { ++groupShown; };
+    QObject::connect(&form_->document(), &LeagueDocument::groupShown, [&] { ++groupShown; });
     ASSERT_EQ(model().deleteAvailable, 1);
     ASSERT_EQ(model().suspendedCount, 1);
     openFrom("Edit_UserName");
@@ -224,7 +224,14 @@ TEST_F(TwoTermsTest, F4RestoresTheRegistersAndDeletesTheNewestTermOnce) {
     EXPECT_EQ(results.substr(32, 46), resultRecord("旧チーム"));
     EXPECT_EQ(results.substr(32 + 9200, 9200), repeatRecord(kEmptyResult, kTeamPositions));
     EXPECT_EQ(results.substr(32 + 9 * 9200), repeatRecord(kEmptyResult, kTeamPositions));
-    EXPECT_EQ(folder_.read("Data/Info.001"), teamRegisterWithRepresentative("山田"));
+    // The register is the snapshot's; the shown group's team then takes the first free name.
+    const std::string reg = folder_.read("Data/Info.001");
+    const std::string snapshot = teamRegisterWithRepresentative("山田");
+    const std::size_t record = kEmptyTeam.size();
+    ASSERT_EQ(reg.size(), snapshot.size());
+    EXPECT_EQ(reg.substr(0, 4), snapshot.substr(0, 4));
+    EXPECT_LT(reg.find(sjis::fromUnicode("旧チーム")), record);
+    EXPECT_EQ(reg.substr(record), snapshot.substr(record));
     EXPECT_EQ(folder_.size("Data/Kyuubu.001"), 0);
 
     // The model, the header and the panel follow the files.

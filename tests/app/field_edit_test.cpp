@@ -1,5 +1,5 @@
-// The edit box's byte limit and its refusal of text the data files cannot hold, as typed,
-// committed by an input method and pasted.
+// The edit boxes' byte limit and their refusal of characters the data files cannot hold, as
+// typed, committed by an input method and pasted: the single-line box and the memo alike.
 
 #include "form/field_edit.h"
 
@@ -8,8 +8,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QPlainTextEdit>
 #include <QTest>
 
+#include "form/memo_edit.h"
 #include "store/sjis.h"
 
 namespace {
@@ -60,14 +62,15 @@ TEST_F(FieldEditTest, AnInsertionThatWouldEndOnHalfACharacterIsCutBeforeIt) {
     EXPECT_EQ(edit.cursorPosition(), 9);
 }
 
-TEST_F(FieldEditTest, TextWithoutACp932FormIsRefusedWhole) {
+TEST_F(FieldEditTest, ACharacterWithoutACp932FormIsLeftOutAndTheRestKept) {
     QTest::keyClicks(&edit, "ab");
     commit(QStringLiteral("c😀"));
     commit(QStringLiteral("한"));
-    EXPECT_EQ(edit.text(), "ab");
+    EXPECT_EQ(edit.text(), "abc");
+    EXPECT_EQ(edit.cursorPosition(), 3);
     // The usual Japanese marks and the extensions of the code page are welcome.
     commit(QStringLiteral("①髙～〜ｱ"));
-    EXPECT_EQ(edit.text(), QStringLiteral("ab①髙～〜ｱ"));
+    EXPECT_EQ(edit.text(), QStringLiteral("abc①髙～〜ｱ"));
 }
 
 TEST_F(FieldEditTest, AStoredCharacterThatCannotBeShownCanStillBeEditedAround) {
@@ -79,6 +82,18 @@ TEST_F(FieldEditTest, AStoredCharacterThatCannotBeShownCanStillBeEditedAround) {
     edit.setCursorPosition(2);
     QTest::keyClick(&edit, Qt::Key_Backspace);
     EXPECT_EQ(edit.text(), "AC");
+}
+
+TEST(MemoEditTest, LeavesOutWhatCannotBeStoredAsTheSingleLineBoxDoes) {
+    MemoEdit memo(nullptr, "Memo_Test", QRect(0, 0, 200, 80), 10);
+    QInputMethodEvent e;
+    e.setCommitString(QStringLiteral("鈴😀木\n한ab"));
+    QApplication::sendEvent(&memo, &e);
+    // 鈴 木 and the line break take six bytes; a and b fit, nothing else does.
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("鈴木\nab"));
+    e.setCommitString(QStringLiteral("cdef"));
+    QApplication::sendEvent(&memo, &e);
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("鈴木\nabcd"));
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ protected:
 };
 
 TEST_F(GroupListTest, EnteringEitherBoxOfAnotherGroupSelectsItAndReenteringReloadsNothing) {
-    QSignalSpy shown(form_->findChild<GroupTable*>(), &GroupTable::groupShown);
+    QSignalSpy shown(&form_->document(), &LeagueDocument::groupShown);
     for (const char* name : {"Edit_Bu_02", "Edit_Kyuu_02"}) {
         SCOPED_TRACE(name);
         enter(box("Edit_Kyuu_", 1));

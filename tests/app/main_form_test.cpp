@@ -83,7 +83,7 @@ TEST_F(StoredLeague, StartUpShowsTheNewestTermAndClosingSavesTheSettings) {
     EXPECT_EQ(child<QLabel>("Label_KyuusiDs")->text(), "2");
     EXPECT_EQ(form_->model().termHalf, 1);
     EXPECT_EQ(form_->model().deleteAvailable, 1);
-    form_->model().groupBlock.replace(4, 2, "B1");
+    changeModel().groupBlock.replace(4, 2, "B1");
     closeForm();
     EXPECT_EQ(folder_.read(files::kGroups), "A1A2B1" + std::string(994, ' '));
     EXPECT_EQ(folder_.read(files::kChangePositions), "  5 14 \n 12  3 \n");

@@ -10,6 +10,7 @@
 #include <map>
 
 #include "form/timed_messages.h"
+#include "store/file_io.h"
 #include "support/form_fixture.h"
 #include "support/league_folder.h"
 
@@ -42,12 +43,6 @@ protected:
         key(Qt::Key_F8);
         ASSERT_TRUE(visible("Panel_Backup"));
         ASSERT_EQ(focusName(), "Edit_BackupChoose");
-    }
-    QString shownMessage() {
-        QTimer* timer = form_->messages().saveErrorTimer();
-        if (!timer->isActive()) return QString();
-        QMetaObject::invokeMethod(timer, "timeout");
-        return form_->messages().messageText();
     }
     // Chooses the highlighted copy and answers the question with はい.
     void restoreHighlighted() {
@@ -158,6 +153,32 @@ TEST_F(RestoreScreen, TheMainScreenWaitsWhileTheListIsOpen) {
     EXPECT_EQ(focusName(), "Edit_CommandChoose");
     key(Qt::Key_Escape);
     EXPECT_EQ(state().panelOpen, 0);
+}
+
+// A start that could not write to Data/ said so on its line; the restore reads Data/ afresh and
+// works the line out again for the folder now in use.
+class RestoreAfterAnUnwritableStart : public RestoreScreen {
+protected:
+    void prepareFiles() override {
+        RestoreScreen::prepareFiles();
+        for (const auto& [name, bytes] : dataFiles()) folder_.write("Backup/Data-20261101-080000/" + name, bytes);
+        folder_.write("Backup/Data-20261101-080000/Operation.txt", "休会\n");
+        fileio::testing::failWritesWhen(
+            [](const fileio::testing::WriteAttempt& a) { return a.path.find("tallyfold-probe") != std::string::npos; });
+    }
+    void TearDown() override {
+        fileio::testing::reset();
+        RestoreScreen::TearDown();
+    }
+};
+
+TEST_F(RestoreAfterAnUnwritableStart, TheStartUpLineIsWorkedOutAgain) {
+    EXPECT_EQ(text("Label_StartupNotice"), QStringLiteral("■Data フォルダに書き込めません。入力は保存されません■"));
+    fileio::testing::reset();  // the folder can be written again
+    openList();
+    restoreHighlighted();
+    EXPECT_FALSE(visible("Panel_Backup"));
+    EXPECT_EQ(text("Label_StartupNotice"), QString());
 }
 
 }  // namespace

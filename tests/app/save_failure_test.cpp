@@ -48,12 +48,6 @@ protected:
         EXPECT_LE(needed.height(), label->height());
     }
     // The save message as the user sees it, once its timer has shown it; empty when none came.
-    QString shownMessage() {
-        QTimer* timer = form_->messages().saveErrorTimer();
-        if (!timer->isActive()) return QString();
-        QMetaObject::invokeMethod(timer, "timeout");
-        return child<QFrame>("Panel_SaveErr")->isVisible() ? form_->messages().messageText() : QString();
-    }
     QString text(const QString& name) const {
         if (auto* e = child<QLineEdit>(name)) return e->text();
         return child<QLabel>(name)->text();

@@ -68,12 +68,6 @@ protected:
         ASSERT_EQ(focusName(), box("Edit_TeamName_", n));
     }
     // The timed message as the user sees it once its timer has shown it; empty when none came.
-    QString shownMessage() {
-        QTimer* timer = form_->messages().saveErrorTimer();
-        if (!timer->isActive()) return QString();
-        QMetaObject::invokeMethod(timer, "timeout");
-        return child<QFrame>("Panel_SaveErr")->isVisible() ? form_->messages().messageText() : QString();
-    }
     bool visible(const char* panel) const { return child<QFrame>(panel)->isVisible(); }
     // The names the group table shows in rows 1..10 of the shown group.
     QStringList rows() const {

@@ -218,9 +218,9 @@ TEST_F(TeamListTest, TwoPressesMoveATeamTwoRows) {
 
 TEST_F(TeamListTest, PanelKeysAreAcceptedOnlyUnderTheirConditions) {
     QList<int> withdrawn, suspended, returned;
-    list()->openWithdrawal = [&](int n) { withdrawn << n; };
-    list()->openSuspension = [&](int n) { suspended << n; };
-    list()->openReturn = [&](int n) { returned << n; };
+    takeCommand(&FormCommands::openWithdrawal, [&](int n) { withdrawn << n; });
+    takeCommand(&FormCommands::openSuspension, [&](int n) { suspended << n; });
+    takeCommand(&FormCommands::openReturn, [&](int n) { returned << n; });
 
     enter(4);
     key(Qt::Key_F6);
@@ -231,7 +231,7 @@ TEST_F(TeamListTest, PanelKeysAreAcceptedOnlyUnderTheirConditions) {
     enter(2);
     key(Qt::Key_F6);
     key(Qt::Key_F7);
-    model().suspendedCount = 1;
+    changeModel().suspendedCount = 1;
     key(Qt::Key_F8);
     EXPECT_EQ(withdrawn, QList<int>{2});
     EXPECT_EQ(suspended, QList<int>{2});

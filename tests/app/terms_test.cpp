@@ -82,7 +82,7 @@ TEST_F(FirstUse, ClickingTheHalfOnThePanelSwitchesTheMainMarksToo) {
 TEST_F(FirstUse, AYearMoreThanTwoBackIsReplacedByThisYear) {
     // The panel registers at most two years back; it can only be reached with this year or
     // the last, so the rule shows when today's year is far from the year field.
-    form_->model().todayHeiseiYear = 41;
+    changeModel().todayHeiseiYear = 41;
     typeYear("38");
     key(Qt::Key_F1);
     EXPECT_EQ(folder_.read(files::kResults).substr(0, 3), "410");

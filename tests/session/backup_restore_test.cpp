@@ -13,6 +13,7 @@
 #include "store/backup_listing.h"
 #include "store/data_folder_swap.h"
 #include "store/file_io.h"
+#include "store/results_file.h"
 #include "support/league_folder.h"
 #include "support/temp_folder.h"
 
@@ -131,6 +132,18 @@ TEST_F(Restore, StartUpFinishesARestoreStoppedBetweenItsRenames) {
     EXPECT_EQ(filesOf(t, "Data"), before);
     EXPECT_FALSE(t.exists(kIncomingDataFolder));
     EXPECT_FALSE(t.exists("Backup/Data-20261208-120000.tf-new"));
+}
+
+TEST_F(Restore, CountsTheTeamsOfTheNewestTermWhicheverTermWasShown) {
+    // In the copy an older term lacks a team, and that older term is the one on screen.
+    const std::string copy = "Backup/Data-20261208-100000/Seiseki.001";
+    std::string results = t.read(copy);
+    results.replace(std::size_t(resultRecordOffset(3, 1)), kTeamNameWidth, std::string(kTeamNameWidth, ' '));
+    t.write(copy, results);
+    m.termSlotIndex = 3;
+    ASSERT_EQ(restoreBackup(m, dir, "Data-20261208-100000", kRestore).outcome, RestoreOutcome::Restored);
+    EXPECT_EQ(m.termSlotIndex, 0);
+    EXPECT_EQ(m.termTeamCount, 30);
 }
 
 }  // namespace

@@ -1,10 +1,17 @@
 #include "support/form_fixture.h"
 
+#include <QFrame>
 #include <QInputMethodEvent>
 #include <QTest>
 #include <QTimer>
 
 #include "form/form_services.h"
+#include "form/league_document.h"
+#include "form/timed_messages.h"
+
+LeagueModel& modelForTesting(LeagueDocument& d) {
+    return d.m_;
+}
 
 void FormTest::SetUp() {
     setClockForTesting(today_);
@@ -33,6 +40,10 @@ void FormTest::closeForm() {
     QApplication::processEvents();
 }
 
+LeagueModel& FormTest::changeModel() const {
+    return modelForTesting(form_->document());
+}
+
 QString FormTest::focusName() const {
     QWidget* w = QApplication::focusWidget();
     return w ? w->objectName() : QString();
@@ -58,6 +69,13 @@ void FormTest::typeText(const QString& text) {
     commit.setCommitString(text);
     QApplication::sendEvent(QApplication::focusWidget(), &commit);
     QApplication::processEvents();
+}
+
+QString FormTest::shownMessage() {
+    QTimer* timer = form_->messages().saveErrorTimer();
+    if (!timer->isActive()) return QString();
+    QMetaObject::invokeMethod(timer, "timeout");
+    return child<QFrame>("Panel_SaveErr")->isVisible() ? form_->messages().messageText() : QString();
 }
 
 void FormTest::releasePanelKeys() {

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/base_ball_form.h"
+#include "form/form_commands.h"
 #include "store/calendar.h"
 #include "support/temp_folder.h"
 
@@ -28,14 +29,26 @@ protected:
         return form_->findChild<T*>(name);
     }
     QString focusName() const;
-    LeagueModel& model() const { return form_->model(); }
+    const LeagueModel& model() const { return form_->model(); }
+    // A state the screens cannot reach, set by hand (a later today, a count).
+    LeagueModel& changeModel() const;
     FormState& state() const { return form_->state(); }
+    // A command goes to f instead of the area that carries it out.
+    template <typename Signal, typename F>
+    void takeCommand(Signal signal, F f) {
+        FormCommands* c = form_->findChild<FormCommands*>();
+        QObject::disconnect(c, signal, nullptr, nullptr);
+        QObject::connect(c, signal, f);
+    }
     // The name of the field whose focus number is recorded (the one restoreFocus returns to).
     QString recordedFocus() const;
     void key(int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier);
     void click(QWidget* w);
     // Text committed into the focused field the way an input method hands it over.
     void typeText(const QString& text);
+    // The timer of the save-and-refusal panel ticks once: the message it then shows, or empty
+    // when none is on its way. A call while a message shows lets its time run out.
+    QString shownMessage();
     // A panel that opened of itself holds its keys for a moment, until the user has seen it:
     // the moment passes (its timers fire).
     void releasePanelKeys();

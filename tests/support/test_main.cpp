@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "form/area_hook.h"
 #include "form/fonts.h"
 
 int main(int argc, char** argv) {
@@ -11,6 +10,5 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     fonts::installSubstitutions();
-    area_hooks::setStrict(true);  // a hook nobody set is a wiring fault
     return RUN_ALL_TESTS();
 }

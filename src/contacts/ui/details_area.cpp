@@ -82,6 +82,9 @@ DetailsArea::DetailsArea(QWidget* form, FormServices& services) : QWidget(form),
     buildFields();
     lower();  // a base area: every overlay panel lies above it
 
+    connect(&doc_, &LeagueDocument::groupShown, this, &DetailsArea::showDetails);
+    connect(&doc_, &LeagueDocument::selectedTeamChanged, this, &DetailsArea::showDetails);
+
     lookup_ = new AddressLookup(form, services, *this);
     saved_ = new SavedCodePanel(form, services);
     connect(saved_, &SavedCodePanel::codeChosen, this, [this](const QString& code) {
@@ -142,11 +145,6 @@ void DetailsArea::buildFields() {
 FieldEdit* DetailsArea::edit(int k) const {
     const int i = detail_fields::indexOfField(k);
     return i < 0 ? nullptr : edits_[i];
-}
-
-void DetailsArea::showSelectedTeam() {
-    s_.reportSave(selectTeam(m_, s_.dir, m_.currentGroup - 1, rowOfPosition(m_.currentRecordNo)));
-    showDetails();
 }
 
 void DetailsArea::showDetails() {
@@ -223,7 +221,7 @@ bool DetailsArea::storeField(int k, const std::string& bytes) {
         record_ = readTeam(s_.dir, shownRecordNo_);
     }
     if (bytes == details::fieldBytes(record_, k)) return true;
-    if (!s_.reportSave(details::writeDetail(m_, s_.dir, shownRecordNo_, k, bytes))) {
+    if (!doc_.writeDetail(shownRecordNo_, k, bytes)) {
         // Nothing was stored: the field shows what the file holds, never the text that was lost.
         record_ = readTeam(s_.dir, shownRecordNo_);
         showStored(k);
@@ -320,7 +318,7 @@ void DetailsArea::Edit_DetailKeyDown(int i, int key) {
             break;
         case Qt::Key_Escape:
             handled();
-            s_.toggleCommandPanel();
+            emit s_.commands.toggleCommandPanel();
             break;
         case Qt::Key_Return:
         case Qt::Key_Enter:

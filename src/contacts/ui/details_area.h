@@ -23,9 +23,7 @@ class DetailsArea : public QWidget, public ScreenArea {
 public:
     DetailsArea(QWidget* form, FormServices& services);
 
-    // The shown group's selected team: its record is found by name, then shown.
-    void showSelectedTeam();
-    // The team of detailRecordNo as stored.
+    // The team of detailRecordNo as stored (the document finds it by name).
     void showDetails();
     // The window is closing: an open result panel is cancelled.
     void closeResultPanel();

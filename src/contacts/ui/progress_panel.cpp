@@ -34,6 +34,7 @@ void ProgressPanel::show() {
     panel_->raise();
     panel_->show();
     panel_->repaint();
+    sinceRepaint_.start();
 }
 
 void ProgressPanel::hide() {
@@ -45,6 +46,10 @@ bool ProgressPanel::isVisible() const {
 }
 
 void ProgressPanel::showPercent(int percent) {
+    // A scan of a few milliseconds would spend most of them painting every percent; the eye
+    // needs a new figure only every so often.
     ritu_->setText(QString::number(percent));
+    if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < kRepaintEvery) return;
     ritu_->repaint();
+    sinceRepaint_.start();
 }

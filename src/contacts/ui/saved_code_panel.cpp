@@ -74,9 +74,9 @@ void SavedCodePanel::buildArrows() {
 }
 
 void SavedCodePanel::open() {
-    countSavedCodes(m_, s_.dir);
-    if (m_.savedCodeCount <= 0) return;
-    pager_ = SavedCodePager(m_.savedCodeCount);
+    const int count = doc_.countSavedCodes();
+    if (count <= 0) return;
+    pager_ = SavedCodePager(count);
     showPage();
     raisePanel(panel_);
 }
@@ -90,7 +90,6 @@ bool SavedCodePanel::isOpen() const {
 }
 
 void SavedCodePanel::showPage() {
-    m_.savedPageTop = pager_.savedPageTop();
     rows_ = readSavedCodePage(s_.dir, pager_.savedPageTop());
     for (int r = 0; r < kRows; ++r) {
         codes_[r]->setText(fromSjis(rows_[r].code));

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <csetjmp>
 #include <cstdio>
+#include <filesystem>
+#include <map>
 // clang-format off
 #include <jpeglib.h>  // needs FILE and size_t declared before it
 // clang-format on
@@ -59,6 +61,24 @@ bool decode(std::FILE* f, QImage& out) {
     return whole;
 }
 
+// The pictures as decoded, by path: every press, release and opening of the screen shows them
+// again, and a file is decoded anew only when it changed.
+const std::optional<QImage>& decodedPicture(const std::string& path) {
+    struct Decoded {
+        std::filesystem::file_time_type written;
+        std::uintmax_t size = 0;
+        std::optional<QImage> image;
+    };
+    static std::map<std::string, Decoded> decoded;
+    std::error_code ec;
+    const auto written = std::filesystem::last_write_time(path, ec);
+    const std::uintmax_t size = ec ? 0 : std::filesystem::file_size(path, ec);
+    auto [at, fresh] = decoded.try_emplace(path);
+    Decoded& d = at->second;
+    if (fresh || ec || d.written != written || d.size != size) d = {written, size, ec ? std::nullopt : readJpeg(path)};
+    return d.image;
+}
+
 }  // namespace
 
 std::optional<QImage> readJpeg(const std::string& path) {
@@ -82,7 +102,7 @@ ArrowPicture::ArrowPicture(QWidget* parent, const QString& name, const QRect& ge
 
 void ArrowPicture::showPressed(bool pressed) {
     pressed_ = pressed;
-    picture_ = readJpeg(pressed ? onPath_ : offPath_);
+    picture_ = decodedPicture(pressed ? onPath_ : offPath_);
     if (picture_ && (points_ == Points::Up || points_ == Points::Down))
         picture_ = picture_->transformed(QTransform().rotate(90));
     update();

@@ -13,7 +13,6 @@
 #include "league/ui/arrow_picture.h"
 #include "league/ui/change_over_texts.h"
 #include "league/ui/key_button.h"
-#include "league/ui/leave_question.h"
 #include "league/ui/lost_details_text.h"
 #include "league/ui/rule_line.h"
 #include "league/ui/rule_list_panel.h"
@@ -98,8 +97,9 @@ ChangeOverScreen::ChangeOverScreen(QWidget* form, FormServices& services)
     keyBox_ = box("Edit_KousinCommandChoose", focus::ChangeOverKey);
     confirmBox_ = box("Edit_KakuninCommandChoose", focus::TermConfirmKey);
 
-    question_ = new LeaveQuestion(makeOverlayPanel(p, "Panel_KousinChuusi", kQuestion));
-    connect(question_, &LeaveQuestion::answered, this, [this](bool yes) {
+    // The question leaves the focus in the screen's command box, which hands it the keys.
+    question_ = new YesNoPanel(p, "KousinChuusi", kQuestion);
+    connect(question_, &YesNoPanel::answered, this, [this](bool yes) {
         st_.sidePanelOpen = 0;
         if (yes)
             leave();
@@ -117,8 +117,13 @@ ChangeOverScreen::ChangeOverScreen(QWidget* form, FormServices& services)
         st_.focusCode = focus::ChangeOverKey;
         s_.focus.restoreFocus();
     });
-    connect(ruleList_, &RuleListPanel::rulesChanged, this, &ChangeOverScreen::showRuleLine);
-    connect(counts_, &TeamCountsPanel::applied, this, &ChangeOverScreen::redraw);
+    connect(&doc_, &LeagueDocument::rulesChanged, this, &ChangeOverScreen::showRuleLine);
+    connect(&doc_, &LeagueDocument::lineUpChanged, this, [this] {
+        if (!isOpen()) return;
+        redraw();
+        showRuleLine();
+    });
+    connect(&s_.commands, &FormCommands::openChangeOver, this, &ChangeOverScreen::open);
 
     lostDetails_ = new YesNoPanel(form, "SyousaiKakunin", QRect(230, 210, 540, 200), s_, focus::LostDetailsKey);
     connect(lostDetails_, &YesNoPanel::answered, this, [this](bool yes) {
@@ -133,18 +138,10 @@ bool ChangeOverScreen::isOpen() const {
     return panel_->isVisible();
 }
 
-void ChangeOverScreen::openFromCommandPanel() {
-    open(true);
-}
-
-void ChangeOverScreen::openForNewTerm(int, int) {
-    open(false);
-}
-
 void ChangeOverScreen::open(bool fromCommandPanel) {
     if (isOpen()) return;
     fromCommandPanel_ = fromCommandPanel;
-    teams_ = prepareChangeOver(m_, s_.dir);
+    teams_ = doc_.prepareChangeOver();
     st_.panelOpen = 1;
     draftWindow_ = revisedWindow_ = {};
     ruleIndex_ = 0;
@@ -163,10 +160,9 @@ void ChangeOverScreen::open(bool fromCommandPanel) {
 
 void ChangeOverScreen::redraw() {
     // A column that became shorter keeps no empty window at its end.
-    for (auto kind : {LineUpGrid::Kind::Draft, LineUpGrid::Kind::Revised})
-        window(kind).firstRow = std::min(window(kind).firstRow, lastFirstRow(kind));
-    draft_->show({&m_.RankedTeamRecord, &m_.teamMax, &m_.groupBlock, &teams_}, draftWindow_, draftSlot_);
-    revised_->show({&m_.NextTermTeam, &m_.resultTeams, &m_.groupBlock, &teams_}, revisedWindow_, revisedSlot_);
+    for (auto kind : {LineUpGrid::Kind::Draft, LineUpGrid::Kind::Revised}) window(kind).rows.setCount(columnRows(kind));
+    draft_->show({&m_.RankedTeamRecord, &m_.teamMax, &m_, &teams_}, draftWindow_, draftSlot_);
+    revised_->show({&m_.NextTermTeam, &m_.resultTeams, &m_, &teams_}, revisedWindow_, revisedSlot_);
 }
 
 LineUpGrid* ChangeOverScreen::grid(LineUpGrid::Kind kind) const {
@@ -179,11 +175,10 @@ LineUpGrid::Window& ChangeOverScreen::window(LineUpGrid::Kind kind) {
 
 // The draft's column shows its suspended teams; the revised one also a free row after its
 // last entry, where a team can be put to be suspended.
-int ChangeOverScreen::lastFirstRow(LineUpGrid::Kind kind) const {
+int ChangeOverScreen::columnRows(LineUpGrid::Kind kind) const {
     const bool draft = kind == LineUpGrid::Kind::Draft;
     const int length = suspendedColumnLength(draft ? m_.RankedTeamRecord : m_.NextTermTeam);
-    const int rows = draft ? length : std::min(length + 1, kChangePositions - kSuspendedColumn);
-    return std::max(0, rows - kTeamsPerGroup);
+    return draft ? length : std::min(length + 1, kChangePositions - kSuspendedColumn);
 }
 
 // PageUp and PageDown walk the draft: the places of the groups in use, then the suspended
@@ -240,12 +235,10 @@ void ChangeOverScreen::selectRevised(int slot) {
 
 void ChangeOverScreen::scrollToShow(LineUpGrid::Kind grid, int slot) {
     LineUpGrid::Window& w = window(grid);
-    const bool group = isGroupSlot(slot);
-    int& first = group ? w.firstGroup : w.firstRow;
-    const int at = group ? slot / kTeamsPerGroup : slot - kSuspendedColumn;
-    const int shown = group ? LineUpGrid::kGroupColumns : kTeamsPerGroup;
-    if (at < first) first = at;
-    if (at >= first + shown) first = at - shown + 1;
+    if (isGroupSlot(slot))
+        w.groups.scrollToShow(slot / kTeamsPerGroup);
+    else
+        w.rows.scrollToShow(slot - kSuspendedColumn);
 }
 
 void ChangeOverScreen::Edit_KousinCommandChooseEnter(int code) {
@@ -308,27 +301,13 @@ void ChangeOverScreen::Label_KousinExecClick() {
             s_.messages.showMessage(QStringLiteral("■下段の移す先をクリックしてから「変更する」を押してください■"));
         return;
     }
-    const LineUpChangeResult r = applyLineUpChange(m_, s_.dir, draftSlot_, revisedSlot_);
-    switch (r.kind) {
-        case LineUpChange::Nothing:
-            return;
-        case LineUpChange::Moved:
-        case LineUpChange::NotSaved:  // nothing moved: the screen shows what is stored
-            s_.reportSave(r.saved);
-            break;
-        case LineUpChange::GroupFull:
-            s_.messages.showMessage(QStringLiteral("■%1 は10チームのため、これ以上チームを入れられません■")
-                                        .arg(groupText(m_, r.group * kTeamsPerGroup, false)));
-            return;
-        case LineUpChange::SuspendedFull:
-            s_.messages.showMessage(suspendedLimitMessage());
-            return;
-        case LineUpChange::Suspended:
-        case LineUpChange::Returned:
-            break;
-    }
-    redraw();
-    showRuleLine();
+    // What changed is shown through the document's lineUpChanged; a refusal is told here.
+    const LineUpChangeResult r = doc_.changeLineUp(draftSlot_, revisedSlot_);
+    if (r.kind == LineUpChange::GroupFull)
+        s_.messages.showMessage(QStringLiteral("■%1 は10チームのため、これ以上チームを入れられません■")
+                                    .arg(groupText(m_, r.group * kTeamsPerGroup, false)));
+    else if (r.kind == LineUpChange::SuspendedFull)
+        s_.messages.showMessage(suspendedLimitMessage());
 }
 
 void ChangeOverScreen::Label_BeforeKimariClick() {
@@ -341,15 +320,8 @@ void ChangeOverScreen::Label_AfterKimariClick() {
     selectDraft(nextRuleIndex(1));
 }
 
-bool ChangeOverScreen::canScroll(LineUpGrid::Kind grid, LineUpGrid::Scroll scroll, int step) {
-    const LineUpGrid::Window& w = window(grid);
-    const bool rows = scroll == LineUpGrid::Scroll::Rows;
-    const int first = rows ? w.firstRow : w.firstGroup;
-    return step < 0 ? first > 0 : first < (rows ? lastFirstRow(grid) : LineUpGrid::kLastFirstGroup);
-}
-
 void ChangeOverScreen::Image_MouseDown(LineUpGrid::Kind g, LineUpGrid::Scroll scroll, int step) {
-    if (st_.sidePanelOpen || !canScroll(g, scroll, step)) return;
+    if (st_.sidePanelOpen || !window(g).of(scroll).canScroll(step)) return;
     grid(g)->arrow(scroll, step)->showPressed(true);
 }
 
@@ -358,15 +330,13 @@ void ChangeOverScreen::Image_MouseUp(LineUpGrid::Kind g, LineUpGrid::Scroll scro
 }
 
 void ChangeOverScreen::Image_Click(LineUpGrid::Kind g, LineUpGrid::Scroll scroll, int step) {
-    if (st_.sidePanelOpen || !canScroll(g, scroll, step)) return;
-    LineUpGrid::Window& w = window(g);
-    (scroll == LineUpGrid::Scroll::Rows ? w.firstRow : w.firstGroup) += step;
+    if (st_.sidePanelOpen || !window(g).of(scroll).scroll(step)) return;
     redraw();
     showRuleLine();
 }
 
 void ChangeOverScreen::execute(bool lossAccepted) {
-    const ChangeOverRun run = executeChangeOver(m_, s_.dir, currentDateTime(), lossAccepted);
+    const ChangeOverRun run = doc_.executeChangeOver(lossAccepted);
     switch (run.outcome) {
         case ChangeOverOutcome::Refused:
             s_.messages.showMessage(problemText(m_, teams_, run.problem, readChangeOverRules(s_.dir)));
@@ -382,7 +352,6 @@ void ChangeOverScreen::execute(bool lossAccepted) {
             s_.messages.showMessage(QStringLiteral("■バックアップを作成できないため入れ替えを実行しませんでした■"));
             return;
         case ChangeOverOutcome::NotSaved:
-            s_.reportSave(run.saved);
             return;
         case ChangeOverOutcome::DetailsWouldBeLost:
             askAboutLostDetails(run.detailsLost);
@@ -392,9 +361,7 @@ void ChangeOverScreen::execute(bool lossAccepted) {
     }
     hideScreen();
     st_.panelOpen = 0;
-    if (fromCommandPanel_) s_.toggleCommandPanel();  // it closes with the screen
-    s_.showHeader();
-    s_.showGroup();
+    if (fromCommandPanel_) emit s_.commands.toggleCommandPanel();  // it closes with the screen
     st_.focusCode = focus::classBox(1);
     s_.focus.restoreFocus();
 }
@@ -412,15 +379,16 @@ void ChangeOverScreen::cancel() {
         return;
     }
     st_.sidePanelOpen = 1;
-    question_->open();
+    question_->ask(QStringLiteral("チームの入れ替えを中止しますか？"),
+                   {QStringLiteral("休止予定への移動・休止中からの復帰・所属チーム数の変更など、"),
+                    QStringLiteral("更新規則にならない変更は、中止すると取り消されます。"),
+                    QStringLiteral("「変更する」で保存した更新規則はそのまま残ります。")});
     keyBox_->setFocus(Qt::OtherFocusReason);
 }
 
 void ChangeOverScreen::leave() {
     hideScreen();
-    // Outside the screen the counts per group are the newest term's again; the next opening
-    // would count them anew in any case.
-    countGroupTeams(m_, s_.dir);
+    doc_.leaveChangeOver(!fromCommandPanel_);
     if (fromCommandPanel_) {
         // Back to the command panel, which is still open.
         st_.focusCode = focus::CommandKey;
@@ -430,11 +398,6 @@ void ChangeOverScreen::leave() {
     // From the new-term panel: the header and the table show the newest stored term again.
     s_.messages.cancelPanelOpenMessage();
     st_.panelOpen = 0;
-    readTermSlots(m_, s_.dir);
-    m_.termSlotIndex = 0;
-    countTermTeams(m_, s_.dir);
-    s_.showHeader();
-    s_.showGroup();
     st_.focusCode = focus::Year;
     s_.focus.restoreFocus();
 }

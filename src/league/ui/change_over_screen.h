@@ -14,7 +14,6 @@
 class QFrame;
 class HiddenKeyBox;
 class KeyButton;
-class LeaveQuestion;
 class RuleLine;
 class RuleListPanel;
 class TeamCountsPanel;
@@ -25,10 +24,9 @@ class ChangeOverScreen : public QObject, public ScreenArea {
 public:
     ChangeOverScreen(QWidget* form, FormServices& services);
 
-    // From the command panel, which stays open beneath and takes the focus back on cancel.
-    void openFromCommandPanel();
-    // From the new-term panel; the new term is always the one after the newest stored.
-    void openForNewTerm(int year, int half);
+    // Opened from the command panel, which stays open beneath and takes the focus back on
+    // cancel, or from the new-term panel; the new term is always the one after the newest stored.
+    void open(bool fromCommandPanel);
     bool isOpen() const;
 
     QFrame* panel() const { return panel_; }
@@ -51,7 +49,6 @@ public:
     void functionKey(int key);
 
 private:
-    void open(bool fromCommandPanel);
     void redraw();
     void selectDraft(int slot);
     void selectRevised(int slot);
@@ -59,8 +56,8 @@ private:
     void scrollToShow(LineUpGrid::Kind grid, int slot);
     LineUpGrid* grid(LineUpGrid::Kind kind) const;
     LineUpGrid::Window& window(LineUpGrid::Kind kind);
-    int lastFirstRow(LineUpGrid::Kind grid) const;
-    bool canScroll(LineUpGrid::Kind grid, LineUpGrid::Scroll scroll, int step);
+    // The rows the suspended column of a grid can show.
+    int columnRows(LineUpGrid::Kind grid) const;
     int nextRuleIndex(int step) const;
     // lossAccepted: the organiser was told whose details find no record and went ahead.
     void execute(bool lossAccepted = false);
@@ -78,7 +75,7 @@ private:
     RuleLine* ruleLine_;
     RuleListPanel* ruleList_;
     TeamCountsPanel* counts_;
-    LeaveQuestion* question_;
+    YesNoPanel* question_;
     YesNoPanel* lostDetails_;
     DraftTeams teams_;
     bool fromCommandPanel_ = false;

@@ -3,14 +3,13 @@
 #include <QStringList>
 
 #include "form/sjis_text.h"
+#include "league/group_names.h"
 #include "league/ui/team_panel_support.h"
 #include "store/text_ops.h"
 
 QString groupText(const LeagueModel& m, int slot, bool draft) {
     if (!isGroupSlot(slot)) return draft ? QStringLiteral("休止中") : QStringLiteral("休止予定");
-    const int g = slot / kTeamsPerGroup;
-    const QString letters = fromSjis(trimField(m.groupBlock.substr(std::size_t(2 * g), 2)));
-    return letters.isEmpty() ? QStringLiteral("%1番目").arg(g + 1) : letters;
+    return fromSjis(groupLabel(m, slot / kTeamsPerGroup));
 }
 
 PlaceWords placeWords(const LeagueModel& m, int position, bool draft) {

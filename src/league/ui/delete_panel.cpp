@@ -21,8 +21,7 @@ constexpr int kPerform = 0, kCancel = 1;
 const QPoint kAt(422, 248);
 }  // namespace
 
-DeletePanel::DeletePanel(QWidget* form, FormServices& services, TeamPanelHooks& hooks)
-    : QObject(form), ScreenArea(services), hooks_(hooks) {
+DeletePanel::DeletePanel(QWidget* form, FormServices& services) : QObject(form), ScreenArea(services) {
     panel_ = makeOverlayPanel(form, "Panel_Delete", QRect(kAt, QSize(330, 196)));
     mode_ = makeLabel(panel_, QString(), QRect(10, 10, 310, 20), LabelStyle{13, Qt::AlignCenter, form_colors::kBlue},
                       "Label_Rendou");
@@ -60,10 +59,10 @@ void DeletePanel::open(int n, Leaving how) {
     mode_->setText(modeText(m_.allTeamsLinked != 0));
     question_->setText(how == Leaving::Suspension ? QStringLiteral("の 休部 を実行しますか？")
                                                   : QStringLiteral("の 退会 を実行しますか？"));
-    changes_->setText(changedGroupsText(m_, groupsChangedByRemoval(s_.dir, request())));
+    changes_->setText(changedGroupsText(m_, groupsChangedByRemoval(s_.dir, lineUpRequest(s_, n))));
     choices_->select(kCancel);
     raisePanel(panel_);
-    hooks_.markTeamRow(n, true);
+    emit s_.commands.markTeamRow(n, true);
     keyBox_->setFocus();
     // The name as stored once the team list has written what was typed into the row.
     const std::string record = readResultRecord(s_.dir, m_.termSlotIndex, positionNumber(m_.currentGroup - 1, n - 1));
@@ -72,7 +71,7 @@ void DeletePanel::open(int n, Leaving how) {
 
 void DeletePanel::Edit_Panel_DeleteCommandChooseEnter() {
     st_.focusCode = focus::DeleteKey;
-    if (row_ != 0) hooks_.markTeamRow(row_, true);
+    if (row_ != 0) emit s_.commands.markTeamRow(row_, true);
 }
 
 void DeletePanel::Edit_Panel_DeleteCommandChooseKeyDown(int key) {
@@ -103,16 +102,11 @@ void DeletePanel::Label_PanelDeleteClick(int index) {
         close();
 }
 
-LineUpRequest DeletePanel::request() const {
-    return {m_.termSlotIndex, m_.currentGroup - 1, row_ - 1, m_.allTeamsLinked != 0, hooks_.ranksKeptByHand()};
-}
-
 void DeletePanel::perform() {
-    const LineUpResult r = removeTeam(m_, s_.dir, request(), pending_, currentDateTime());
+    const LineUpResult r = doc_.removeTeam(lineUpRequest(s_, row_), pending_);
     pending_ = Leaving::Withdrawal;
-    s_.showGroup();
     close();
-    reportLineUp(s_, r);
+    tellRefusal(s_, r);
 }
 
 void DeletePanel::close() {
@@ -121,9 +115,7 @@ void DeletePanel::close() {
     s_.messages.cancelPanelOpenMessage();
     if (keyBox_->hasFocus()) keyBox_->clearFocus();
     panel_->hide();
-    countSuspended(m_, s_.dir);
-    s_.showCounts();
-    hooks_.markTeamRow(row_, false);
+    emit s_.commands.markTeamRow(row_, false);
     row_ = 0;
     st_.focusCode = focus::teamName(rowOfPosition(m_.currentRecordNo) + 1);
     s_.focus.restoreFocus();

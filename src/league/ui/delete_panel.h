@@ -12,12 +12,11 @@ class QLabel;
 class QWidget;
 class ChoiceButtons;
 class HiddenKeyBox;
-struct TeamPanelHooks;
 
 class DeletePanel : public QObject, public ScreenArea {
     Q_OBJECT
 public:
-    DeletePanel(QWidget* form, FormServices& services, TeamPanelHooks& hooks);
+    DeletePanel(QWidget* form, FormServices& services);
 
     // Opens the panel for the team in row n (1..10) of the shown group.
     void open(int n, Leaving how);
@@ -29,12 +28,9 @@ public:
     void Label_PanelDeleteClick(int index);
 
 private:
-    // The row the panel acts on, in the shown term and group, in the mode chosen.
-    LineUpRequest request() const;
     void perform();
     void close();
 
-    TeamPanelHooks& hooks_;
     QFrame* panel_;
     QLabel* teamName_;
     QLabel* question_;

@@ -73,6 +73,7 @@ GroupList::GroupList(QWidget* form, FormServices& services) : QWidget(form), Scr
 
     buildColumn(GroupColumn::Class);
     buildColumn(GroupColumn::Division);
+    connect(&doc_, &LeagueDocument::groupShown, this, &GroupList::showGroups);
     lower();  // a base area: every overlay panel lies above it
 }
 
@@ -130,12 +131,7 @@ void GroupList::enterBox(GroupColumn c, int n) {
     if (s_.refuseWhilePanelOpen()) return;
     s_.help.setManualHint();
     st_.focusCode = focusCodeOf(c, n);
-    if (n != m_.currentGroup) {
-        m_.currentGroup = n;
-        m_.currentRecordNo = positionNumber(n - 1, 0);
-        m_.selectedRow = 0;
-        s_.showGroup();
-    }
+    doc_.chooseGroup(n);
     showLetter(c, n);
     editingColumn_ = c;
     editingRow_ = n;
@@ -155,10 +151,9 @@ void GroupList::storeLetter(GroupColumn c, int n) {
     FieldEdit* e = column(c).edits[n - 1];
     // A letter left as it was shown keeps its byte, even one that has no character to show.
     const char letter = e->text() == shown_ ? storedLetter(c, n) : groupLetterFromText(toSjis(e->text()));
-    s_.reportSave(storeGroupLetter(m_, s_.dir, n - 1, c, letter));
+    doc_.storeGroupLetter(n - 1, c, letter);
     showLetter(c, n);
     shown_ = e->text();
-    if (n == m_.currentGroup) emit lettersChanged();
 }
 
 void GroupList::exitBox(GroupColumn c, int n) {
@@ -201,7 +196,7 @@ void GroupList::letterKeyDown(GroupColumn c, int n, int key) {
     switch (key) {
         case Qt::Key_Escape:
             column(c).edits[n - 1]->setKeyHandled();
-            s_.toggleCommandPanel();
+            emit s_.commands.toggleCommandPanel();
             return;
         case Qt::Key_Home:
             if (isClass)

@@ -29,10 +29,6 @@ public:
     void Edit_BuExit(int n);
     void Edit_BuKeyDown(int n, int key);
 
-signals:
-    // A letter of the selected group was stored.
-    void lettersChanged();
-
 private:
     void letterKeyDown(GroupColumn c, int n, int key);
 

@@ -138,17 +138,16 @@ ArrowPicture* LineUpGrid::arrow(Scroll scroll, int step) const {
 }
 
 int LineUpGrid::slotOf(const Window& w, int column, int row) {
-    if (column == kColumns) return kSuspendedColumn + w.firstRow + row;
-    return (w.firstGroup + column - 1) * kTeamsPerGroup + row;
+    if (column == kColumns) return kSuspendedColumn + int(w.rows.top()) + row;
+    return (int(w.groups.top()) + column - 1) * kTeamsPerGroup + row;
 }
 
 void LineUpGrid::show(const Contents& c, const Window& w, int selectedSlot) {
     for (int col = 1; col <= kColumns; ++col) {
-        const int g = w.firstGroup + col - 1;
+        const int g = int(w.groups.top()) + col - 1;
         const bool group = col <= kGroupColumns;
         if (group) {
-            const std::string letters = c.groupBlock->substr(std::size_t(2 * g), 2);
-            letters_[col - 1]->setText(fromSjis(trimField(letters)));
+            letters_[col - 1]->setText(fromSjis(trimField(c.model->groupLetters(g))));
             const int count = (*c.counts)[g];
             counts_[col - 1]->setText(QString::number(count));
         }

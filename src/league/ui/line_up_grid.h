@@ -11,6 +11,7 @@
 
 #include "league/change_over_lineup.h"
 #include "store/capacities.h"
+#include "store/list_pager.h"
 
 class QLabel;
 class QWidget;
@@ -23,7 +24,6 @@ class LineUpGrid : public QObject {
 public:
     static constexpr int kGroupColumns = 4;
     static constexpr int kColumns = kGroupColumns + 1;
-    static constexpr int kLastFirstGroup = kGroups - kGroupColumns;  // scrolled fully right
     static constexpr int kHeight = 226;
 
     enum class Kind { Draft, Revised };
@@ -35,17 +35,19 @@ public:
     // top: panel y of the grid; imagesFolder: where the arrow pictures are.
     LineUpGrid(QWidget* panel, Kind kind, int top, const std::string& imagesFolder);
 
-    // What a grid shows: teams by slot, counts per group, names by team.
+    // What a grid shows: teams by slot, counts per group, the groups' letters, names by team.
     struct Contents {
         const std::array<int, kChangePositions>* teams;
         const std::array<int, kGroups>* counts;
-        const std::string* groupBlock;
+        const LeagueModel* model;
         const DraftTeams* names;
     };
-    // Where a grid stands: the first group shown and the first row of the suspended column.
+    // Where a grid stands: the window of four columns over the groups, and the window of ten
+    // rows over the suspended column.
     struct Window {
-        int firstGroup = 0;
-        int firstRow = 0;
+        ListPager groups{kGroupColumns, kGroups};
+        ListPager rows{kTeamsPerGroup};
+        ListPager& of(Scroll scroll) { return scroll == Scroll::Rows ? rows : groups; }
     };
     // Shows the window of the contents and highlights the selected slot (-1: none).
     void show(const Contents& c, const Window& w, int selectedSlot);

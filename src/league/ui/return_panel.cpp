@@ -26,8 +26,7 @@ constexpr int kButtonTop = kRowTop + ReturnPanel::kRows * kRowPitch + 12;
 
 }  // namespace
 
-ReturnPanel::ReturnPanel(QWidget* form, FormServices& services, TeamPanelHooks& hooks)
-    : QObject(form), ScreenArea(services), hooks_(hooks) {
+ReturnPanel::ReturnPanel(QWidget* form, FormServices& services) : QObject(form), ScreenArea(services) {
     panel_ = makeOverlayPanel(form, "Panel_Kyuubu", QRect(kAt, QSize(300, kButtonTop + 96)));
     makeLabel(panel_, QStringLiteral("休会中････"), QRect(20, 10, 84, 22), LabelStyle{15});
     count_ = makeLabel(panel_, QString(), QRect(104, 10, 32, 22), LabelStyle{15, Qt::AlignRight | Qt::AlignVCenter},
@@ -98,33 +97,31 @@ void ReturnPanel::open(int n) {
     row_ = n;
     panel_->move(kAt);
     mode_->setText(modeText(m_.allTeamsLinked != 0));
-    changes_->setText(changedGroupsText(m_, groupsChangedByReturn(s_.dir, request())));
-    m_.suspendedListTop = 0;
-    m_.suspendedListRow = 0;
+    changes_->setText(changedGroupsText(m_, groupsChangedByReturn(s_.dir, lineUpRequest(s_, n))));
+    pager_ = ListPager(kRows, m_.suspendedCount);
     showRows();
     raisePanel(panel_);
-    hooks_.markTeamRow(n, true);
+    emit s_.commands.markTeamRow(n, true);
     keyBox_->setFocus();
 }
 
 void ReturnPanel::showRows() {
     count_->setText(QString::number(m_.suspendedCount));
     for (int i = 0; i < kRows; ++i) {
-        const int k = m_.suspendedListTop + i;
+        const int k = int(pager_.top()) + i;
         QString name;
-        if (k < m_.suspendedCount) {
+        if (pager_.rowHasEntry(i)) {
             const std::string record = readSuspended(s_.dir, k + 1);
             name = fromSjis(trimField(std::string_view(record).substr(
                 layouts::offset(layouts::Suspended, team_field::TeamName), kTeamNameWidth)));
         }
         names_[i]->setText(name);
-        frames_[i]->setPenColor(i == m_.suspendedListRow ? kRed : kSilver);
+        frames_[i]->setPenColor(i == pager_.row() ? kRed : kSilver);
     }
 }
 
 int ReturnPanel::selectedEntry() const {
-    const int k = m_.suspendedListTop + m_.suspendedListRow;
-    return k < m_.suspendedCount ? k : -1;
+    return pager_.rowHasEntry(pager_.row()) ? int(pager_.chosenIndex()) : -1;
 }
 
 void ReturnPanel::Edit_KyuubuChooseEnter() {
@@ -133,22 +130,13 @@ void ReturnPanel::Edit_KyuubuChooseEnter() {
 
 void ReturnPanel::Edit_KyuubuChooseKeyDown(int key) {
     keyBox_->setKeyHandled();
-    int& top = m_.suspendedListTop;
-    int& row = m_.suspendedListRow;
     switch (key) {
         case Qt::Key_Up:
-            if (row > 0)
-                --row;
-            else if (top > 0)
-                --top;
+            pager_.up();
             showRows();
             break;
         case Qt::Key_Down:
-            if (top + row + 1 >= m_.suspendedCount) break;
-            if (row < kRows - 1)
-                ++row;
-            else
-                ++top;
+            pager_.down();
             showRows();
             break;
         case Qt::Key_F6:
@@ -169,22 +157,17 @@ void ReturnPanel::Edit_KyuubuChooseKeyDown(int key) {
 void ReturnPanel::Label_Panel_Kyuubu_F6_TaikaiClick() {
     const int k = selectedEntry();
     if (!isOpen() || k < 0) return;
-    const LineUpResult r = withdrawSuspended(m_, s_.dir, k, currentDateTime());
+    const LineUpResult r = doc_.withdrawSuspended(k);
     close();
-    reportLineUp(s_, r);
-}
-
-LineUpRequest ReturnPanel::request() const {
-    return {m_.termSlotIndex, m_.currentGroup - 1, row_ - 1, m_.allTeamsLinked != 0, hooks_.ranksKeptByHand()};
+    tellRefusal(s_, r);
 }
 
 void ReturnPanel::Label_Panel_Kyuubu_F8_FukkiClick() {
     const int k = selectedEntry();
     if (!isOpen() || k < 0) return;
-    const LineUpResult r = returnTeam(m_, s_.dir, request(), k, currentDateTime());
-    s_.showGroup();
+    const LineUpResult r = doc_.returnTeam(lineUpRequest(s_, row_), k);
     close();
-    reportLineUp(s_, r);
+    tellRefusal(s_, r);
 }
 
 void ReturnPanel::Label_Panel_Kyuubu_F9_CloseClick() {
@@ -197,8 +180,7 @@ void ReturnPanel::close() {
     s_.messages.cancelPanelOpenMessage();
     if (keyBox_->hasFocus()) keyBox_->clearFocus();
     panel_->hide();
-    s_.showCounts();
-    hooks_.markTeamRow(row_, false);
+    emit s_.commands.markTeamRow(row_, false);
     row_ = 0;
     st_.focusCode = focus::teamName(rowOfPosition(m_.currentRecordNo) + 1);
     s_.focus.restoreFocus();

@@ -7,6 +7,7 @@
 
 #include "form/screen_area.h"
 #include "league/suspension.h"
+#include "store/list_pager.h"
 
 class QFrame;
 class QLabel;
@@ -14,14 +15,13 @@ class QWidget;
 class ClickLabel;
 class FramedShape;
 class HiddenKeyBox;
-struct TeamPanelHooks;
 
 class ReturnPanel : public QObject, public ScreenArea {
     Q_OBJECT
 public:
     static constexpr int kRows = 10;
 
-    ReturnPanel(QWidget* form, FormServices& services, TeamPanelHooks& hooks);
+    ReturnPanel(QWidget* form, FormServices& services);
 
     // Opens the list for a return into row n (1..10) of the shown group.
     void open(int n);
@@ -35,14 +35,11 @@ public:
 
 private:
     void buildButtons();
-    // A return into the row the panel was opened for, in the mode chosen.
-    LineUpRequest request() const;
     void showRows();
     // The selected list entry (0-based), or -1 when the selected row lies past the list's end.
     int selectedEntry() const;
     void close();
 
-    TeamPanelHooks& hooks_;
     QFrame* panel_;
     QLabel* count_;
     QLabel* mode_;
@@ -51,4 +48,5 @@ private:
     std::array<FramedShape*, kRows> frames_{};
     HiddenKeyBox* keyBox_;
     int row_ = 0;  // the team row returned into, 1..10 while open
+    ListPager pager_{kRows};
 };

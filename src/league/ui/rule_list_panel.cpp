@@ -60,7 +60,7 @@ RuleListPanel::RuleListPanel(QWidget* form, FormServices& services)
       ScreenArea(services),
       panel_(makeOverlayPanel(form, "Panel_KousinSettei", QRect(144, 306, kWidth, kHeight))) {
     QFrame* p = panel_;
-    setWidgetColours(p, QColor(), fromFormColor(15794175));
+    setWidgetColours(p, QColor(), kPanelYellow);
     makeLabel(p, QStringLiteral("更新規則　一覧"), QRect(16, 10, 200, 22),
               LabelStyle{15, Qt::AlignLeft | Qt::AlignVCenter, QColor(), QColor(), true});
     index_ = makeLabel(p, QString(), QRect(kWidth - 130, 10, 40, 22), LabelStyle{14, Qt::AlignRight | Qt::AlignVCenter},
@@ -100,7 +100,7 @@ RuleListPanel::RuleListPanel(QWidget* form, FormServices& services)
     confirm_ = new QFrame(p);
     confirm_->setObjectName("Panel_KousinSetteiKakunin");
     confirm_->setGeometry(QRect(0, kButtonsTop - 6, kWidth, kHeight - kButtonsTop + 6));
-    setWidgetColours(confirm_, QColor(), fromFormColor(15794175));
+    setWidgetColours(confirm_, QColor(), kPanelYellow);
     confirmText_ = makeLabel(confirm_, QString(), QRect(16, 2, kWidth - 32, 20), LabelStyle{13, Qt::AlignCenter, kRed},
                              "Label_KousinSettei_Kakunin");
     confirmChoices_ =
@@ -135,7 +135,7 @@ void RuleListPanel::toggle() {
     }
     rules_ = readChangeOverRules(s_.dir);
     if (rules_.empty()) return;
-    top_ = row_ = 0;
+    pager_ = ListPager(kRows, long(rules_.size()));
     confirm_->hide();
     st_.sidePanelOpen = 1;
     showRows();
@@ -154,9 +154,8 @@ void RuleListPanel::close() {
 
 void RuleListPanel::showRows() {
     for (int i = 0; i < kRows; ++i) {
-        const int k = top_ + i;
-        const bool shown = k < int(rules_.size());
-        const ChangeOverRule r = shown ? rules_[k] : ChangeOverRule{};
+        const bool shown = pager_.rowHasEntry(i);
+        const ChangeOverRule r = shown ? rules_[std::size_t(pager_.top() + i)] : ChangeOverRule{};
         for (const bool draft : {true, false}) {
             const PlaceWords w = placeWords(m_, draft ? r.target : r.source, draft);
             const int at = draft ? UpGroup : DownGroup;
@@ -170,13 +169,13 @@ void RuleListPanel::showRows() {
         std::size_t w = 0;
         for (const RowPart& part : kRowParts)
             if (part.cell < 0) words_[i][w++]->setText(shown ? QString::fromUtf8(part.text) : QString());
-        frames_[i]->setSelected(i == row_);
+        frames_[i]->setSelected(i == pager_.row());
     }
     showIndex();
 }
 
 void RuleListPanel::showIndex() {
-    index_->setText(QString::number(top_ + row_ + 1));
+    index_->setText(QString::number(pager_.chosenIndex() + 1));
     count_->setText(QString::number(rules_.size()));
 }
 
@@ -195,21 +194,13 @@ void RuleListPanel::Edit_KousinSetteiCommandChooseKeyDown(int key) {
             confirmChoices_->handleKey(key);
         return;
     }
-    const int selected = top_ + row_;
     switch (key) {
         case Qt::Key_Up:
-            if (row_ > 0)
-                --row_;
-            else if (top_ > 0)
-                --top_;
+            pager_.up();
             showRows();
             return;
         case Qt::Key_Down:
-            if (selected + 1 >= int(rules_.size())) return;
-            if (row_ < kRows - 1)
-                ++row_;
-            else
-                ++top_;
+            pager_.down();
             showRows();
             return;
         case Qt::Key_F2:
@@ -236,9 +227,8 @@ void RuleListPanel::Label_KousinSettei_F9Click() {
 }
 
 void RuleListPanel::askToDelete() {
-    const int k = top_ + row_;
-    if (k >= int(rules_.size())) return;
-    const ChangeOverRule r = rules_[k];
+    if (!pager_.rowHasEntry(pager_.row())) return;
+    const ChangeOverRule r = rules_[std::size_t(pager_.chosenIndex())];
     confirmText_->setText(QStringLiteral("%1　の規則を削除しますか？").arg(ruleText(m_, r)));
     confirmChoices_->select(1);
     confirm_->raise();
@@ -250,25 +240,13 @@ void RuleListPanel::answerDelete(bool yes) {
     confirm_->hide();
     keyBox_->setFocus(Qt::OtherFocusReason);
     if (!yes) return;
-    if (!s_.reportSave(deleteChangeOverRule(s_.dir, top_ + row_))) return;
+    if (!doc_.deleteRule(int(pager_.chosenIndex()))) return;
     rules_ = readChangeOverRules(s_.dir);
-    emit rulesChanged();
     if (rules_.empty()) {
         close();
         return;
     }
     // The selection stays on the same row, or the rule that is now last.
-    const int last = int(rules_.size()) - 1;
-    if (top_ + row_ > last) {
-        if (row_ > 0)
-            --row_;
-        else
-            top_ = last;
-    }
-    if (top_ > 0 && top_ + kRows > int(rules_.size())) {
-        const int shift = std::min(top_, top_ + kRows - int(rules_.size()));
-        top_ -= shift;
-        row_ += shift;
-    }
+    pager_.setCount(long(rules_.size()));
     showRows();
 }

@@ -9,6 +9,7 @@
 
 #include "form/screen_area.h"
 #include "league/change_over_rules.h"
+#include "store/list_pager.h"
 
 class QFrame;
 class QLabel;
@@ -37,8 +38,6 @@ public:
 signals:
     // The list closed; the change-over screen takes the focus back.
     void closed();
-    // A rule was deleted.
-    void rulesChanged();
 
 private:
     void showRows();
@@ -61,6 +60,5 @@ private:
     QLabel* confirmText_;
     ChoiceButtons* confirmChoices_;
     std::vector<ChangeOverRule> rules_;
-    int top_ = 0;  // first rule shown
-    int row_ = 0;  // selected row of the window
+    ListPager pager_{kRows};
 };

@@ -19,8 +19,11 @@ SuspensionArea::SuspensionArea(QWidget* form, FormServices& services) : QObject(
     allTeam_->installEventFilter(this);
     connect(allTeam_, &QCheckBox::clicked, this, &SuspensionArea::CheckBox_AllTeamClick);
 
-    deletePanel_ = new DeletePanel(form, services, hooks);
-    returnPanel_ = new ReturnPanel(form, services, hooks);
+    deletePanel_ = new DeletePanel(form, services);
+    returnPanel_ = new ReturnPanel(form, services);
+    connect(&s_.commands, &FormCommands::openWithdrawal, this, &SuspensionArea::openWithdrawal);
+    connect(&s_.commands, &FormCommands::openSuspension, this, &SuspensionArea::openSuspension);
+    connect(&s_.commands, &FormCommands::openReturn, this, &SuspensionArea::openReturn);
 }
 
 void SuspensionArea::openWithdrawal(int n) {
@@ -36,7 +39,7 @@ void SuspensionArea::openReturn(int n) {
 }
 
 void SuspensionArea::CheckBox_AllTeamClick() {
-    m_.allTeamsLinked = allTeam_->isChecked() ? 1 : 0;
+    doc_.setAllTeamsLinked(allTeam_->isChecked());
 }
 
 bool SuspensionArea::eventFilter(QObject* watched, QEvent* e) {

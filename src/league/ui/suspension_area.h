@@ -18,9 +18,6 @@ class SuspensionArea : public QObject, public ScreenArea {
 public:
     SuspensionArea(QWidget* form, FormServices& services);
 
-    // Set by the main form.
-    TeamPanelHooks hooks;
-
     // Row n (1..10) of the team list.
     void openWithdrawal(int n);
     void openSuspension(int n);

@@ -10,6 +10,7 @@
 #include "form/label_factory.h"
 #include "form/sjis_text.h"
 #include "league/change_over_lineup.h"
+#include "league/group_names.h"
 #include "league/ui/key_button.h"
 #include "store/text_ops.h"
 
@@ -36,7 +37,7 @@ TeamCountsPanel::TeamCountsPanel(QWidget* form, FormServices& services)
       ScreenArea(services),
       panel_(makeOverlayPanel(form, "Panel_LeagueTeamSuu", QRect(252, 300, kWidth, kHeight))) {
     QFrame* p = panel_;
-    setWidgetColours(p, QColor(), fromFormColor(15794175));
+    setWidgetColours(p, QColor(), kPanelYellow);
     makeLabel(p, QStringLiteral("所属チーム数の変更"), QRect(16, 10, 240, 22),
               LabelStyle{15, Qt::AlignLeft | Qt::AlignVCenter, QColor(), QColor(), true});
     QFont f = p->font();
@@ -87,7 +88,7 @@ void TeamCountsPanel::toggle() {
     st_.sidePanelOpen = 1;
     returnFocus_ = st_.focusCode;
     for (int g = 0; g < kGroups; ++g) {
-        letters_[g]->setText(fromSjis(m_.groupBlock.substr(std::size_t(2 * g), 2)));
+        letters_[g]->setText(fromSjis(m_.groupLetters(g)));
         boxes_[g]->setText(countText(m_.resultTeams[g]));
     }
     raisePanel(panel_);
@@ -168,13 +169,11 @@ void TeamCountsPanel::Label_Panel_LeagueTeamSuu_F9Click() {
 void TeamCountsPanel::apply() {
     std::array<int, kGroups> counts{};
     for (int g = 0; g < kGroups; ++g) counts[g] = int(parseLong(boxes_[g]->text().toStdString()));
-    const CountsChange c = reflowTeamsPerGroup(m_, counts);
+    const CountsChange c = doc_.setTeamsPerGroup(counts);
     if (c.kind == CountsChange::OutOfRange) {
-        const QString letters = fromSjis(trimField(m_.groupBlock.substr(std::size_t(2 * c.group), 2)));
         st_.focusCode = focus::nth(focus::FirstTeamsPerGroup, c.group + 1);
         s_.messages.showMessage(
-            QStringLiteral("■%1 の所属チーム数は 0～10 で入力してください■")
-                .arg(letters.isEmpty() ? QString::number(c.group + 1) + QStringLiteral("番目") : letters));
+            QStringLiteral("■%1 の所属チーム数は 0～10 で入力してください■").arg(fromSjis(groupLabel(m_, c.group))));
         return;
     }
     if (c.kind == CountsChange::TooFew) {
@@ -183,6 +182,5 @@ void TeamCountsPanel::apply() {
                 .arg(c.entries));
         return;
     }
-    emit applied();
     close();
 }

@@ -33,10 +33,6 @@ public:
     void Label_Panel_LeagueTeamSuu_F2Click();
     void Label_Panel_LeagueTeamSuu_F9Click();
 
-signals:
-    // The counts were applied to the line-up.
-    void applied();
-
 private:
     void normalise(int n);
     void apply();

@@ -62,9 +62,11 @@ const KeyCaption kKeys[] = {
 TeamList::TeamList(QWidget* form, FormServices& services) : QWidget(form), ScreenArea(services) {
     setObjectName("TeamList");
     setGeometry(form_layout::kTeamList);
-    for (auto& n : stored_) n = fillSpaces(kTeamNameWidth);
     buildCaptions();
     buildRows();
+    connect(&doc_, &LeagueDocument::groupShown, this, &TeamList::showNames);
+    connect(&doc_, &LeagueDocument::selectedTeamChanged, this, &TeamList::markSelectedTeam);
+    connect(&s_.commands, &FormCommands::markTeamRow, this, &TeamList::markActedOn);
     lower();  // a base area: every overlay panel lies above it
 }
 
@@ -110,11 +112,9 @@ void TeamList::buildRows() {
     }
 }
 
-void TeamList::showNames(const std::array<std::string, kTeamsPerGroup>& names) {
-    stored_ = names;
-    s_.reportSave(registerShownTeams(m_, s_.dir, names));
+void TeamList::showNames() {
     for (int r = 0; r < kTeamsPerGroup; ++r) {
-        const QString text = fromSjis(trimField(names[r]));
+        const QString text = fromSjis(trimField(doc_.shownName(r + 1)));
         if (edits_[r]->text() != text) edits_[r]->setText(text);
     }
     if (editingRow_ != 0) shown_ = edits_[editingRow_ - 1]->text();
@@ -143,17 +143,14 @@ bool TeamList::nameIsFilled(int n) const {
 }
 
 void TeamList::Edit_TeamNameEnter(int n) {
-    m_.selectedRow = n - 1;
+    doc_.noteSelectedRow(n - 1);
     if (s_.refuseWhilePanelOpen()) return;
     s_.help.setManualHint();
     st_.focusCode = focus::teamName(n);
     st_.enterCommitted = 0;
-    const bool otherTeam = m_.currentRecordNo != positionNumber(m_.currentGroup - 1, n - 1);
-    s_.reportSave(selectTeam(m_, s_.dir, m_.currentGroup - 1, n - 1));
-    if (showDetails) showDetails();
-    if (otherTeam) s_.showGroup();
+    doc_.selectTeam(n - 1);
     editingRow_ = n;
-    edits_[n - 1]->setText(fromSjis(trimField(stored_[n - 1])));
+    edits_[n - 1]->setText(fromSjis(trimField(doc_.shownName(n))));
     shown_ = edits_[n - 1]->text();
     edits_[n - 1]->selectAll();  // typing after moving in by key replaces the name
     if (frames_[n - 1]->penColor() != kLime) frames_[n - 1]->setPenColor(kRed);
@@ -164,27 +161,19 @@ bool TeamList::writeName(int n) {
     if (editingRow_ != n) return true;
     const QString text = edits_[n - 1]->text();
     // A name left as it was shown keeps its bytes as stored, but for blanks around it.
-    const std::string field = teamNameField(text == shown_ ? stored_[n - 1] : toSjis(text));
-    NameChange change;
-    if (field != stored_[n - 1])
-        change = changeTeamName(m_, s_.dir, m_.termSlotIndex, m_.currentGroup - 1, n - 1, field);
-    if (change.outcome == NameChangeOutcome::RegisterFull) {
+    const std::string field = teamNameField(text == shown_ ? doc_.shownName(n) : toSjis(text));
+    if (doc_.writeTeamName(n - 1, field).outcome == NameChangeOutcome::RegisterFull) {
         s_.messages.showMessage(kRegisterFull);
-        edits_[n - 1]->setText(fromSjis(trimField(stored_[n - 1])));
+        edits_[n - 1]->setText(fromSjis(trimField(doc_.shownName(n))));
         shown_ = edits_[n - 1]->text();
         return false;
     }
-    s_.reportSave(change.saved);
-    s_.showCounts();
-    s_.showGroup();
-    // The team's register record, renamed with it or found or allocated by its new name.
-    s_.reportSave(selectTeam(m_, s_.dir, m_.currentGroup - 1, n - 1));
     return true;
 }
 
 void TeamList::Edit_TeamNameExit(int n) {
     if (editingRow_ != n) {
-        edits_[n - 1]->setText(fromSjis(trimField(stored_[n - 1])));  // a refused box keeps nothing typed
+        edits_[n - 1]->setText(fromSjis(trimField(doc_.shownName(n))));  // a refused box keeps nothing typed
         return;
     }
     if (!st_.enterCommitted) writeName(n);
@@ -196,9 +185,7 @@ void TeamList::moveTeam(int n, MoveDirection d) {
     if (editingRow_ != n || !canMove(n - 1, d)) return;
     // A name typed but not yet written goes with its team rather than being lost.
     if (edits_[n - 1]->text() != shown_ && !writeName(n)) return;
-    s_.reportSave(::moveTeam(m_, s_.dir, m_.termSlotIndex, m_.currentGroup - 1, n - 1, d));
-    s_.showGroup();
-    if (showDetails) showDetails();
+    doc_.moveTeam(n - 1, d);
     // The selection and the focus follow the team, so that two presses move it two rows.
     const int at = m_.selectedRow + 1;
     if (at != n) {
@@ -212,7 +199,7 @@ void TeamList::Edit_TeamNameKeyDown(int n, int key) {
     switch (key) {
         case Qt::Key_Escape:
             e->setKeyHandled();
-            s_.toggleCommandPanel();
+            emit s_.commands.toggleCommandPanel();
             break;
         case Qt::Key_Up:
         case Qt::Key_Down: {
@@ -228,7 +215,6 @@ void TeamList::Edit_TeamNameKeyDown(int n, int key) {
             e->setKeyHandled();
             if (!writeName(n)) break;
             st_.enterCommitted = 1;
-            if (showDetails) showDetails();
             focusField(focus::Representative);
             break;
         case Qt::Key_Backtab:
@@ -243,15 +229,17 @@ void TeamList::Edit_TeamNameKeyDown(int n, int key) {
             moveTeam(n, key == Qt::Key_F2 ? MoveDirection::Up : MoveDirection::Down);
             break;
         case Qt::Key_F6:
-        case Qt::Key_F7: {
+        case Qt::Key_F7:
             e->setKeyHandled();
-            auto& open = key == Qt::Key_F6 ? openWithdrawal : openSuspension;
-            if (editingRow_ == n && nameIsFilled(n) && open) open(n);
+            if (editingRow_ != n || !nameIsFilled(n)) break;
+            if (key == Qt::Key_F6)
+                emit s_.commands.openWithdrawal(n);
+            else
+                emit s_.commands.openSuspension(n);
             break;
-        }
         case Qt::Key_F8:
             e->setKeyHandled();
-            if (editingRow_ == n && m_.suspendedCount > 0 && openReturn) openReturn(n);
+            if (editingRow_ == n && m_.suspendedCount > 0) emit s_.commands.openReturn(n);
             break;
         default:
             break;

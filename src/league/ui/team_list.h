@@ -5,10 +5,8 @@
 
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <string>
 
-#include "form/area_hook.h"
 #include "form/screen_area.h"
 #include "league/team_moves.h"
 
@@ -20,9 +18,8 @@ class TeamList : public QWidget, public ScreenArea {
 public:
     TeamList(QWidget* form, FormServices& services);
 
-    // The names of the shown group as stored (20 bytes each); every shown team gets its team
-    // register record, and the selected team's frame turns red.
-    void showNames(const std::array<std::string, kTeamsPerGroup>& names);
+    // The names of the shown group as stored, and the selected team's frame red.
+    void showNames();
     // The frame of the current team red, the others silver; lime frames keep their colour.
     void markSelectedTeam();
     // Row n's frame lime while a panel acts on its team; when it closes, the current team's red.
@@ -32,14 +29,6 @@ public:
     void Edit_TeamNameEnter(int n);
     void Edit_TeamNameExit(int n);
     void Edit_TeamNameKeyDown(int n, int key);
-
-    // Set by the areas that act on a team; a feature not built yet leaves its hook unset.
-    // The withdrawal (F6), suspension (F7) and return (F8) panels, for row n.
-    AreaHook<void(int n)> openWithdrawal{"openWithdrawal"};
-    AreaHook<void(int n)> openSuspension{"openSuspension"};
-    AreaHook<void(int n)> openReturn{"openReturn"};
-    // The details of detailRecordNo, after the current team changed or its name was written.
-    AreaHook<void()> showDetails{"showDetails"};
 
 private:
     void buildCaptions();
@@ -52,7 +41,6 @@ private:
 
     std::array<FieldEdit*, kTeamsPerGroup> edits_{};
     std::array<FramedShape*, kTeamsPerGroup> frames_{};
-    std::array<std::string, kTeamsPerGroup> stored_;
     // The row whose entry was accepted (0: none) and the text its box showed when the name
     // was last read, so that a name left untouched keeps its stored bytes.
     int editingRow_ = 0;

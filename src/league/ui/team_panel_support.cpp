@@ -2,17 +2,20 @@
 
 #include "form/form_services.h"
 #include "form/sjis_text.h"
-#include "store/text_ops.h"
+#include "league/group_names.h"
 
 namespace {
 
-// A group by its class and division letters; by its place when it has none.
 QString groupName(const LeagueModel& m, int slot) {
-    const QString letters = fromSjis(trimField(m.groupBlock.substr(std::size_t(2 * slot), 2)));
-    return letters.isEmpty() ? QStringLiteral("%1番目").arg(slot + 1) : letters;
+    return fromSjis(groupLabel(m, slot));
 }
 
 }  // namespace
+
+LineUpRequest lineUpRequest(const FormServices& s, int n) {
+    const LeagueModel& m = s.model;
+    return {m.termSlotIndex, m.currentGroup - 1, n - 1, m.allTeamsLinked != 0, s.state.ranksKeptByHand};
+}
 
 QString modeText(bool linked) {
     return linked ? QStringLiteral("★ ほかの 級・部 に連動します ★") : QStringLiteral("★ 同 休・部 内だけ影響します ★");
@@ -31,7 +34,7 @@ QString changedGroupsText(const LeagueModel& m, const std::vector<int>& groupSlo
         .arg(groupSlots.size());
 }
 
-void reportLineUp(FormServices& s, const LineUpResult& r) {
+void tellRefusal(FormServices& s, const LineUpResult& r) {
     switch (r.outcome) {
         case LineUpOutcome::ListFull:
             s.messages.showMessage(suspendedLimitMessage());
@@ -49,11 +52,7 @@ void reportLineUp(FormServices& s, const LineUpResult& r) {
             s.messages.showMessage(QStringLiteral("■バックアップを作成できないため実行しませんでした■"));
             break;
         case LineUpOutcome::NotSaved:
-            s.reportSave(r.saved);
-            break;
         case LineUpOutcome::Done:
-            s.reportSave(r.saved);
-            break;
         case LineUpOutcome::NoTeam:
             break;
     }

@@ -17,6 +17,10 @@ GroupLetters::GroupLetters(QWidget* form, FormServices& services) : QObject(form
     };
     kyuu_ = letter("Label_ChooseKyuu", 4);
     bu_ = letter("Label_ChooseBu", 30);
+    connect(&doc_, &LeagueDocument::groupShown, this, &GroupLetters::showGroupLetters);
+    connect(&doc_, &LeagueDocument::lettersChanged, this, [this](int slot) {
+        if (slot == m_.currentGroup - 1) showGroupLetters();
+    });
 }
 
 void GroupLetters::showGroupLetters() {

@@ -38,7 +38,6 @@ constexpr int kCountWidth = 20;
 constexpr int kRankX = kCountX + 4 * kCountWidth + 2, kRankWidth = 26;
 constexpr int kCaptionY = kGridY - 40, kCaptionHeight = 19;
 
-const QColor kPanelColour = fromFormColor(15794175);    // 255,255,240
 const QColor kCountColour = fromFormColor(15138815);    // 255,255,230
 const QColor kCaptionColour = fromFormColor(12189695);  // 255,255,185
 
@@ -120,15 +119,17 @@ GroupTable::GroupTable(QWidget* form, FormServices& services)
     : QFrame(form), ScreenArea(services), reasonHelp_(services.help) {
     setObjectName("Panel_SingleGame");
     setGeometry(form_layout::kGroupTable);
-    setWidgetColours(this, kBlack, kPanelColour);
+    setWidgetColours(this, kBlack, kPanelYellow);
     setMouseTracking(true);
-    for (auto& n : names_) n = fillSpaces(20);
 
     junCal_ = new QCheckBox(QStringLiteral("順位計算しない"), this);
     junCal_->setObjectName("CheckBox_JunCal");
     junCal_->setGeometry(4, 2, 130, 18);
     junCal_->installEventFilter(this);
+    // The suspension panels keep the ranks as the table does.
+    connect(junCal_, &QCheckBox::toggled, this, [this](bool on) { st_.ranksKeptByHand = on; });
     s_.focus.add(focus::RankByHand, junCal_);
+    connect(&doc_, &LeagueDocument::groupShown, this, &GroupTable::ShowGroup);
 
     buildHeadings();
     buildRows();
@@ -240,11 +241,9 @@ void GroupTable::buildCountCells(int i, int y) {
 }
 
 void GroupTable::ShowGroup() {
-    const auto records = readGroupRecords(s_.dir, m_.termSlotIndex, m_.currentGroup - 1);
-    m_.table = tableFromRecords(records);
+    const auto& records = doc_.shownRecords();
     for (int row = kTeamsPerGroup; row >= 1; --row) ShowGroupRow(row, records[row - 1]);
     refreshRankReason();
-    emit groupShown();
 }
 
 void GroupTable::ShowGroupRow(int row, const std::string& record) {
@@ -252,7 +251,6 @@ void GroupTable::ShowGroupRow(int row, const std::string& record) {
         return std::string_view(record).substr(layouts::offset(layouts::Result, f), layouts::width(layouts::Result, f));
     };
     const std::string name(field(result_field::TeamName));
-    names_[row - 1] = name;
     showText(rowNames_[row - 1], fromSjis(trimField(name)));
 
     const auto heading = headingPlaces(name);
@@ -290,25 +288,11 @@ void GroupTable::showMark(int i, int j, bool fromFile) {
 void GroupTable::Label_SelClick(int i, int j) {
     if (i == j || i < 1 || j < 1 || i > kTeamsPerGroup || j > kTeamsPerGroup) return;
     s_.help.setManualHint();
-    int& code = m_.table.results[i - 1][j - 1];
-    code = nextResultOnClick(code);
-    m_.table.results[j - 1][i - 1] = mirrorResult(code);
+    // A click that could not be stored has the whole group shown again as the file holds it.
+    if (!doc_.clickResult(i, j, ranksKeptByHand())) return;
     showMark(i, j, false);
     showMark(j, i, false);
-    RecomputeStandings();
-}
-
-void GroupTable::RecomputeStandings() {
-    TeamRows teams{};
-    for (int r = 0; r < kTeamsPerGroup; ++r) teams[r] = holdsTeam(names_[r]);
-    const SaveResult saved =
-        ::RecomputeStandings(m_.table, s_.dir, m_.termSlotIndex, m_.currentGroup - 1, teams, ranksKeptByHand());
-    if (s_.reportSave(saved)) {
-        showStandings();
-        return;
-    }
-    // Nothing was stored, so the table goes back to what the file holds.
-    ShowGroup();
+    showStandings();
 }
 
 void GroupTable::showStandings() {
@@ -316,7 +300,7 @@ void GroupTable::showStandings() {
     for (int r = 0; r < kTeamsPerGroup; ++r) {
         const TeamStanding& st = m_.table.standings[r];
         // A team always shows its wins and losses, " 0" included; an empty row only once it has some.
-        const bool showBoth = holdsTeam(names_[r]) || st.wins + st.losses > 0;
+        const bool showBoth = holdsTeam(doc_.shownName(r + 1)) || st.wins + st.losses > 0;
         showText(wins_[r], showBoth ? countText(st.wins, false) : QString());
         showText(losses_[r], showBoth ? countText(st.losses, false) : QString());
         showText(draws_[r], countText(st.draws, true));
@@ -349,8 +333,7 @@ void GroupTable::storeRank(int nn) {
     e->setText(fromSjis(formatCount(rank, 2)));
     // A rank typed into a row without a team is shown but not stored. One that could not be
     // stored gives way to what the file holds.
-    if (!holdsTeam(names_[nn - 1])) return;
-    if (!s_.reportSave(writeRank(s_.dir, m_.termSlotIndex, m_.currentGroup - 1, nn - 1, rank)))
+    if (!doc_.storeRank(nn, rank))
         e->setText(fromSjis(readResultRecord(s_.dir, m_.termSlotIndex, positionNumber(m_.currentGroup - 1, nn - 1))
                                 .substr(layouts::offset(layouts::Result, result_field::Rank), 2)));
 }
@@ -379,7 +362,7 @@ void GroupTable::Edit_JunKeyDown(int nn, int key) {
             break;
         case Qt::Key_Escape:
             e->setKeyHandled();
-            s_.toggleCommandPanel();
+            emit s_.commands.toggleCommandPanel();
             break;
         default:
             break;
@@ -420,7 +403,7 @@ int GroupTable::reasonRowOf(QWidget* w) const {
 
 void GroupTable::showRankReason(int row) {
     const int shown = int(parseLong(toSjis(ranks_[row - 1]->text())));
-    const RankExplanation e = explainShownRank(m_.table, names_, row - 1, shown, ranksKeptByHand());
+    const RankExplanation e = explainShownRank(m_.table, doc_.shownNames(), row - 1, shown, ranksKeptByHand());
     if (e.empty()) {
         reasonHelp_.restore();
         return;

@@ -22,7 +22,7 @@ class GroupTable : public QFrame, public ScreenArea {
 public:
     GroupTable(QWidget* form, FormServices& services);
 
-    // Loads the whole table of currentGroup in termSlotIndex from the results file.
+    // Shows the whole table of the shown group as the document read it from the results file.
     // It shows what is stored and computes nothing.
     void ShowGroup();
     // Row and column `row` (1..10) from its stored result record.
@@ -40,17 +40,11 @@ public:
     void CheckBox_JunCalEnter();
 
     bool ranksKeptByHand() const;
-    // The stored 20-byte name of row 1..10, as ShowGroup read it.
-    const std::string& teamName(int row) const { return names_.at(row - 1); }
 
     // Pointer moved to pos (panel coordinates): the grid help appears on a result cell and
     // goes on the controls around the cells; on a team's rank box or row label the lines say
     // why the team holds its rank until the pointer moves off.
     void pointerMovedTo(const QPoint& pos);
-
-signals:
-    // Every row has been read: the team list shows the names and marks the selected team.
-    void groupShown();
 
 protected:
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -71,7 +65,6 @@ private:
     // The grid help of the result cells and the controls around them.
     void pointerHelpAt(QWidget* under);
 
-    std::array<std::string, kTeamsPerGroup> names_;
     int editingRank_ = 0;  // rank field being edited (1..10), 0 when none
 
     QCheckBox* junCal_ = nullptr;

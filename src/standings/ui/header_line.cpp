@@ -82,6 +82,11 @@ HeaderLine::HeaderLine(QWidget* form, FormServices& services) : QObject(form), S
             [this](int key, Qt::KeyboardModifiers) { Edit_UserNameKeyDown(key); });
 
     panels_ = new TermPanels(form, s_, *this);
+
+    connect(&doc_, &LeagueDocument::leagueReloaded, this, &HeaderLine::refresh);
+    connect(&doc_, &LeagueDocument::termChanged, this, &HeaderLine::showShownTerm);
+    connect(&doc_, &LeagueDocument::halfChosen, this, &HeaderLine::showTermFrames);
+    connect(&doc_, &LeagueDocument::countsChanged, this, &HeaderLine::showCounts);
 }
 
 void HeaderLine::refresh() {
@@ -93,13 +98,6 @@ void HeaderLine::refresh() {
 }
 
 void HeaderLine::showShownTerm() {
-    const TermName shown = storedTerm(s_.dir, m_.termSlotIndex);
-    if (shown.year != 0) {
-        m_.termHalf = shown.half;
-        m_.yearFieldText = formatNumber(shown.year, 2);
-    } else {
-        readTermSlots(m_, s_.dir);
-    }
     yearEdit_->setText(QString::fromStdString(m_.yearFieldText));
     showTermFrames();
 }
@@ -127,10 +125,7 @@ void HeaderLine::showCounts() {
 // The half changes only in the marks; the shown term follows when the year is confirmed.
 void HeaderLine::chooseHalf(int half) {
     if (st_.anyPanelOpen()) return;
-    if (m_.termHalf != half) {
-        m_.termHalf = half;
-        showTermFrames();
-    }
+    doc_.chooseHalf(half);
     yearEdit_->setFocus();
 }
 
@@ -165,7 +160,7 @@ void HeaderLine::Edit_YearExit() {
 void HeaderLine::Edit_YearKeyDown(int key) {
     if (key == Qt::Key_Escape) {
         yearEdit_->setKeyHandled();
-        s_.toggleCommandPanel();
+        emit s_.commands.toggleCommandPanel();
     } else if (confirmsField(key)) {
         yearEdit_->setKeyHandled();
         yearConfirmedByKey_ = true;
@@ -182,11 +177,7 @@ void HeaderLine::confirmYear(bool byKey) {
     const TermSearch found = findTerm(s_.dir, c.key);
     switch (found.lookup) {
         case TermLookup::Found:
-            m_.termSlotIndex = found.slot;
-            m_.yearFieldText = c.fieldText;
-            countTermTeams(m_, s_.dir);
-            showCounts();
-            s_.showGroup();
+            doc_.showTerm(found.slot, c.fieldText);
             if (byKey) {
                 st_.focusCode = focus::UserName;
                 s_.focus.restoreFocus();
@@ -222,7 +213,7 @@ void HeaderLine::Edit_UserNameExit() {
 void HeaderLine::Edit_UserNameKeyDown(int key) {
     if (key == Qt::Key_Escape) {
         userNameEdit_->setKeyHandled();
-        s_.toggleCommandPanel();
+        emit s_.commands.toggleCommandPanel();
     } else if (confirmsField(key)) {
         userNameEdit_->setKeyHandled();
         confirmUserName();
@@ -237,11 +228,8 @@ void HeaderLine::Edit_UserNameKeyDown(int key) {
 }
 
 void HeaderLine::confirmUserName() {
-    const std::string before = m_.userName;
-    m_.userName = padField(toSjis(userNameEdit_->text()), false, kUserNameWidth);
-    // Kept at once, so a crash or a power cut does not lose it; saved again at close. A name
-    // that could not be kept is not shown as if it were.
-    if (m_.userName != before && !s_.reportSave(saveUserName(m_, s_.dir))) m_.userName = before;
+    // A name that could not be kept is not shown as if it were.
+    doc_.setUserName(padField(toSjis(userNameEdit_->text()), false, kUserNameWidth));
     userNameEdit_->setText(fromSjis(trimField(m_.userName)));
 }
 

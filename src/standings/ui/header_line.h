@@ -20,8 +20,7 @@ public:
 
     // Shows the model's year field, term marks, club name and counts.
     void refresh();
-    // The year field and the term marks name the term being shown again (after a choice of
-    // another term was not carried out).
+    // The year field and the term marks name the shown term.
     void showShownTerm();
     // Colours the captions of the marks by today's half (once, at start-up).
     void colourCaptionsByToday();

@@ -190,19 +190,16 @@ void TermPanels::closePanel(QFrame* panel, HiddenKeyBox* keyBox) {
 }
 
 void TermPanels::ShowFirstUsePanel() {
-    LeagueModel& m = m_;
     firstUseYear_->setText(header_.yearEdit()->text().trimmed());
-    firstUseHalf_->setText(half(m.termHalf));
+    firstUseHalf_->setText(half(m_.termHalf));
     firstUseLine_.reflow();
     openPanel(firstUse_, firstUseChoices_, firstUseKey_, focus::FirstUseKey);
 }
 
 void TermPanels::Label_Panel_NotDataZenkiKoukiClick() {
-    LeagueModel& m = m_;
-    m.termHalf = m.termHalf == 1 ? 0 : 1;
-    firstUseHalf_->setText(half(m.termHalf));
+    doc_.chooseHalf(m_.termHalf == 1 ? 0 : 1);
+    firstUseHalf_->setText(half(m_.termHalf));
     firstUseLine_.reflow();
-    header_.showTermFrames();
     firstUseKey_->setFocus();
 }
 
@@ -213,14 +210,8 @@ void TermPanels::ConfirmFirstTerm(bool ok) {
         s_.focus.restoreFocus();
         return;
     }
-    m_.termSlotIndex = 0;
-    m_.termHalf = firstUseHalf_->text() == half(0) ? 0 : 1;
-    const int year = firstTermYear(m_, int(parseLong(firstUseYear_->text().toStdString())));
-    s_.reportSave(setNewestKey(s_.dir, makeTermKey(year, m_.termHalf)));
-    readTermSlots(m_, s_.dir);
-    countTermTeams(m_, s_.dir);
-    header_.refresh();
-    s_.showGroup();
+    doc_.registerFirstTerm(int(parseLong(firstUseYear_->text().toStdString())),
+                           firstUseHalf_->text() == half(0) ? 0 : 1);
     st_.focusCode = focus::UserName;
     s_.focus.restoreFocus();
 }
@@ -238,17 +229,16 @@ void TermPanels::ShowNewTermPanel() {
 }
 
 void TermPanels::AnswerNewTermPanel(bool ok) {
-    if (ok && s_.openChangeOver) {
+    if (ok) {
         newTerm_->hide();
-        m_.termSlotIndex = 0;
-        s_.openChangeOver(offered_.year, offered_.half);
+        doc_.beginNewTerm();
+        emit s_.commands.openChangeOver(false);
         return;
     }
     // Without the change-over the header goes back to the term that is shown, so that it
-    // never names one term while the table and every click belong to another. (The first
-    // choice answers like the second until the change-over screen exists.)
+    // never names one term while the table and every click belong to another.
     closePanel(newTerm_, newTermKey_);
-    header_.showShownTerm();
+    doc_.showShownTermAgain();
     st_.focusCode = focus::Year;
     s_.focus.restoreFocus();
 }
