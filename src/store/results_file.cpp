@@ -203,9 +203,16 @@ SaveResult writeRank(const DataDir& dir, int termSlot, int groupSlot, int row, i
 bool readTermSlots(LeagueModel& m, const DataDir& dir) {
     const TermHeader h = readTermHeader(dir);
     m.deleteAvailable = (h.year(0) != 0 && h.year(1) != 0) ? 1 : 0;
-    m.latestYear = h.holdsTerm(0) ? h.year(0) : m.todayHeiseiYear;
+    if (h.holdsTerm(0)) {
+        m.latestYear = h.year(0);
+        m.termHalf = h.half(0);
+    } else {
+        // Nothing stored yet: the first term offered is the one today lies in, so that a first
+        // start in the winter is not set to the half that is long over (or not begun).
+        m.termHalf = m.todayHalf;
+        m.latestYear = m.todayHeiseiYear - (m.todayMonth >= 1 && m.todayMonth < 4 ? 1 : 0);
+    }
     m.yearFieldText = formatNumber(m.latestYear, 2);
-    m.termHalf = h.half(0);
     return h.readable;
 }
 

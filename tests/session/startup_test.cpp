@@ -33,7 +33,7 @@ TEST(FirstStart, AnEmptyFolderGetsEveryDataFile) {
         EXPECT_EQ(m.teamMax[s], 0);
     }
     EXPECT_EQ(m.yearFieldText, "38");
-    EXPECT_EQ(m.termHalf, 0);
+    EXPECT_EQ(m.termHalf, 1);  // December lies in the second half
     EXPECT_EQ(m.currentGroup, 1);
     EXPECT_EQ(m.currentRecordNo, 1);
 
@@ -90,8 +90,13 @@ TEST(TodaysDate, TheNewestStoredTermOverridesTheDate) {
     TempFolder t;
     LeagueModel m;
     loadLeague(m, t.dir(), {2010, 3, 15});
-    EXPECT_EQ(m.yearFieldText, "22");
-    EXPECT_EQ(m.termHalf, 0);
+    // Nothing stored: the date's own term, the second half of the year before.
+    EXPECT_EQ(m.yearFieldText, "21");
+    EXPECT_EQ(m.termHalf, 1);
+    LeagueModel december;
+    loadLeague(december, t.dir(), {2026, 12, 8});
+    EXPECT_EQ(december.yearFieldText, "38");
+    EXPECT_EQ(december.termHalf, 1);
 
     std::string res = t.read(files::kResults);
     res.replace(0, 3, "201");
