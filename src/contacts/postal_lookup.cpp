@@ -3,16 +3,15 @@
 #include <algorithm>
 
 #include "contacts/kana_input.h"
+#include "contacts/reading_stretches.h"
 #include "store/file_io.h"
 #include "store/sjis.h"
 
 namespace postal {
 namespace {
 
-// Entries read per call when scanning: large enough that the reading index (some 30 MB)
-// goes in a few dozen reads, small enough to stay out of the way of the rest of memory.
+// Code index entries read per call once the bisection has narrowed the range.
 constexpr long kCodeBlockEntries = 4096;
-constexpr long kReadingBlockEntries = 4096;
 
 // Reads up to count entries from entry first on into buf; returns how many whole entries
 // arrived (fewer when the file got shorter in the meantime).
@@ -112,26 +111,13 @@ LookupResult lookupByReading(const DataDir& dir, std::string_view cityText,
         r.outcome = LookupOutcome::NoDictionary;
         return r;
     }
-    const std::string path = dir.path(kReadingIndexFile);
-    std::string block;
-    int shown = -1;
-    for (long at = 0; at < n;) {
-        long got = readEntries(path, at, std::min(kReadingBlockEntries, n - at), kReadingEntryLength, block);
-        if (got == 0) break;
-        for (long i = 0; i < got; ++i) {
-            const long entry = at + i;
-            int percent = int(entry * 100 / n);
-            if (percent != shown && progress) progress(percent);
-            shown = percent;
-            std::string_view reading =
-                std::string_view(block).substr(std::size_t(i) * kReadingEntryLength, kReadingLength);
-            // Only the first blank-free stretch of a reading counts.
-            std::string_view stretch = reading.substr(0, std::min(reading.find(' '), reading.size()));
-            if (stretch.find(query) != std::string_view::npos && !r.matchList.add(entry + 1))
-                return finish(dir, std::move(r));
-        }
-        at += got;
+    const ReadingStretches* stretches = readingStretches(dir, n);
+    if (!stretches) {
+        r.outcome = LookupOutcome::NoDictionary;
+        return r;
     }
+    stretches->search(
+        query, [&](long entry) { return r.matchList.add(entry + 1); }, progress);
     return finish(dir, std::move(r));
 }
 

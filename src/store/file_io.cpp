@@ -171,6 +171,14 @@ long fileSize(const std::string& path) {
     return fd ? size : -1;
 }
 
+std::optional<FileStamp> fileStamp(const std::string& path) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    auto ns = [](const timespec& t) { return (long long)t.tv_sec * 1000000000LL + t.tv_nsec; };
+    return FileStamp{(unsigned long)st.st_dev, (unsigned long)st.st_ino, (long)st.st_size, ns(st.st_mtim),
+                     ns(st.st_ctim)};
+}
+
 bool readAt(const std::string& path, long offset, char* dst, std::size_t n, std::size_t* got) {
     std::size_t dummy = 0;
     if (!got) got = &dummy;

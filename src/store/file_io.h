@@ -36,6 +36,17 @@ bool isRegularFile(const std::string& path);
 // Size in bytes, or -1 when the path is not a readable regular file.
 long fileSize(const std::string& path);
 
+// What tells one state of a file from another without reading it: its identity, size and the
+// times of its last change. Two equal stamps mean the bytes were not rewritten in between.
+struct FileStamp {
+    unsigned long device = 0, inode = 0;
+    long size = -1;
+    long long modifiedNs = 0, changedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+// Nothing when the path is not a regular file.
+std::optional<FileStamp> fileStamp(const std::string& path);
+
 // Reads up to n bytes at offset into dst. False when the file cannot be read; *got tells how
 // many bytes were there (0 past the end).
 [[nodiscard]] bool readAt(const std::string& path, long offset, char* dst, std::size_t n, std::size_t* got = nullptr);

@@ -90,6 +90,21 @@ TEST_F(PostalLookup, AReadingIsFoundAnywhereInTheAddressReading) {
         EXPECT_EQ(postal::lookupByReading(dir, sj(city)).outcome, LookupOutcome::NotAReading) << city;
 }
 
+TEST_F(PostalLookup, AReadingIndexChangedBetweenLookupsIsSearchedAsItNowIs) {
+    ASSERT_EQ(postal::lookupByReading(dir, sj("ｽｶﾞｻﾄ")).matchList.records, std::vector<long>{61});
+    // The first entry's reading rewritten in place, the file's size unchanged: the readings
+    // kept from the first lookup must not answer the second.
+    std::string index = t.read(postal::kReadingIndexFile);
+    const std::string reading = padField(sj("ｽｶﾞｻﾄﾆｼ"), false, postal::kReadingLength);
+    index.replace(0, reading.size(), reading);
+    t.write(postal::kReadingIndexFile, index);
+    EXPECT_EQ(postal::lookupByReading(dir, sj("ｽｶﾞｻﾄ")).matchList.records, (std::vector<long>{1, 61}));
+    // Only a reading's first blank-free stretch counts.
+    index.replace(0, reading.size(), padField(sj("ﾆｼ ｽｶﾞｻﾄ"), false, postal::kReadingLength));
+    t.write(postal::kReadingIndexFile, index);
+    EXPECT_EQ(postal::lookupByReading(dir, sj("ｽｶﾞｻﾄ")).matchList.records, std::vector<long>{61});
+}
+
 TEST_F(PostalLookup, HiraganaFromAnInputMethodFindsTheSameRowsAsHalfWidthKatakana) {
     auto typed = postal::lookupByReading(dir, sjis::fromUnicode(kana::toHalfWidthKatakana("しんじゅく")));
     auto katakana = postal::lookupByReading(dir, sj("ｼﾝｼﾞｭｸ"));
