@@ -1,6 +1,7 @@
 #include "print/export_files.h"
 
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "store/file_io.h"
@@ -31,4 +32,31 @@ ExportOutcome writeExportFiles(const DataDir& dir, const ExportFiles& files) {
     fileio::syncFolder(folder.string());
     out.kind = ExportOutcome::Written;
     return out;
+}
+
+namespace {
+
+bool endsWith(const std::string& s, std::string_view tail) {
+    return s.size() > tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// ".勝敗表_2026後期.pdf.a1B2c3": a PDF being written under a hidden name of six random letters.
+bool isPdfInTheMaking(const std::string& name) {
+    const std::size_t pdf = name.rfind(".pdf.");
+    return name.size() > 1 && name[0] == '.' && pdf != std::string::npos && name.size() == pdf + 5 + 6;
+}
+
+}  // namespace
+
+void removeStrayReportFiles(const DataDir& dir) {
+    auto removeWhere = [&](const char* folder, auto stray) {
+        std::error_code ec;
+        for (std::filesystem::directory_iterator it(dir.path(folder), ec), end; !ec && it != end; it.increment(ec))
+            if (it->is_regular_file(ec) && stray(it->path().filename().string())) {
+                std::error_code ignored;
+                std::filesystem::remove(it->path(), ignored);
+            }
+    };
+    removeWhere(kExportFolder, [](const std::string& name) { return endsWith(name, fileio::kTemporarySuffix); });
+    removeWhere(kPrintFolder, isPdfInTheMaking);
 }

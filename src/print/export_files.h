@@ -11,6 +11,7 @@
 #include "store/data_dir.h"
 
 inline constexpr const char* kExportFolder = "Export";
+inline constexpr const char* kPrintFolder = "Print";
 
 struct ExportOutcome {
     enum Kind {
@@ -30,3 +31,7 @@ using ExportFiles = std::vector<std::pair<std::string, std::string>>;
 
 // Makes Export/ when it is missing and writes the files into it, all or none.
 ExportOutcome writeExportFiles(const DataDir& dir, const ExportFiles& files);
+
+// Removes what a save of a report that was stopped half-way left behind: "name.tf-new" in
+// Export/ and the hidden ".name.pdf.XXXXXX" of a PDF in Print/. Start-up runs it.
+void removeStrayReportFiles(const DataDir& dir);

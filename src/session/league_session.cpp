@@ -1,6 +1,7 @@
 #include "session/league_session.h"
 
 #include "contacts/saved_postal_codes.h"
+#include "print/export_files.h"
 #include "store/backup.h"
 #include "store/data_folder_swap.h"
 #include "store/file_io.h"
@@ -18,6 +19,7 @@ StartupResult loadLeague(LeagueModel& m, const DataDir& dir, const CalendarDate&
     r.dataFolderReady = dir.ensureDataFolder();
     if (r.dataFolderReady) r.recovered &= recoverInterruptedWrites(dir);
     removeUnfinishedBackups(dir);
+    removeStrayReportFiles(dir);
     bool ok = r.dataFolderReady;
 
     m.selectedRow = 0;

@@ -86,6 +86,19 @@ TEST(TodaysDate, TwoAndFourDigitYearsAndTheBusinessYear) {
     EXPECT_EQ(parseDateText("").year, 0);  // no crash on an empty text
 }
 
+TEST(StartUp, ReportsLeftHalfWrittenByAStoppedSaveAreRemovedAndNothingElse) {
+    TempFolder t;
+    const std::vector<std::string> stray = {"Export/勝敗表_2026後期.csv.tf-new", "Print/.勝敗表_2026後期.pdf.a1B2c3"};
+    const std::vector<std::string> kept = {"Export/勝敗表_2026後期.csv", "Print/勝敗表_2026後期.pdf",
+                                           "Print/.hidden", "Print/notes.pdf.a1B2c3", "Export/メモ.txt"};
+    for (const auto& name : stray) t.write(name, "half");
+    for (const auto& name : kept) t.write(name, "whole");
+    LeagueModel m;
+    loadLeague(m, t.dir(), {2026, 12, 8});
+    for (const auto& name : stray) EXPECT_FALSE(t.exists(name)) << name;
+    for (const auto& name : kept) EXPECT_EQ(t.read(name), "whole") << name;
+}
+
 TEST(TodaysDate, TheNewestStoredTermOverridesTheDate) {
     TempFolder t;
     LeagueModel m;

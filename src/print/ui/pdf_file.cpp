@@ -9,6 +9,8 @@
 #include <QTemporaryFile>
 #include <cstdio>
 
+#include "print/export_files.h"
+
 namespace {
 
 bool syncPath(const QString& path) {
@@ -29,7 +31,7 @@ bool looksComplete(const QString& path) {
 }  // namespace
 
 PdfFile::PdfFile(const std::string& workFolder, const QString& fileName)
-    : folder_(QString::fromStdString(workFolder) + QStringLiteral("/Print")),
+    : folder_(QString::fromStdString(workFolder) + QLatin1Char('/') + QLatin1String(kPrintFolder)),
       fileName_(fileName),
       final_(folder_ + QLatin1Char('/') + fileName) {}
 
