@@ -1,5 +1,7 @@
 #include "form/league_document.h"
 
+#include <algorithm>
+
 #include "contacts/saved_postal_codes.h"
 #include "contacts/team_details.h"
 #include "league/change_over_rules.h"
@@ -308,4 +310,19 @@ RestoreRun LeagueDocument::restore(const std::string& folder) {
         afterReload();
     }
     return run;
+}
+
+ImportWrite LeagueDocument::importTeams(const ImportPreview& p) {
+    const ImportWrite w = writeImport(m_, dir_, p, currentDateTime());
+    if (w.outcome == ImportWrite::NotSaved || w.outcome == ImportWrite::Written) reportSave(w.saved);
+    if (w.outcome != ImportWrite::Written) return w;
+    emit countsChanged();
+    const auto gained =
+        std::find_if(p.groups.begin(), p.groups.end(), [](const ImportGroupCount& g) { return g.added > 0; });
+    const int group = gained == p.groups.end() ? m_.currentGroup : gained->groupSlot + 1;
+    if (group != m_.currentGroup)
+        chooseGroup(group);
+    else
+        showGroup();
+    return w;
 }
