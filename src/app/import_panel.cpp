@@ -16,6 +16,7 @@
 #include "form/label_factory.h"
 #include "form/selection_frame.h"
 #include "league/import_writing.h"
+#include "standings/term_choice.h"
 #include "store/text_encoding.h"
 
 using namespace form_colors;
@@ -40,6 +41,13 @@ constexpr int kYes = 0, kNo = 1;
 
 QString fromUtf8(std::string_view s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+// "級・部ごとのチーム（平成38年 後期に取り込みます）": the teams go into the term on screen.
+QString targetText(const TermName& t) {
+    const QString term = t.year == 0 ? QStringLiteral("表示中の節")
+                                     : QStringLiteral("平成%1年 %2").arg(t.year).arg(t.half == 1 ? "後期" : "前期");
+    return QStringLiteral("級・部ごとのチーム（%1に取り込みます）").arg(term);
 }
 
 QString rowText(int row) {
@@ -74,8 +82,13 @@ ChoiceButtons::Choice choice(const char* key, const QString& caption, int x) {
 }  // namespace
 
 QString ImportPanel::chooseWithFileDialog(QWidget* parent, const QString& folder) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("CSV取込"), folder, QStringLiteral("CSV (*.csv *.txt)"),
-                                        nullptr, QFileDialog::DontUseNativeDialog);
+    QFileDialog dialog(parent, QStringLiteral("CSV取込"), folder, QStringLiteral("CSV (*.csv *.txt)"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.resize(760, 480);  // the names and dates of a folder of spreadsheets whole
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().front();
 }
 
 ImportPanel::ImportPanel(QWidget* form, FormServices& services)
@@ -94,7 +107,7 @@ ImportPanel::ImportPanel(QWidget* form, FormServices& services)
                           LabelStyle{13, Qt::AlignRight | Qt::AlignVCenter}, "Label_ImportEncoding");
     unusedColumns_ = makeLabel(p, QString(), QRect(kMargin, 60, kInner, 18),
                                LabelStyle{13, Qt::AlignLeft | Qt::AlignVCenter, kGray}, "Label_ImportUnusedColumns");
-    heading(p, QStringLiteral("級・部ごとのチーム（表示中の節に取り込みます）"), 84);
+    target_ = heading(p, QString(), 84, "Label_ImportTarget");
     buildGroupTable();
     refusedCount_ = heading(p, QString(), kRefusedTop - 22, "Label_ImportRefusedDs");
     buildRefusedRows();
@@ -211,6 +224,7 @@ void ImportPanel::showPreview(const QString& fileName) {
     unusedColumns_->setText(unused.isEmpty() ? QString()
                                              : QStringLiteral("読まない列：") + unused.join(QStringLiteral("、")));
 
+    target_->setText(ready ? targetText(storedTerm(s_.dir, preview_.termSlot)) : QString());
     status_->setText(fromUtf8(importStatusText(preview_)));
     summary_->setText(
         !ready ? QString()

@@ -71,6 +71,7 @@ private:
     QLabel* file_;
     QLabel* encoding_;
     QLabel* unusedColumns_;
+    QLabel* target_;
     QLabel* summary_;
     QLabel* status_;
     std::array<QLabel*, 2 * kGroupRows> groups_{};

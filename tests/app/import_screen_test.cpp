@@ -10,10 +10,12 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTimer>
+#include <cerrno>
 #include <filesystem>
 #include <map>
 
 #include "app/import_panel.h"
+#include "store/file_io.h"
 #include "store/record_layout.h"
 #include "store/sjis.h"
 #include "support/form_fixture.h"
@@ -105,6 +107,7 @@ TEST_F(ImportScreen, ThePreviewShowsTheCountsAndTheRefusedRowsAndNoWritesNothing
     EXPECT_EQ(text("Label_ImportFile"), QStringLiteral("ファイル：チーム.csv"));
     EXPECT_EQ(text("Label_ImportEncoding"), QStringLiteral("文字コード：Shift_JIS (CP932)"));
     EXPECT_EQ(text("Label_ImportSummary"), QStringLiteral("追加 2チーム　更新 1チーム"));
+    EXPECT_EQ(text("Label_ImportTarget"), QStringLiteral("級・部ごとのチーム（平成38年 後期に取り込みます）"));
     EXPECT_EQ(text("Label_ImportGroup_01"), QStringLiteral("A級 1部　追加 2　更新 0"));
     EXPECT_EQ(text("Label_ImportGroup_02"), QStringLiteral("B級 2部　追加 0　更新 1"));
     EXPECT_EQ(text("Label_ImportGroup_03"), QString());
@@ -176,6 +179,37 @@ TEST_F(ImportScreen, YesWritesTheTeamsAndTheScreenShowsThem) {
     ASSERT_TRUE(anyBackup());
     const fs::path copy = fs::directory_iterator(folder_.path("Backup"))->path();
     EXPECT_EQ(folder_.read("Backup/" + copy.filename().string() + "/Seiseki.001"), results);
+}
+
+// A copy that cannot be made or a save that fails writes nothing and says why; the screen
+// still shows what is stored.
+TEST_F(ImportScreen, AFailedCopyOrSaveWritesNothingAndSaysWhy) {
+    const Files before = dataFiles();
+    const std::string data = folder_.path("Data/"), backup = folder_.path("Backup/");
+    struct Case {
+        std::string under;
+        const char* message;
+    };
+    for (const Case& c : {Case{backup, "■バックアップを作れないため取り込みませんでした："},
+                          Case{data, "■Seiseki.001 に保存できませんでした（ディスクの空きがありません）■"}}) {
+        SCOPED_TRACE(c.message);
+        fileio::testing::failWritesWhen(
+            [under = c.under](const fileio::testing::WriteAttempt& a) {
+                return a.path.rfind(under, 0) == 0 && a.path.find("Tallyfold.jnl") == std::string::npos;
+            },
+            ENOSPC);
+        importFromCommandPanel();
+        key(Qt::Key_F1);
+        fileio::testing::reset();
+        EXPECT_FALSE(visible("Panel_Import"));
+        const QString shown = shownMessage();
+        EXPECT_TRUE(shown.startsWith(QString::fromUtf8(c.message))) << shown.toStdString();
+        EXPECT_EQ(dataFiles(), before);
+        EXPECT_EQ(text("Label_TeamDs"), QStringLiteral("24"));
+        EXPECT_EQ(text("Edit_TeamName_09").trimmed(), QString());
+        shownMessage();  // its time runs out
+        key(Qt::Key_Escape);
+    }
 }
 
 TEST_F(ImportScreen, AFileDroppedOntoTheWindowIsPreviewedLikeAChosenOne) {
