@@ -14,6 +14,7 @@
 #include "form/framed_shape.h"
 #include "form/hidden_key_box.h"
 #include "form/label_factory.h"
+#include "form/pager_keys.h"
 #include "form/selection_frame.h"
 #include "league/import_writing.h"
 #include "standings/term_choice.h"
@@ -280,25 +281,9 @@ void ImportPanel::Edit_ImportChooseEnter() {
 }
 
 void ImportPanel::Edit_ImportChooseKeyDown(int key) {
-    switch (key) {
-        case Qt::Key_Up:
-            pager_.up();
-            return showRefusedRows();
-        case Qt::Key_Down:
-            pager_.down();
-            return showRefusedRows();
-        case Qt::Key_PageUp:
-            pager_.pageUp();
-            return showRefusedRows();
-        case Qt::Key_PageDown:
-            pager_.pageDown();
-            return showRefusedRows();
-        case Qt::Key_Escape:
-            return answer(false);
-        default:
-            (canImport() ? ask_ : closeOnly_)->handleKey(key);
-            return;
-    }
+    if (pageByKey(pager_, key).handled) return showRefusedRows();
+    if (key == Qt::Key_Escape) return answer(false);
+    (canImport() ? ask_ : closeOnly_)->handleKey(key);
 }
 
 void ImportPanel::Label_ImportRefusedClick(int row) {
