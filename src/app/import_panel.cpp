@@ -33,11 +33,11 @@ namespace {
 // Over the command panel, which stays open beneath; the help memo beside it stays in sight.
 const QRect kPanel(form_layout::kCommandPanel, QSize(760, 600));
 constexpr int kMargin = 16, kInner = 760 - 2 * kMargin;
-constexpr int kGroupsTop = 106, kGroupPitch = 20, kGroupColumnWidth = 360;
-constexpr int kRefusedTop = 336, kRowPitch = 26, kRowHeight = 24, kRowLeft = 20, kRowWidth = 700;
+constexpr int kGroupsTop = 104, kGroupPitch = 18, kGroupColumnWidth = 360;
+constexpr int kRefusedTop = 314, kRowPitch = 26, kRowHeight = 24, kRowLeft = 20, kRowWidth = 700;
 constexpr int kRowNumberWidth = 80;
-constexpr int kReasonTop = kRefusedTop + ImportPanel::kRefusedRows * kRowPitch + 4;
-constexpr int kButtonsTop = 552, kButtonWidth = 160, kButtonHeight = 30;
+constexpr int kReasonTop = kRefusedTop + ImportPanel::kRefusedRows * kRowPitch + 4, kReasonLines = 3;
+constexpr int kButtonsTop = 558, kButtonWidth = 160, kButtonHeight = 30;
 constexpr int kYes = 0, kNo = 1;
 
 QString fromUtf8(std::string_view s) {
@@ -112,7 +112,7 @@ ImportPanel::ImportPanel(QWidget* form, FormServices& services)
     buildGroupTable();
     refusedCount_ = heading(p, QString(), kRefusedTop - 22, "Label_ImportRefusedDs");
     buildRefusedRows();
-    reason_ = makeLabel(p, QString(), QRect(kRowLeft, kReasonTop, kRowWidth, 36),
+    reason_ = makeLabel(p, QString(), QRect(kRowLeft, kReasonTop, kRowWidth, kReasonLines * 17),
                         LabelStyle{13, Qt::AlignLeft | Qt::AlignTop}, "Label_ImportReason");
     reason_->setWordWrap(true);
     buildButtons();
@@ -256,8 +256,9 @@ void ImportPanel::showRefusedRows() {
         const ImportRefusal* r = shown ? &preview_.refused[std::size_t(pager_.top() + i)] : nullptr;
         cells_[i][0]->setText(r ? rowText(r->row) : QString());
         ClickLabel* reason = cells_[i][1];
-        reason->setText(r ? reason->fontMetrics().elidedText(fromUtf8(r->reason), Qt::ElideRight, reason->width())
-                          : QString());
+        const QString why = r ? fromUtf8(r->reason) : QString();
+        reason->setText(reason->fontMetrics().elidedText(why, Qt::ElideRight, reason->width()));
+        reason->setToolTip(why);
         frames_[i]->setVisible(shown);
         frames_[i]->setSelected(shown && i == pager_.row());
     }
@@ -265,7 +266,10 @@ void ImportPanel::showRefusedRows() {
     more_[1]->setText(pager_.atLast() ? QString() : QStringLiteral("▼"));
     const bool any = pager_.rowHasEntry(pager_.row());
     const ImportRefusal* chosen = any ? &preview_.refused[std::size_t(pager_.chosenIndex())] : nullptr;
-    reason_->setText(chosen ? rowText(chosen->row) + QStringLiteral("：") + fromUtf8(chosen->reason) : QString());
+    const QString whole = chosen ? rowText(chosen->row) + QStringLiteral("：") + fromUtf8(chosen->reason) : QString();
+    // A row refused for many reasons ends with "…" on the last line; the tooltip holds them all.
+    reason_->setText(reason_->fontMetrics().elidedText(whole, Qt::ElideRight, reason_->width() * kReasonLines - 40));
+    reason_->setToolTip(whole);
 }
 
 void ImportPanel::Edit_ImportChooseEnter() {
