@@ -1,7 +1,5 @@
 #include "form/league_document.h"
 
-#include <algorithm>
-
 #include "contacts/saved_postal_codes.h"
 #include "contacts/team_details.h"
 #include "league/change_over_rules.h"
@@ -317,12 +315,6 @@ ImportWrite LeagueDocument::importTeams(const ImportPreview& p) {
     if (w.outcome == ImportWrite::NotSaved || w.outcome == ImportWrite::Written) reportSave(w.saved);
     if (w.outcome != ImportWrite::Written) return w;
     emit countsChanged();
-    const auto gained =
-        std::find_if(p.groups.begin(), p.groups.end(), [](const ImportGroupCount& g) { return g.added > 0; });
-    const int group = gained == p.groups.end() ? m_.currentGroup : gained->groupSlot + 1;
-    if (group != m_.currentGroup)
-        chooseGroup(group);
-    else
-        showGroup();
+    showGroup();
     return w;
 }

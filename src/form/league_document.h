@@ -111,8 +111,8 @@ public:
     // --- Whole-league operations
     TermDeletion deleteNewestTerm();
     RestoreRun restore(const std::string& folder);
-    // Teams from a spreadsheet, as the preview showed them, after a copy of Data/. Once they
-    // are written the first group that gained a team is shown (the shown group when none did).
+    // Teams from a spreadsheet, as the preview showed them, after a copy of Data/; the shown
+    // group is then read afresh.
     ImportWrite importTeams(const ImportPreview& p);
 
 signals:

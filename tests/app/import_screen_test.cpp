@@ -147,7 +147,8 @@ TEST_F(ImportScreen, ThePreviewShowsTheCountsAndTheRefusedRowsAndNoWritesNothing
 TEST_F(ImportScreen, YesWritesTheTeamsAndTheScreenShowsThem) {
     const std::string results = folder_.read("Data/Seiseki.001");
     ASSERT_EQ(text("Label_TeamDs"), QStringLiteral("24"));
-    click(child("Edit_UserName"));
+    click(child("Edit_Kyuu_02"));  // B2, its first team チーム11 selected
+    ASSERT_EQ(text("Edit_SyousaiTel").trimmed(), QString());
     importFromCommandPanel();
     key(Qt::Key_Left);
     key(Qt::Key_Return);
@@ -155,11 +156,13 @@ TEST_F(ImportScreen, YesWritesTheTeamsAndTheScreenShowsThem) {
     EXPECT_FALSE(visible("Panel_Import"));
     EXPECT_FALSE(visible("Panel_Command"));
     EXPECT_EQ(state().panelOpen, 0);
-    EXPECT_EQ(focusName(), "Edit_UserName");
+    EXPECT_EQ(focusName(), "Edit_Kyuu_02");
     EXPECT_EQ(shownMessage(), QStringLiteral("■2チームを取り込みました（詳細の更新 1チーム）■"));
 
-    // The header, the group's names and table, A1 being the group that gained.
+    // The header and the shown group's selected team, read afresh; A1's names and table.
     EXPECT_EQ(text("Label_TeamDs"), QStringLiteral("26"));
+    EXPECT_EQ(text("Edit_SyousaiTel").trimmed(), QStringLiteral("03-9999"));
+    click(child("Edit_Kyuu_01"));
     EXPECT_EQ(text("Edit_TeamName_09").trimmed(), QStringLiteral("新星"));
     EXPECT_EQ(text("Edit_TeamName_10").trimmed(), QStringLiteral("流星"));
     EXPECT_TRUE(text("Label_GyouTeamName_09").contains(QStringLiteral("新星")));
