@@ -52,10 +52,10 @@ private:
 };
 
 // One iteration of the program and one of its floor in turn, each timed from its first event
-// to the painted window (prepare, untimed, sets the program's iteration up); the benchmark's
-// time is the program's, and the counters give both in microseconds and their ratio.
-template <typename Prepare, typename Program, typename Floor>
-void runInterleaved(benchmark::State& state, Prepare prepare, Program program, Floor floor) {
+// to the painted window (prepare and prepareFloor, untimed, set each one's iteration up); the
+// benchmark's time is the program's, and the counters give both in microseconds and their ratio.
+template <typename Prepare, typename Program, typename PrepareFloor, typename Floor>
+void runInterleaved(benchmark::State& state, Prepare prepare, Program program, PrepareFloor prepareFloor, Floor floor) {
     using Clock = std::chrono::steady_clock;
     double programTotal = 0, floorTotal = 0;
     long n = 0;
@@ -64,11 +64,13 @@ void runInterleaved(benchmark::State& state, Prepare prepare, Program program, F
         const auto t0 = Clock::now();
         if (!program()) return state.SkipWithError("the program did not do what it should");
         const auto t1 = Clock::now();
-        if (!floor()) return state.SkipWithError("the floor did not do what it should");
+        prepareFloor();
         const auto t2 = Clock::now();
+        if (!floor()) return state.SkipWithError("the floor did not do what it should");
+        const auto t3 = Clock::now();
         const double p = std::chrono::duration<double>(t1 - t0).count();
         programTotal += p;
-        floorTotal += std::chrono::duration<double>(t2 - t1).count();
+        floorTotal += std::chrono::duration<double>(t3 - t2).count();
         ++n;
         state.SetIterationTime(p);
     }
@@ -76,6 +78,12 @@ void runInterleaved(benchmark::State& state, Prepare prepare, Program program, F
     state.counters["program_us"] = programTotal / double(n) * 1e6;
     state.counters["floor_us"] = floorTotal / double(n) * 1e6;
     state.counters["ratio"] = programTotal / floorTotal;
+}
+
+template <typename Prepare, typename Program, typename Floor>
+void runInterleaved(benchmark::State& state, Prepare prepare, Program program, Floor floor) {
+    runInterleaved(
+        state, prepare, program, [] {}, floor);
 }
 
 template <typename Program, typename Floor>

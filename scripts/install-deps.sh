@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev libgl1-mesa-dev
+    qt6-base-dev libgl1-mesa-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     libjpeg62-turbo-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fontconfig

@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <exception>
 
 #include "app/base_ball_form.h"
@@ -14,6 +17,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tallyfold"));
     QApplication::setApplicationVersion(QStringLiteral(TALLYFOLD_VERSION));
     fonts::installSubstitutions();
+    // Every screen is Japanese, the file dialog Qt draws included, whatever the desktop's language.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     try {
         // tallyfold [FOLDER]
         const QString folder =

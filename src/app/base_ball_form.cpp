@@ -2,8 +2,10 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMimeData>
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
@@ -36,7 +38,14 @@
 namespace {
 const QString kNothingSaved =
     QStringLiteral("■保存できません。入力は保存されていません（Data フォルダを確認してください）■");
+
+// The one local file a drag carries; empty for anything else (text, several files, a web link).
+QString droppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return QString();
+    const QUrl url = data->urls().front();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
 }
+}  // namespace
 
 using form_layout::kFormHeight;
 using form_layout::kFormWidth;
@@ -86,6 +95,7 @@ void TBaseBall::buildForm() {
     f.setPixelSize(12);
     setFont(f);
     setWidgetColours(this, QColor(), form_colors::kFormBackground);
+    setAcceptDrops(true);
 
     // The date of today as the system writes it; it lies outside the visible window.
     dateLabel_ = makeLabel(this, QString(), QRect(-400, -40, 300, 20), LabelStyle{}, "DateLabel");
@@ -185,6 +195,20 @@ void TBaseBall::closeEvent(QCloseEvent* e) {
         e->accept();
     else
         e->ignore();
+}
+
+void TBaseBall::dragEnterEvent(QDragEnterEvent* e) {
+    if (!droppedFile(e->mimeData()).isEmpty()) e->acceptProposedAction();
+}
+
+void TBaseBall::dropEvent(QDropEvent* e) {
+    const QString path = droppedFile(e->mimeData());
+    if (path.isEmpty()) return;
+    e->acceptProposedAction();
+    // The keys go to what the drop opens, not to the window the file came from.
+    activateWindow();
+    if (services_->refuseWhilePanelOpen()) return;
+    emit commands_->importFile(path);
 }
 
 bool TBaseBall::focusNextPrevChild(bool) {

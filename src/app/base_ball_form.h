@@ -56,6 +56,9 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    // A file dropped onto the window is imported, as F10 of the command panel imports one.
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
     // The fields move the focus in the program's own order; Qt's chain of widgets is not used.
     bool focusNextPrevChild(bool next) override;
 

@@ -2,8 +2,8 @@
 
 #include <QFrame>
 #include <QWidget>
-#include <utility>
 
+#include "app/import_panel.h"
 #include "app/restore_panel.h"
 #include "form/click_label.h"
 #include "form/focus_codes.h"
@@ -25,7 +25,9 @@ namespace {
 constexpr int kDeleteRow = 3;
 constexpr int kPdfRow = 4;
 constexpr int kCsvRow = 5;
+constexpr int kWebPageRow = 6;
 constexpr int kRestoreRow = 7;
+constexpr int kImportRow = 9;
 constexpr int kRowTop = 12;
 constexpr int kRowPitch = 30;
 constexpr int kRowHeight = 26;
@@ -40,27 +42,17 @@ const char* const kCaptions[CommandPanel::kRows] = {
     "F4 平成**年 前期 成績削除",
     "F5 PDFで保存",
     "F6 CSV出力",
-    "F7 ",
+    "F7 Webページ保存",
     "F8 バックアップから戻す",
     "F9 コマンドパネルを閉じる",
+    "F10 CSV取込",
 };
 // clang-format on
 
-// The row each function key chooses. F7 has none.
-const std::pair<int, int> kKeyRows[] = {
-    {Qt::Key_F1, 0}, {Qt::Key_F2, 1}, {Qt::Key_F3, 2}, {Qt::Key_F4, 3},
-    {Qt::Key_F5, 4}, {Qt::Key_F6, 5}, {Qt::Key_F8, 7}, {Qt::Key_F9, 8},
-};
-
+// The row a function key chooses: F1 the first, F10 the last.
 int rowOfKey(int key) {
-    for (auto [k, row] : kKeyRows)
-        if (k == key) return row;
-    return -1;
-}
-
-// Rows with a command of their own; the others only take the highlight.
-bool rowHasCommand(int row) {
-    return row <= kCsvRow || row == kRestoreRow || row == CommandPanel::kCloseRow;
+    const int row = key - Qt::Key_F1;
+    return row >= 0 && row < CommandPanel::kRows ? row : -1;
 }
 
 }  // namespace
@@ -98,6 +90,9 @@ CommandPanel::CommandPanel(QWidget* form, FormServices& services)
         s_.focus.restoreFocus();
     });
     connect(restore_, &RestorePanel::restored, this, &CommandPanel::showRestored);
+    import_ = new ImportPanel(form, services);
+    // Teams came in from a file: the panel closes as after a report, back to the field it came from.
+    connect(import_, &ImportPanel::imported, this, &CommandPanel::closeIfOpen);
     connect(&s_.commands, &FormCommands::toggleCommandPanel, this, &CommandPanel::toggleCommandPanel);
     connect(&doc_, &LeagueDocument::leagueReloaded, this, &CommandPanel::showDeleteCaption);
 }
@@ -146,7 +141,7 @@ void CommandPanel::Edit_CommandChooseEnter() {
     s_.help.setManualHint();
     st_.focusCode = focus::CommandKey;
     s_.help.setHelp(
-        QStringLiteral("↑↓キーでコマンドを選択し[Enter]キーを押してください．[F1]-[F9]キーでも選択できます．"),
+        QStringLiteral("↑↓キーでコマンドを選択し[Enter]キーを押してください．[F1]-[F10]キーでも選択できます．"),
         QStringLiteral("[ESC]キーでコマンドを選択せずコマンドパネルを閉じます．"));
 }
 
@@ -175,11 +170,10 @@ void CommandPanel::Edit_CommandChooseKeyDown(int key) {
     if (row < 0) return;
     selected = row;
     highlightCommand();
-    if (rowHasCommand(row)) runCommand(row);
+    runCommand(row);
 }
 
 void CommandPanel::Label_CommandNameClick(int row) {
-    if (!rowHasCommand(row)) return;
     if (st_.sidePanelOpen && row != kDeleteRow) return;
     st_.selectedCommand = row;
     highlightCommand();
@@ -214,8 +208,15 @@ void CommandPanel::runCommand(int row) {
             closeIfOpen();
             emit s_.commands.exportCsv();
             return;
+        case kWebPageRow:
+            closeIfOpen();
+            emit s_.commands.saveWebPage();
+            return;
         case kRestoreRow:
             restore_->open();
+            return;
+        case kImportRow:
+            import_->chooseFile();
             return;
         case kCloseRow:
             toggleCommandPanel();

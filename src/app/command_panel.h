@@ -1,7 +1,8 @@
 #pragma once
-// The command panel: nine function-key commands over the main screen, opened and closed
-// with ESC. F8 opens the list of copies in Backup/ to restore one (restore_panel.h). One row is highlighted; ↑ ↓ move
-// the highlight, Enter runs it, and F1–F9 or a click on a caption choose and run a row at once.
+// The command panel: ten function-key commands over the main screen, opened and closed
+// with ESC. F8 opens the list of copies in Backup/ to restore one (restore_panel.h), F10 the
+// import of teams from a CSV file (import_panel.h). One row is highlighted; ↑ ↓ move the
+// highlight, Enter runs it, and F1–F10 or a click on a caption choose and run a row at once.
 
 #include <QObject>
 #include <array>
@@ -13,12 +14,13 @@ class QWidget;
 class ClickLabel;
 class FramedShape;
 class HiddenKeyBox;
+class ImportPanel;
 class RestorePanel;
 
 class CommandPanel : public QObject, public ScreenArea {
     Q_OBJECT
 public:
-    static constexpr int kRows = 9;
+    static constexpr int kRows = 10;
     static constexpr int kCloseRow = 8;
 
     CommandPanel(QWidget* form, FormServices& services);
@@ -45,4 +47,5 @@ private:
     std::array<FramedShape*, kRows> shapes_{};
     std::array<ClickLabel*, kRows> captions_{};
     RestorePanel* restore_;
+    ImportPanel* import_;
 };

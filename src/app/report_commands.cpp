@@ -4,6 +4,7 @@
 #include "print/csv_export.h"
 #include "print/ui/export_commands.h"
 #include "print/ui/print_reports.h"
+#include "print/web_page_export.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ ReportCommands::ReportCommands(QObject* parent, FormServices& services) : QObjec
     connect(&s_.commands, &FormCommands::printTeamList, this, &ReportCommands::printTeamList);
     connect(&s_.commands, &FormCommands::savePdfs, this, &ReportCommands::savePdfs);
     connect(&s_.commands, &FormCommands::exportCsv, this, &ReportCommands::exportCsv);
+    connect(&s_.commands, &FormCommands::saveWebPage, this, &ReportCommands::saveWebPage);
 }
 
 void ReportCommands::printStandings() {
@@ -35,4 +37,8 @@ void ReportCommands::savePdfs() {
 
 void ReportCommands::exportCsv() {
     s_.savedFiles.tell(csvExportNotice(::exportCsv(s_.model, s_.dir), s_.dir));
+}
+
+void ReportCommands::saveWebPage() {
+    s_.savedFiles.tell(webPageNotice(exportWebPage(s_.model, s_.dir), s_.dir));
 }

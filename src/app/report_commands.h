@@ -1,7 +1,8 @@
 #pragma once
 // The reports the command panel starts: the standings sheet (F1) and the team list (F3) on
-// the printer or as PDF, both as PDF files (F5), both as CSV files (F6). Each reads the league
-// only and says where its files went. A new export joins as one more command here.
+// the printer or as PDF, both as PDF files (F5), both as CSV files (F6), the standings as a
+// web page (F7). Each reads the league only and says where its files went. A new export joins
+// as one more command here.
 
 #include <QObject>
 
@@ -16,6 +17,7 @@ public:
     void printTeamList();
     void savePdfs();
     void exportCsv();
+    void saveWebPage();
 
 private:
     FormServices& s_;

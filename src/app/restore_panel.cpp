@@ -11,6 +11,7 @@
 #include "form/framed_shape.h"
 #include "form/hidden_key_box.h"
 #include "form/label_factory.h"
+#include "form/pager_keys.h"
 #include "form/selection_frame.h"
 #include "form/yes_no_panel.h"
 #include "league/ui/key_button.h"
@@ -168,19 +169,8 @@ void RestorePanel::Edit_BackupChooseEnter() {
 }
 
 void RestorePanel::Edit_BackupChooseKeyDown(int key) {
+    if (pageByKey(pager_, key).handled) return showRows();
     switch (key) {
-        case Qt::Key_Up:
-            pager_.up();
-            return showRows();
-        case Qt::Key_Down:
-            pager_.down();
-            return showRows();
-        case Qt::Key_PageUp:
-            pager_.pageUp();
-            return showRows();
-        case Qt::Key_PageDown:
-            pager_.pageDown();
-            return showRows();
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_F1:

@@ -18,6 +18,8 @@ FieldEdit::FieldEdit(QWidget* parent, const QString& name, const QRect& geometry
     setGeometry(geometry);
     setFrame(false);
     setMaxBytes(maxBytes);
+    // A file dragged over the box goes to the window (an import), never into the text.
+    setAcceptDrops(false);
     // textEdited comes before textChanged, so lastText_ still holds the text before the edit.
     connect(this, &QLineEdit::textEdited, this, &FieldEdit::checkEdit);
     connect(this, &QLineEdit::textChanged, this, [this] { lastText_ = text(); });

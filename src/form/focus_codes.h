@@ -35,6 +35,7 @@ inline constexpr int RuleListKey = 9060;         // Edit_KousinSetteiCommandChoo
 inline constexpr int LostDetailsKey = 9070;      // Edit_SyousaiKakuninCommandChoose
 inline constexpr int RestoreKey = 9080;          // Edit_BackupChoose
 inline constexpr int RestoreConfirmKey = 9090;   // Edit_BackupKakuninCommandChoose
+inline constexpr int ImportKey = 9100;           // Edit_ImportChoose
 
 // Row n (1-based) of a family of fields numbered in steps of ten.
 inline constexpr int nth(int first, int n) {

@@ -6,6 +6,7 @@
 // another, and the main form wires nothing by hand.
 
 #include <QObject>
+#include <QString>
 
 class FormCommands : public QObject {
     Q_OBJECT
@@ -23,9 +24,12 @@ signals:
     void openReturn(int n);
     // Row n's frame lime while a panel acts on its team; when it closes, the current team's red.
     void markTeamRow(int n, bool actedOn);
-    // The reports of the command panel: F1, F3, F5 and F6.
+    // The reports of the command panel: F1, F3, F5, F6 and F7.
     void printStandings();
     void printTeamList();
     void savePdfs();
     void exportCsv();
+    void saveWebPage();
+    // A file dropped onto the window: teams to import from it.
+    void importFile(const QString& path);
 };

@@ -309,3 +309,12 @@ RestoreRun LeagueDocument::restore(const std::string& folder) {
     }
     return run;
 }
+
+ImportWrite LeagueDocument::importTeams(const ImportPreview& p) {
+    const ImportWrite w = writeImport(m_, dir_, p, currentDateTime());
+    if (w.outcome == ImportWrite::NotSaved || w.outcome == ImportWrite::Written) reportSave(w.saved);
+    if (w.outcome != ImportWrite::Written) return w;
+    emit countsChanged();
+    showGroup();
+    return w;
+}

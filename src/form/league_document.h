@@ -12,6 +12,7 @@
 #include "league/change_over_execution.h"
 #include "league/change_over_lineup.h"
 #include "league/group_names.h"
+#include "league/import_writing.h"
 #include "league/suspension.h"
 #include "league/team_moves.h"
 #include "league/team_rename.h"
@@ -110,6 +111,9 @@ public:
     // --- Whole-league operations
     TermDeletion deleteNewestTerm();
     RestoreRun restore(const std::string& folder);
+    // Teams from a spreadsheet, as the preview showed them, after a copy of Data/; the shown
+    // group is then read afresh.
+    ImportWrite importTeams(const ImportPreview& p);
 
 signals:
     // The shown term changed: the year field and the term marks.

@@ -12,6 +12,9 @@ MemoEdit::MemoEdit(QWidget* parent, const QString& name, const QRect& geometry, 
     setGeometry(geometry);
     setFrameShape(QFrame::NoFrame);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // A file dragged over the box goes to the window (an import), never into the text.
+    setAcceptDrops(false);
+    viewport()->setAcceptDrops(false);
     connect(this, &QPlainTextEdit::textChanged, this, &MemoEdit::checkEdit);
 }
 

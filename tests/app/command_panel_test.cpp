@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include "app/import_panel.h"
 #include "form/form_colors.h"
 #include "form/form_services.h"
 #include "form/framed_shape.h"
@@ -103,19 +104,28 @@ TEST_F(CommandPanelTest, EscOpensOnTheCloseRowAndEscReturnsToTheField) {
     EXPECT_EQ(focusName(), "Edit_Year");
 }
 
-TEST_F(CommandPanelTest, ArrowsWrapAndOnlySomeKeysMoveTheHighlight) {
+TEST_F(CommandPanelTest, TenRowsInTheirPlacesAndTheArrowsWrapOverThemAll) {
     openFrom("Edit_UserName");
+    const QRect first = child(rowName("Shape_CommandName_", 0))->geometry();
+    for (int row = 0; row < CommandPanel::kRows; ++row) {
+        QWidget* shape = child(rowName("Shape_CommandName_", row));
+        EXPECT_EQ(shape->geometry(), first.translated(0, 30 * row)) << row;
+        EXPECT_TRUE(commandPanel()->rect().contains(shape->geometry())) << row;
+    }
+    EXPECT_EQ(child<QLabel>(rowName("Label_CommandName_", 6))->text(), QStringLiteral("F7 Webページ保存"));
+    EXPECT_EQ(child<QLabel>(rowName("Label_CommandName_", 9))->text(), QStringLiteral("F10 CSV取込"));
+
+    key(Qt::Key_Down);
+    EXPECT_EQ(highlightedRow(), 9);
     key(Qt::Key_Down);
     EXPECT_EQ(highlightedRow(), 0);
     key(Qt::Key_Up);
-    EXPECT_EQ(highlightedRow(), 8);
+    EXPECT_EQ(highlightedRow(), 9);
+    key(Qt::Key_Up);
     key(Qt::Key_Up);
     EXPECT_EQ(highlightedRow(), 7);
 
-    key(Qt::Key_F7);
-    EXPECT_EQ(highlightedRow(), 7);
     const std::string before = folder_.read("Data/Seiseki.001");
-    key(Qt::Key_Down);
     key(Qt::Key_F8);  // the list of copies to restore opens over the panel
     EXPECT_EQ(highlightedRow(), 7);
     EXPECT_TRUE(commandPanel()->isVisible());
@@ -125,32 +135,20 @@ TEST_F(CommandPanelTest, ArrowsWrapAndOnlySomeKeysMoveTheHighlight) {
     EXPECT_EQ(folder_.read("Data/Seiseki.001"), before);
 }
 
-TEST_F(CommandPanelTest, CaptionClicksChooseRowsExceptTheEmptyOnes) {
-    int printed = 0;
-    takeCommand(&FormCommands::printStandings, [&] { ++printed; });
+TEST_F(CommandPanelTest, F10ByKeyOrClickAsksForAFileOverThePanel) {
+    int asked = 0;
+    form_->findChild<ImportPanel*>()->setFileChooser([&](QWidget*, const QString&) {
+        ++asked;
+        return QString();  // the dialog cancelled
+    });
     openFrom("Edit_Year");
-
-    click(child(rowName("Label_CommandName_", 6)));
-    EXPECT_EQ(highlightedRow(), 8);
-
-    // While a side panel is open the printouts and closing are out of reach.
-    state().sidePanelOpen = 1;
-    click(child(rowName("Label_CommandName_", 0)));
-    click(child(rowName("Label_CommandName_", 8)));
-    EXPECT_EQ(printed, 0);
-    EXPECT_EQ(highlightedRow(), 8);
+    key(Qt::Key_F10);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(highlightedRow(), 9);
+    click(child(rowName("Label_CommandName_", 9)));
+    EXPECT_EQ(asked, 2);
     EXPECT_TRUE(commandPanel()->isVisible());
-    state().sidePanelOpen = 0;
-
-    click(child(rowName("Label_CommandName_", 0)));
-    EXPECT_EQ(printed, 1);
-    EXPECT_FALSE(commandPanel()->isVisible()) << "a printout closes the panel";
-    EXPECT_EQ(focusName(), "Edit_Year");
-
-    openFrom("Edit_Year");
-    click(child(rowName("Label_CommandName_", 8)));
-    EXPECT_FALSE(commandPanel()->isVisible());
-    EXPECT_EQ(focusName(), "Edit_Year");
+    EXPECT_EQ(focusName(), "Edit_CommandChoose");
 }
 
 TEST_F(CommandPanelTest, ChangeOverAndTeamListNeedATeamInTheShownTerm) {
@@ -159,9 +157,8 @@ TEST_F(CommandPanelTest, ChangeOverAndTeamListNeedATeamInTheShownTerm) {
     takeCommand(&FormCommands::printTeamList, [&] { ++teamLists; });
     ASSERT_EQ(model().termTeamCount, 0);
     openFrom("Edit_Year");
-    key(Qt::Key_Down);
-    key(Qt::Key_Down);
-    key(Qt::Key_Return);  // row 1
+    for (int i = 0; i < 3; ++i) key(Qt::Key_Down);  // 9, 0, 1
+    key(Qt::Key_Return);
     key(Qt::Key_F3);
     EXPECT_EQ(changeOvers, 0);
     EXPECT_EQ(teamLists, 0);

@@ -1,6 +1,7 @@
-// F5 and F6 of the command panel as the organiser uses them: both reports of the shown term
-// as PDF files in Print/ and as CSV files in Export/, a message naming the files, the panel
-// closed and the focus back where it was; nothing written for a term without teams.
+// F5, F6 and F7 of the command panel as the organiser uses them: both reports of the shown term
+// as PDF files in Print/ and as CSV files in Export/, the standings as a web page in Export/, a
+// message naming the files, the panel closed and the focus back where it was; nothing written
+// for a term without teams.
 
 #include <QDir>
 #include <QFrame>
@@ -89,6 +90,21 @@ TEST_F(ExportCommands, AClickOnTheSixthCommandWritesBothCsvFiles) {
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 48);
 }
 
+TEST_F(ExportCommands, F7SavesTheWebPageAndNamesIt) {
+    click(child("Edit_UserName"));
+    key(Qt::Key_Escape);
+    key(Qt::Key_F7);
+    EXPECT_FALSE(panelOpen());
+    EXPECT_EQ(savedFiles(), "■Webページを保存しました■\n" + shownPath(folder_.root()) + "/Export/勝敗表_2026後期.html");
+    EXPECT_EQ(child<QLabel>("Label_SavedFileKeys")->text().contains(QStringLiteral("[Enter]")),
+              desktopViewerAvailable());
+    key(Qt::Key_F9);
+    EXPECT_EQ(focusName(), "Edit_UserName");
+    const std::string page = folder_.read("Export/勝敗表_2026後期.html");
+    EXPECT_NE(page.find("チーム48"), std::string::npos);
+    EXPECT_EQ(page.find("代表48"), std::string::npos) << "no contact details";
+}
+
 // Every heading of the team list that stands for a field of the screen is that field's caption.
 TEST_F(ExportCommands, TheTeamListsHeadingsAreTheCaptionsOnTheScreen) {
     key(Qt::Key_Escape);
@@ -119,8 +135,8 @@ protected:
     }
 };
 
-TEST_F(ExportEmptyTerm, F5AndF6SaveNothingEmptyAndSaySoAlike) {
-    for (int command : {Qt::Key_F5, Qt::Key_F6}) {
+TEST_F(ExportEmptyTerm, F5F6AndF7SaveNothingEmptyAndSaySoAlike) {
+    for (int command : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7}) {
         key(Qt::Key_Escape);
         key(command);
         QMetaObject::invokeMethod(form_->messages().saveErrorTimer(), "timeout");

@@ -79,7 +79,7 @@ TEST_F(PanelGuardTest, HelpLinesAndHintFollowTheFocus) {
     openPanel();
     EXPECT_EQ(manualHint(), "説明文内でクリックし↑↓キーでお読みください");
     EXPECT_EQ(child<QLabel>("Label_HelpMsg_01")->text(),
-              "↑↓キーでコマンドを選択し[Enter]キーを押してください．[F1]-[F9]キーでも選択できます．");
+              "↑↓キーでコマンドを選択し[Enter]キーを押してください．[F1]-[F10]キーでも選択できます．");
     EXPECT_EQ(child<QLabel>("Label_HelpMsg_02")->text(), "[ESC]キーでコマンドを選択せずコマンドパネルを閉じます．");
 
     key(Qt::Key_Escape);

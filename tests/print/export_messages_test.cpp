@@ -1,4 +1,4 @@
-// What F1, F3, F5 and F6 say when they are done: the files saved are named by their whole
+// What F1, F3, F5, F6 and F7 say when they are done: the files saved are named by their whole
 // path, what was not saved is never said to be saved, and a path reads as its user knows it.
 
 #include <gtest/gtest.h>
@@ -54,6 +54,21 @@ TEST(ExportMessages, CsvWrittenInPartOrNotAtAll) {
     out.written.clear();
     EXPECT_EQ(csvExportNotice(out, dir).text.toStdString(),
               "■CSVを書き出せません：成績ファイル Data/Seiseki.001 を読めません■");
+}
+
+TEST(ExportMessages, TheWebPageInItsOwnWords) {
+    const DataDir dir("/league");
+    WebPageExport out;
+    out.kind = WebPageExport::Written;
+    out.written = {"Export/勝敗表_2026前期.html"};
+    CommandNotice n = webPageNotice(out, dir);
+    EXPECT_EQ(n.text.toStdString(), "■Webページを保存しました■");
+    EXPECT_EQ(n.savedFiles, QStringList{"/league/Export/勝敗表_2026前期.html"});
+    out = WebPageExport{};
+    out.kind = WebPageExport::NoFolder;
+    n = webPageNotice(out, dir);
+    EXPECT_EQ(n.text.toStdString(), "■Webページを保存できません：フォルダ Export を作成できません■");
+    EXPECT_TRUE(n.savedFiles.isEmpty());
 }
 
 TEST(ExportMessages, F5AndF6SayTheSameOfATermWithoutTeams) {

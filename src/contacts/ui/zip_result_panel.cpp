@@ -10,6 +10,7 @@
 #include "form/framed_shape.h"
 #include "form/hidden_key_box.h"
 #include "form/label_factory.h"
+#include "form/pager_keys.h"
 #include "form/sjis_text.h"
 #include "store/text_ops.h"
 
@@ -158,20 +159,13 @@ void ZipResultPanel::Edit_ZipChooseEnter() {
 }
 
 void ZipResultPanel::Edit_ZipChooseKeyDown(int key) {
-    bool moved = false;
+    if (const PagerKey paged = pageByKey(pager_, key); paged.handled) {
+        if (paged.moved) fillPage();
+        highlight();
+        moveThumb();
+        return;
+    }
     switch (key) {
-        case Qt::Key_Up:
-            moved = pager_.up();
-            break;
-        case Qt::Key_Down:
-            moved = pager_.down();
-            break;
-        case Qt::Key_PageUp:
-            moved = pager_.pageUp();
-            break;
-        case Qt::Key_PageDown:
-            moved = pager_.pageDown();
-            break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
             if (pager_.rowHasResult(pager_.resultRow())) emit closing(true);
@@ -182,9 +176,6 @@ void ZipResultPanel::Edit_ZipChooseKeyDown(int key) {
         default:
             return;
     }
-    if (moved) fillPage();
-    highlight();
-    moveThumb();
 }
 
 void ZipResultPanel::Label_ZipSearchClick(int k) {

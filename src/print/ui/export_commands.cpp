@@ -59,23 +59,31 @@ CommandNotice pdfPairNotice(const PdfPair& pdfs) {
     return n;
 }
 
-CommandNotice csvExportNotice(const CsvExport& out, const DataDir& dir) {
+namespace {
+
+// What an export says, in the words of its kind of file.
+struct ExportWording {
+    QString done;        // "■CSVに書き出しました■"
+    QString cannotSave;  // "CSVを書き出せません"
+};
+
+CommandNotice exportNotice(const ExportOutcome& out, const DataDir& dir, const ExportWording& words) {
     CommandNotice n;
     for (const std::string& f : out.written) n.savedFiles << QString::fromStdString(dir.path(f));
     switch (out.kind) {
-        case CsvExport::Written:
-            n.text = QStringLiteral("■CSVに書き出しました■");
+        case ExportOutcome::Written:
+            n.text = words.done;
             return n;
-        case CsvExport::NothingToExport:
+        case ExportOutcome::NothingToExport:
             n.text = nothingToSaveMessage();
             return n;
-        case CsvExport::Unreadable:
-            n.text = QStringLiteral("■CSVを書き出せません：成績ファイル Data/Seiseki.001 を読めません■");
+        case ExportOutcome::Unreadable:
+            n.text = QStringLiteral("■%1：成績ファイル Data/Seiseki.001 を読めません■").arg(words.cannotSave);
             return n;
-        case CsvExport::NoFolder:
-            n.text = QStringLiteral("■CSVを書き出せません：フォルダ %1 を作成できません■").arg(kExportFolder);
+        case ExportOutcome::NoFolder:
+            n.text = QStringLiteral("■%1：フォルダ %2 を作成できません■").arg(words.cannotSave, kExportFolder);
             return n;
-        case CsvExport::Failed:
+        case ExportOutcome::Failed:
             break;
     }
     const QString failed = QString::fromStdString(out.failed);
@@ -83,4 +91,15 @@ CommandNotice csvExportNotice(const CsvExport& out, const DataDir& dir) {
                  ? QStringLiteral("■%1 に書き出せませんでした■").arg(failed)
                  : QStringLiteral("■%1 に書き出せませんでした。次のファイルは書き出しました■").arg(failed);
     return n;
+}
+
+}  // namespace
+
+CommandNotice csvExportNotice(const CsvExport& out, const DataDir& dir) {
+    return exportNotice(out, dir, {QStringLiteral("■CSVに書き出しました■"), QStringLiteral("CSVを書き出せません")});
+}
+
+CommandNotice webPageNotice(const WebPageExport& out, const DataDir& dir) {
+    return exportNotice(out, dir,
+                        {QStringLiteral("■Webページを保存しました■"), QStringLiteral("Webページを保存できません")});
 }

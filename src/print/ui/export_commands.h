@@ -1,8 +1,8 @@
 #pragma once
-// F5 and F6 of the command panel: both reports of the term being shown saved as PDF files in
-// Print/, whether or not a printer is installed, and both written as CSV files in Export/.
-// Each gives what the screen says when it is done: what was saved, with the files' paths,
-// and what was not.
+// F5, F6 and F7 of the command panel: both reports of the term being shown saved as PDF files
+// in Print/, whether or not a printer is installed, both written as CSV files in Export/, and
+// the standings as a web page in Export/. Each gives what the screen says when it is done:
+// what was saved, with the files' paths, and what was not.
 
 #include <QString>
 
@@ -10,6 +10,7 @@
 #include "print/csv_export.h"
 #include "print/report_data.h"
 #include "print/ui/print_reports.h"
+#include "print/web_page_export.h"
 #include "store/data_dir.h"
 #include "store/league_model.h"
 
@@ -30,5 +31,8 @@ CommandNotice pdfPairNotice(const PdfPair& pdfs);
 // "■CSVに書き出しました■" with both files.
 CommandNotice csvExportNotice(const CsvExport& out, const DataDir& dir);
 
-// F5 and F6 on a term without a team.
+// "■Webページを保存しました■" with the page.
+CommandNotice webPageNotice(const WebPageExport& out, const DataDir& dir);
+
+// F5, F6 and F7 on a term without a team.
 QString nothingToSaveMessage();
