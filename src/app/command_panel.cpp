@@ -78,10 +78,7 @@ CommandPanel::CommandPanel(QWidget* form, FormServices& services)
 
     keyBox_ = new HiddenKeyBox(panel_, "Edit_CommandChoose");
     connect(keyBox_, &FieldEdit::entered, this, &CommandPanel::Edit_CommandChooseEnter);
-    connect(keyBox_, &FieldEdit::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
-        keyBox_->setKeyHandled();
-        Edit_CommandChooseKeyDown(key);
-    });
+    keyBox_->handKeysTo(this, &CommandPanel::Edit_CommandChooseKeyDown);
     s_.focus.add(focus::CommandKey, keyBox_);
 
     restore_ = new RestorePanel(form, services);

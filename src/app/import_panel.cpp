@@ -120,10 +120,7 @@ ImportPanel::ImportPanel(QWidget* form, FormServices& services)
     keyBox_ = new HiddenKeyBox(p, "Edit_ImportChoose");
     s_.focus.add(focus::ImportKey, keyBox_);
     connect(keyBox_, &FieldEdit::entered, this, &ImportPanel::Edit_ImportChooseEnter);
-    connect(keyBox_, &FieldEdit::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
-        keyBox_->setKeyHandled();
-        Edit_ImportChooseKeyDown(key);
-    });
+    keyBox_->handKeysTo(this, &ImportPanel::Edit_ImportChooseKeyDown);
     connect(&s_.commands, &FormCommands::importFile, this, &ImportPanel::open);
 }
 

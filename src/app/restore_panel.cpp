@@ -99,10 +99,7 @@ RestorePanel::RestorePanel(QWidget* form, FormServices& services)
     keyBox_ = new HiddenKeyBox(p, "Edit_BackupChoose");
     s_.focus.add(focus::RestoreKey, keyBox_);
     connect(keyBox_, &FieldEdit::entered, this, &RestorePanel::Edit_BackupChooseEnter);
-    connect(keyBox_, &FieldEdit::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
-        keyBox_->setKeyHandled();
-        Edit_BackupChooseKeyDown(key);
-    });
+    keyBox_->handKeysTo(this, &RestorePanel::Edit_BackupChooseKeyDown);
 
     confirm_ = new YesNoPanel(form, "BackupKakunin", QRect(kPanel.x() + 40, kPanel.y() + 120, 480, 190), s_,
                               focus::RestoreConfirmKey);

@@ -20,6 +20,16 @@ public:
 
     static constexpr int kHoldMs = 800;
 
+    // Hands every key pressed in the box to the owner's handler, as dealt with: the box itself
+    // never types or moves on.
+    template <typename Owner>
+    void handKeysTo(Owner* owner, void (Owner::*handler)(int key)) {
+        connect(this, &FieldEdit::keyDown, owner, [this, owner, handler](int key, Qt::KeyboardModifiers) {
+            setKeyHandled();
+            (owner->*handler)(key);
+        });
+    }
+
 signals:
     // Characters were typed into the panel as if into a field and dropped: the owner shows why
     // nothing happened.

@@ -65,10 +65,7 @@ SavedFileMessage::SavedFileMessage(QWidget* form, FocusTable& focus, HelpArea& h
     keys_ = makeLabel(panel_, QString(), QRect(), LabelStyle{13, Qt::AlignCenter, kGray}, "Label_SavedFileKeys");
     keyBox_ = new HiddenKeyBox(panel_, "Edit_SavedFileChoose");
     keyBox_->installEventFilter(this);
-    connect(keyBox_, &FieldEdit::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
-        keyBox_->setKeyHandled();
-        Edit_SavedFileChooseKeyDown(key);
-    });
+    keyBox_->handKeysTo(this, &SavedFileMessage::Edit_SavedFileChooseKeyDown);
     connect(keyBox_, &FieldEdit::entered, this, [this] {
         help_.setHelp(viewer_ ? QStringLiteral("[Enter]キーで保存したファイルを開きます．")
                               : QStringLiteral("保存したファイルの場所を表示しています．"),

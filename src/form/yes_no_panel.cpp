@@ -27,10 +27,7 @@ YesNoPanel::YesNoPanel(QWidget* parent, const QString& stem, const QRect& geomet
             QStringLiteral("[←][→]で「はい」「いいえ」を選び[Enter]キーを押してください．[F1]キーは「はい」です．"),
             QStringLiteral("[F9]キーまたは[ESC]キーで「いいえ」と答えます．"));
     });
-    connect(keyBox_, &FieldEdit::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
-        keyBox_->setKeyHandled();
-        handleKey(key);
-    });
+    keyBox_->handKeysTo(this, &YesNoPanel::handleKey);
 }
 
 YesNoPanel::YesNoPanel(QWidget* parent, const QString& stem, const QRect& geometry) : QObject(parent), stem_(stem) {

@@ -65,10 +65,7 @@ ZipResultPanel::ZipResultPanel(QWidget* form, FormServices& services)
     keyBox_ = new HiddenKeyBox(panel_, "Edit_ZipChoose");
     s_.focus.add(focus::ZipChooseKey, keyBox_);
     connect(keyBox_, &FieldEdit::entered, this, &ZipResultPanel::Edit_ZipChooseEnter);
-    connect(keyBox_, &FieldEdit::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
-        keyBox_->setKeyHandled();
-        Edit_ZipChooseKeyDown(key);
-    });
+    keyBox_->handKeysTo(this, &ZipResultPanel::Edit_ZipChooseKeyDown);
 }
 
 void ZipResultPanel::buildRows() {

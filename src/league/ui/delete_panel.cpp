@@ -42,8 +42,7 @@ DeletePanel::DeletePanel(QWidget* form, FormServices& services) : QObject(form),
     keyBox_ = new HiddenKeyBox(panel_, "Edit_Panel_DeleteCommandChoose");
     s_.focus.add(focus::DeleteKey, keyBox_);
     connect(keyBox_, &FieldEdit::entered, this, &DeletePanel::Edit_Panel_DeleteCommandChooseEnter);
-    connect(keyBox_, &FieldEdit::keyDown, this,
-            [this](int key, Qt::KeyboardModifiers) { Edit_Panel_DeleteCommandChooseKeyDown(key); });
+    keyBox_->handKeysTo(this, &DeletePanel::Edit_Panel_DeleteCommandChooseKeyDown);
 }
 
 bool DeletePanel::isOpen() const {

@@ -52,8 +52,7 @@ ReturnPanel::ReturnPanel(QWidget* form, FormServices& services) : QObject(form),
     keyBox_ = new HiddenKeyBox(panel_, "Edit_KyuubuChoose");
     s_.focus.add(focus::SuspendedKey, keyBox_);
     connect(keyBox_, &FieldEdit::entered, this, &ReturnPanel::Edit_KyuubuChooseEnter);
-    connect(keyBox_, &FieldEdit::keyDown, this,
-            [this](int key, Qt::KeyboardModifiers) { Edit_KyuubuChooseKeyDown(key); });
+    keyBox_->handKeysTo(this, &ReturnPanel::Edit_KyuubuChooseKeyDown);
 }
 
 void ReturnPanel::buildButtons() {

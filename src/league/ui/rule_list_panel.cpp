@@ -114,10 +114,7 @@ RuleListPanel::RuleListPanel(QWidget* form, FormServices& services)
     keyBox_ = new HiddenKeyBox(p, "Edit_KousinSetteiCommandChoose");
     s_.focus.add(focus::RuleListKey, keyBox_);
     connect(keyBox_, &FieldEdit::entered, this, &RuleListPanel::Edit_KousinSetteiCommandChooseEnter);
-    connect(keyBox_, &FieldEdit::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
-        keyBox_->setKeyHandled();
-        Edit_KousinSetteiCommandChooseKeyDown(key);
-    });
+    keyBox_->handKeysTo(this, &RuleListPanel::Edit_KousinSetteiCommandChooseKeyDown);
 }
 
 bool RuleListPanel::isOpen() const {
