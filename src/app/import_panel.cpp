@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QLabel>
 
+#include "contacts/postal_cities.h"
 #include "form/choice_buttons.h"
 #include "form/click_label.h"
 #include "form/focus_codes.h"
@@ -18,6 +19,7 @@
 #include "form/selection_frame.h"
 #include "league/import_writing.h"
 #include "standings/term_choice.h"
+#include "store/sjis.h"
 #include "store/text_encoding.h"
 
 using namespace form_colors;
@@ -199,7 +201,12 @@ void ImportPanel::open(const QString& path) {
     // weighed against the league.
     keyBox_->setFocus(Qt::OtherFocusReason);
     st_.focusCode = focus::ImportKey;
-    preview_ = previewImport(m_, s_.dir, QFile::encodeName(path).toStdString());
+    // A whole address is split where the postal dictionary knows the city to end.
+    const DataDir& dir = s_.dir;
+    const KnownCity knownCity = [&dir](std::string_view prefecture, std::string_view city) {
+        return postal::isKnownCity(dir, sjis::fromUnicode(prefecture), sjis::fromUnicode(city));
+    };
+    preview_ = previewImport(m_, s_.dir, QFile::encodeName(path).toStdString(), knownCity);
     pager_ = ListPager(kRefusedRows, long(preview_.refused.size()));
     showPreview(QFileInfo(path).fileName());
     Edit_ImportChooseEnter();  // the help for what the file turned out to hold

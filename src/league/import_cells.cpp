@@ -188,6 +188,18 @@ CellBytes readDetailCell(int k, std::string_view cell, std::string_view heading)
     return encode(value, layouts::width(layouts::Team, k), heading, k == team_field::Remarks);
 }
 
+std::string leadingCity(std::string_view prefecture, std::string_view rest, const KnownCity& knownCity) {
+    if (!knownCity || prefecture.empty()) return {};
+    std::string found;
+    for (std::string_view end : {"市", "区", "町", "村"}) {
+        for (std::size_t at = rest.find(end); at != std::string_view::npos; at = rest.find(end, at + end.size())) {
+            const std::string_view city = rest.substr(0, at + end.size());
+            if (city.size() > found.size() && knownCity(prefecture, city)) found = city;
+        }
+    }
+    return found;
+}
+
 AddressParts splitPrefecture(std::string_view utf8) {
     const std::string text = trimmedCell(utf8);
     for (std::string_view p : kPrefectures)

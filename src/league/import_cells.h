@@ -2,6 +2,7 @@
 // One cell of an imported spreadsheet made into the bytes of a field, or the reason it
 // cannot be: nothing is cut or replaced silently. Cells are UTF-8 here, fields Shift-JIS.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,14 @@ struct AddressParts {
     std::string prefecture, rest;  // UTF-8
 };
 AddressParts splitPrefecture(std::string_view utf8);
+
+// Whether a city of that name lies in that prefecture (UTF-8): the screens ask the postal
+// dictionary. Without it a whole address is split at its prefecture only, for a guess at
+// where a city's name ends (四日市市, 東村山市, 大和郡山市) would be wrong as often as not.
+using KnownCity = std::function<bool(std::string_view prefecture, std::string_view city)>;
+// The longest start of rest that ends in 市, 区, 町 or 村 and that knownCity knows in that
+// prefecture ("横浜市港北区" of "横浜市港北区日吉1-2"); empty when there is none.
+std::string leadingCity(std::string_view prefecture, std::string_view rest, const KnownCity& knownCity);
 
 // The group slot (0..19) a group text names: its letters as the group list shows them
 // ("A1", "Ａ１", "A級1部"), or its number 1..20. Only groups with a class letter are named;

@@ -4,6 +4,7 @@
 
 #include "league/import_cells.h"
 #include "store/csv_writer.h"
+#include "store/sjis.h"
 #include "store/text_ops.h"
 
 namespace {
@@ -79,8 +80,10 @@ void RowReader::readGroup(const Cells& cell, RowContent& out) const {
 }
 
 // A whole address: the prefecture it begins with goes to its field unless the row gives one
-// (a different one keeps the address whole); the rest is the street, and, when the street
-// cannot hold it and the row gives no building, what follows its first blank is the building.
+// (a different one keeps the address whole); then the city the dictionary knows in that
+// prefecture, or the row's own city where the address repeats it; the rest is the street, and,
+// when the street cannot hold it and the row gives no building, what follows its first blank
+// is the building.
 void RowReader::readAddress(std::string_view cell, RowContent& out) const {
     const std::string& h = heading(c_.address);
     AddressParts parts = splitPrefecture(cell);
@@ -90,6 +93,19 @@ void RowReader::readAddress(std::string_view cell, RowContent& out) const {
             take(out, team_field::Prefecture, prefecture);
         else if (out.details[team_field::Prefecture]->find(prefecture.bytes) != 0)
             parts.rest = trimmedCell(cell);
+    }
+    if (out.details[team_field::City]) {
+        // The row names its city: an address that repeats it keeps only what follows.
+        const std::string city = trimmedCell(sjis::toUnicode(*out.details[team_field::City]));
+        if (!city.empty() && parts.rest.starts_with(city))
+            parts.rest = trimmedCell(std::string_view(parts.rest).substr(city.size()));
+    } else if (out.details[team_field::Prefecture]) {
+        const std::string prefecture = trimmedCell(sjis::toUnicode(*out.details[team_field::Prefecture]));
+        const std::string city = leadingCity(prefecture, parts.rest, knownCity_);
+        if (const CellBytes bytes = readDetailCell(team_field::City, city, h); !city.empty() && bytes.problem.empty()) {
+            take(out, team_field::City, bytes);
+            parts.rest = trimmedCell(std::string_view(parts.rest).substr(city.size()));
+        }
     }
     const CellBytes street = readDetailCell(team_field::Street, parts.rest, h);
     if (!street.problem.empty() && !out.details[team_field::Building]) {

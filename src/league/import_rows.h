@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "league/import_cells.h"
 #include "league/import_columns.h"
 #include "store/csv_reader.h"
 #include "store/record_layout.h"
@@ -22,7 +23,8 @@ struct RowContent {
 
 class RowReader {
 public:
-    RowReader(const ImportColumns& c, const std::string& groupBlock) : c_(c), groups_(groupBlock) {}
+    RowReader(const ImportColumns& c, const std::string& groupBlock, const KnownCity& knownCity)
+        : c_(c), groups_(groupBlock), knownCity_(knownCity) {}
 
     // Nothing for a row without any text: an empty line of the sheet.
     std::optional<RowContent> read(const csv::Record& record) const;
@@ -36,4 +38,5 @@ private:
 
     const ImportColumns& c_;
     const std::string& groups_;
+    const KnownCity& knownCity_;
 };

@@ -166,7 +166,8 @@ int ImportPreview::updated() const {
     return n;
 }
 
-ImportPreview previewImport(const LeagueModel& m, const DataDir& dir, const std::string& path) {
+ImportPreview previewImport(const LeagueModel& m, const DataDir& dir, const std::string& path,
+                            const KnownCity& knownCity) {
     const long size = fileio::fileSize(path);
     if (size > kImportFileLimit) {
         ImportPreview p;
@@ -175,10 +176,11 @@ ImportPreview previewImport(const LeagueModel& m, const DataDir& dir, const std:
     }
     const std::optional<std::string> bytes = size < 0 ? std::nullopt : fileio::readAll(path);
     if (!bytes) return ImportPreview{};
-    return previewImportBytes(m, dir, *bytes);
+    return previewImportBytes(m, dir, *bytes, knownCity);
 }
 
-ImportPreview previewImportBytes(const LeagueModel& m, const DataDir& dir, std::string_view bytes) {
+ImportPreview previewImportBytes(const LeagueModel& m, const DataDir& dir, std::string_view bytes,
+                                 const KnownCity& knownCity) {
     ImportPreview p;
     p.termSlot = m.termSlotIndex;
     if (bytes.size() > std::size_t(kImportFileLimit)) {
@@ -215,7 +217,7 @@ ImportPreview previewImportBytes(const LeagueModel& m, const DataDir& dir, std::
         return p;
     }
 
-    const RowReader reader(*columns, m.groupBlock);
+    const RowReader reader(*columns, m.groupBlock, knownCity);
     Placement placement(*now, m.groupBlock, p);
     for (std::size_t i = first; i < table.records.size(); ++i)
         if (std::optional<RowContent> row = reader.read(table.records[i])) placement.place(std::move(*row));

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "league/import_cells.h"
 #include "store/calendar.h"
 #include "store/data_dir.h"
 #include "store/league_model.h"
@@ -74,9 +75,11 @@ struct ImportPreview {
 };
 
 // Reads the file at path and previews it against the shown term of the working folder.
-ImportPreview previewImport(const LeagueModel& m, const DataDir& dir, const std::string& path);
+ImportPreview previewImport(const LeagueModel& m, const DataDir& dir, const std::string& path,
+                            const KnownCity& knownCity = {});
 // The same for the file's bytes.
-ImportPreview previewImportBytes(const LeagueModel& m, const DataDir& dir, std::string_view bytes);
+ImportPreview previewImportBytes(const LeagueModel& m, const DataDir& dir, std::string_view bytes,
+                                 const KnownCity& knownCity = {});
 
 // One line for the user when the status is not Ready (Japanese), empty when it is.
 std::string importStatusText(const ImportPreview& p);

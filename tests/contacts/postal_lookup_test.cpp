@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "contacts/kana_input.h"
+#include "contacts/postal_cities.h"
 #include "contacts/result_pager.h"
 #include "postal_fixture.h"
 #include "store/text_ops.h"
@@ -103,6 +104,14 @@ TEST_F(PostalLookup, AReadingIndexChangedBetweenLookupsIsSearchedAsItNowIs) {
     index.replace(0, reading.size(), padField(sj("ﾆｼ ｽｶﾞｻﾄ"), false, postal::kReadingLength));
     t.write(postal::kReadingIndexFile, index);
     EXPECT_EQ(postal::lookupByReading(dir, sj("ｽｶﾞｻﾄ")).matchList.records, std::vector<long>{61});
+}
+
+TEST_F(PostalLookup, TheDictionaryKnowsItsCitiesByPrefecture) {
+    EXPECT_TRUE(postal::isKnownCity(dir, sj("東京都"), sj("千代田区")));
+    EXPECT_FALSE(postal::isKnownCity(dir, sj("東京都"), sj("千代田")));
+    EXPECT_FALSE(postal::isKnownCity(dir, sj("北海道"), sj("千代田区")));
+    TempFolder none;
+    EXPECT_FALSE(postal::isKnownCity(none.dir(), sj("東京都"), sj("千代田区")));
 }
 
 TEST_F(PostalLookup, HiraganaFromAnInputMethodFindsTheSameRowsAsHalfWidthKatakana) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "import_fixture.h"
 #include "league/import_cells.h"
 #include "league/import_columns.h"
@@ -110,6 +112,40 @@ TEST_F(ImportPreviewTest, AWholeAddressIsSharedOutOverTheFieldsThatHoldIt) {
     EXPECT_EQ(two[team_field::Prefecture], stored(team_field::Prefecture, "東京都"));
     EXPECT_EQ(two[team_field::Street], stored(team_field::Street, "大阪府大阪市北区1-1"));
     EXPECT_EQ(refusals(p), (Refusals{{4, "「住所」が長すぎます（全角20文字・半角40文字まで）"}}));
+}
+
+TEST_F(ImportPreviewTest, AWholeAddressGivesTheCityTheDictionaryKnowsToEndThere) {
+    // The dictionary's cities, by prefecture; a name of a city inside another's (四日市 in
+    // 四日市市, 東村 in 東村山市) is no city of its own.
+    const std::set<std::pair<std::string, std::string>> cities = {
+        {"神奈川県", "横浜市港北区"}, {"三重県", "四日市市"}, {"東京都", "東村山市"}, {"東京都", "千代田区"}};
+    const KnownCity known = [&](std::string_view prefecture, std::string_view city) {
+        return cities.count({std::string(prefecture), std::string(city)}) > 0;
+    };
+    const std::string text =
+        "組,チーム名,都道府県,区市郡,住所\n"
+        "C3,一,,,神奈川県横浜市港北区日吉1-2\n"
+        "C3,二,,,三重県四日市市諏訪町1-5\n"
+        "C3,三,東京都,,東村山市本町2-3\n"
+        "C3,四,,千代田区,東京都千代田区丸の内1\n"
+        "C3,五,,,大阪府大阪市北区梅田1\n";
+    const ImportPreview p = previewImportBytes(m, dir, text, known);
+    ASSERT_EQ(p.teams.size(), 5u);
+    auto expect = [&](std::size_t i, const char* city, const char* street) {
+        const std::optional<std::string> wanted =
+            city ? std::optional<std::string>(stored(team_field::City, city)) : std::nullopt;
+        EXPECT_EQ(p.teams[i].details[team_field::City], wanted) << i;
+        EXPECT_EQ(p.teams[i].details[team_field::Street], stored(team_field::Street, street)) << i;
+    };
+    expect(0, "横浜市港北区", "日吉1-2");
+    expect(1, "四日市市", "諏訪町1-5");
+    expect(2, "東村山市", "本町2-3");
+    // A city column of the row's own wins, and is not repeated in the street.
+    expect(3, "千代田区", "丸の内1");
+    // A city the dictionary does not know is not guessed at.
+    expect(4, nullptr, "大阪市北区梅田1");
+    // Without a dictionary nothing is split beyond the prefecture.
+    EXPECT_EQ(preview(text).teams[0].details[team_field::Street], stored(team_field::Street, "横浜市港北区日吉1-2"));
 }
 
 TEST_F(ImportPreviewTest, AGroupIsNamedByItsLettersOrItsNumber) {
