@@ -25,7 +25,7 @@ RecordLayout RecordLayout::build(std::vector<int> widths, bool hasTrailer, int r
 namespace layouts {
 namespace {
 
-struct LayoutSpec {
+struct LayoutShape {
     std::vector<int> widths;
     bool hasTrailer;
     int recordLength;
@@ -35,7 +35,7 @@ std::array<RecordLayout, Count> buildAll() {
     // Built here rather than at namespace scope: other files read the layouts while their own
     // statics are initialised, which may come before this file's.
     const std::vector<int> teamWidths = {16, 13, 13, 13, 8, 8, 20, 40, 40, 40, 400, kTeamNameWidth, 367};
-    const LayoutSpec table[Count] = {
+    const LayoutShape table[Count] = {
         {teamWidths, true, kTeamRecordLength},                                                          // Team
         {teamWidths, true, kTeamRecordLength},                                                          // Suspended
         {{kTeamNameWidth, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 4, 2}, true, kResultRecordLength},  // Result
