@@ -96,6 +96,8 @@ ImportWrite writeImport(LeagueModel& m, const DataDir& dir, const ImportPreview&
 std::string importWriteText(const ImportWrite& w) {
     switch (w.outcome) {
         case ImportWrite::Written: {
+            // A sheet that only brings details for teams on file adds none: say what it did.
+            if (w.added == 0) return std::to_string(w.updated) + "チームの詳細を更新しました";
             std::string text = std::to_string(w.added) + "チームを取り込みました";
             if (w.updated > 0) text += "（詳細の更新 " + std::to_string(w.updated) + "チーム）";
             return text;

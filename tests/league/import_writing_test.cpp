@@ -88,9 +88,14 @@ TEST_F(ImportWritingTest, AnExistingRecordChangesOnlyWhereTheFileGivesAValue) {
     EXPECT_EQ(t.read(files::kTeamRegister), reg);
     EXPECT_EQ(t.read(files::kResults).substr(std::size_t(resultAt(0, 21)), 20), name20("昔のチーム"));
 
+    // Details alone: the message says what was done, not that no team came in.
+    const ImportWrite details = write(preview("組,チーム名,電話番号\nA1,北斗,03-2\n"));
+    ASSERT_EQ(details.outcome, ImportWrite::Written);
+    EXPECT_EQ(importWriteText(details), "1チームの詳細を更新しました");
+
     // The same file again changes nothing and writes nothing, not even a copy.
     const std::size_t copies = std::distance(std::filesystem::directory_iterator(t.path("Backup")), {});
-    const ImportWrite again = write(preview("組,チーム名,電話番号\nA1,北斗,03-1\n"));
+    const ImportWrite again = write(preview("組,チーム名,電話番号\nA1,北斗,03-2\n"));
     EXPECT_EQ(again.outcome, ImportWrite::NothingToWrite);
     EXPECT_EQ(std::size_t(std::distance(std::filesystem::directory_iterator(t.path("Backup")), {})), copies);
 }
