@@ -42,10 +42,6 @@ constexpr int kReasonTop = kRefusedTop + ImportPanel::kRefusedRows * kRowPitch +
 constexpr int kButtonsTop = 558, kButtonWidth = 160, kButtonHeight = 30;
 constexpr int kYes = 0, kNo = 1;
 
-QString fromUtf8(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
 // "級・部ごとのチーム（平成38年 後期に取り込みます）": the teams go into the term on screen.
 QString targetText(const TermName& t) {
     const QString term = t.year == 0 ? QStringLiteral("表示中の節")
@@ -59,7 +55,7 @@ QString rowText(int row) {
 
 // "A級 1部　追加 3　更新 1", with the teams the file gives nothing new for when there are any.
 QString groupText(const ImportGroupCount& g) {
-    QString text = QStringLiteral("%1　追加 %2　更新 %3").arg(fromUtf8(g.name)).arg(g.added).arg(g.updated);
+    QString text = QStringLiteral("%1　追加 %2　更新 %3").arg(QString::fromUtf8(g.name)).arg(g.added).arg(g.updated);
     if (g.unchanged > 0) text += QStringLiteral("　変更なし %1").arg(g.unchanged);
     return text;
 }
@@ -223,14 +219,14 @@ void ImportPanel::showPreview(const QString& fileName) {
     file_->setToolTip(fileName);
     encoding_->setText(preview_.encoding == TextEncoding::Unknown
                            ? QString()
-                           : QStringLiteral("文字コード：") + fromUtf8(encodingName(preview_.encoding)));
+                           : QStringLiteral("文字コード：") + QString::fromUtf8(encodingName(preview_.encoding)));
     QStringList unused;
-    for (const std::string& h : preview_.unusedHeadings) unused << fromUtf8(h);
+    for (const std::string& h : preview_.unusedHeadings) unused << QString::fromUtf8(h);
     unusedColumns_->setText(unused.isEmpty() ? QString()
                                              : QStringLiteral("読まない列：") + unused.join(QStringLiteral("、")));
 
     target_->setText(ready ? targetText(storedTerm(s_.dir, preview_.termSlot)) : QString());
-    status_->setText(fromUtf8(importStatusText(preview_)));
+    status_->setText(QString::fromUtf8(importStatusText(preview_)));
     summary_->setText(
         !ready ? QString()
         : preview_.teams.empty()
@@ -260,7 +256,7 @@ void ImportPanel::showRefusedRows() {
         const ImportRefusal* r = shown ? &preview_.refused[std::size_t(pager_.top() + i)] : nullptr;
         cells_[i][0]->setText(r ? rowText(r->row) : QString());
         ClickLabel* reason = cells_[i][1];
-        const QString why = r ? fromUtf8(r->reason) : QString();
+        const QString why = r ? QString::fromUtf8(r->reason) : QString();
         reason->setText(reason->fontMetrics().elidedText(why, Qt::ElideRight, reason->width()));
         reason->setToolTip(why);
         frames_[i]->setVisible(shown);
@@ -270,7 +266,8 @@ void ImportPanel::showRefusedRows() {
     more_[1]->setText(pager_.atLast() ? QString() : QStringLiteral("▼"));
     const bool any = pager_.rowHasEntry(pager_.row());
     const ImportRefusal* chosen = any ? &preview_.refused[std::size_t(pager_.chosenIndex())] : nullptr;
-    const QString whole = chosen ? rowText(chosen->row) + QStringLiteral("：") + fromUtf8(chosen->reason) : QString();
+    const QString whole =
+        chosen ? rowText(chosen->row) + QStringLiteral("：") + QString::fromUtf8(chosen->reason) : QString();
     // A row refused for many reasons ends with "…" on the last line; the tooltip holds them all.
     reason_->setText(reason_->fontMetrics().elidedText(whole, Qt::ElideRight, reason_->width() * kReasonLines - 40));
     reason_->setToolTip(whole);

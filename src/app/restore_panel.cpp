@@ -58,8 +58,7 @@ QString timeText(const LocalDateTime& t) {
 QString operationText(const BackupEntry& e) {
     if (!e.whole) return QStringLiteral("ファイルが欠けています（戻せません）");
     if (!e.operation) return QStringLiteral("（操作の記録なし）");
-    const std::string_view name = backupOperationName(*e.operation);
-    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+    return QString::fromUtf8(backupOperationName(*e.operation));
 }
 
 // "2026/12/08 10:00:00（節の更新）"

@@ -1,7 +1,6 @@
 #include "print/export_files.h"
 
 #include <filesystem>
-#include <string_view>
 #include <system_error>
 
 #include "store/file_io.h"
@@ -36,10 +35,6 @@ ExportOutcome writeExportFiles(const DataDir& dir, const ExportFiles& files) {
 
 namespace {
 
-bool endsWith(const std::string& s, std::string_view tail) {
-    return s.size() > tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 // ".勝敗表_2026後期.pdf.a1B2c3": a PDF being written under a hidden name of six random letters.
 bool isPdfInTheMaking(const std::string& name) {
     const std::size_t pdf = name.rfind(".pdf.");
@@ -57,6 +52,6 @@ void removeStrayReportFiles(const DataDir& dir) {
                 std::filesystem::remove(it->path(), ignored);
             }
     };
-    removeWhere(kExportFolder, [](const std::string& name) { return endsWith(name, fileio::kTemporarySuffix); });
+    removeWhere(kExportFolder, [](const std::string& name) { return fileio::isTemporaryName(name); });
     removeWhere(kPrintFolder, isPdfInTheMaking);
 }

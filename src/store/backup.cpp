@@ -11,16 +11,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool endsWith(const std::string& s, std::string_view end) {
-    return s.size() >= end.size() && s.compare(s.size() - end.size(), std::string::npos, end) == 0;
-}
-
 // The files of Data/ a copy holds: not what a save in progress writes, nor a file that would
 // stand in the place of the copy's note (none of the program's).
 bool copied(const fs::directory_entry& e, std::error_code& ec) {
     const std::string name = e.path().filename().string();
     const std::string journal = fs::path(files::kJournal).filename().string();
-    return e.is_regular_file(ec) && !endsWith(name, fileio::kTemporarySuffix) && name != journal && name != kBackupNote;
+    return e.is_regular_file(ec) && !name.ends_with(fileio::kTemporarySuffix) && name != journal && name != kBackupNote;
 }
 
 // Copies each file of Data/ into building and syncs it; the folder is synced once at the end.
@@ -116,7 +112,7 @@ void removeUnfinishedBackups(const DataDir& dir) {
     std::error_code ec;
     for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (it->is_directory(ec) && endsWith(name, fileio::kTemporarySuffix) &&
+        if (it->is_directory(ec) && name.ends_with(fileio::kTemporarySuffix) &&
             parseBackupName(name.substr(0, name.size() - fileio::kTemporarySuffix.size())))
             unfinished.push_back(it->path());
     }

@@ -31,6 +31,11 @@ struct EmptyPattern {
 // Suffix of the temporary file a rewrite goes through; start-up removes strays.
 inline constexpr std::string_view kTemporarySuffix = ".tf-new";
 
+// Whether a file name is that of such a temporary file: something, then the suffix.
+inline bool isTemporaryName(std::string_view name) {
+    return name.size() > kTemporarySuffix.size() && name.ends_with(kTemporarySuffix);
+}
+
 bool isRegularFile(const std::string& path);
 
 // Size in bytes, or -1 when the path is not a readable regular file.

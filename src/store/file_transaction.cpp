@@ -122,10 +122,7 @@ bool recoverInterruptedWrites(const DataDir& dir) {
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (name.size() > fileio::kTemporarySuffix.size() &&
-            name.compare(name.size() - fileio::kTemporarySuffix.size(), std::string::npos, fileio::kTemporarySuffix) ==
-                0)
-            strays.push_back(it->path().string());
+        if (fileio::isTemporaryName(name)) strays.push_back(it->path().string());
     }
     for (const std::string& path : strays) ok &= fileio::removeFile(path);
     if (!strays.empty()) fileio::syncFolder(folder);
