@@ -1,5 +1,7 @@
 #include "form/label_factory.h"
 
+#include <QFrame>
+
 QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, const LabelStyle& style,
                   const QString& name) {
     auto* l = new QLabel(text, parent);
@@ -23,4 +25,16 @@ void setWidgetColours(QWidget* w, const QColor& text, const QColor& background) 
     if (background.isValid()) p.setColor(QPalette::Window, background);
     w->setPalette(p);
     if (background.isValid()) w->setAutoFillBackground(true);
+}
+
+QFrame* makeRaisedPanel(QWidget* parent, const QString& name, const QRect& geometry, const QColor& background) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(geometry);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setAutoFillBackground(true);
+    setWidgetColours(panel, QColor(), background);
+    panel->hide();
+    return panel;
 }

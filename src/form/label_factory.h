@@ -30,3 +30,8 @@ inline QString controlName(const QString& prefix, int n) {
 
 // Sets the text and background colours of any widget the way a label's are set.
 void setWidgetColours(QWidget* w, const QColor& text, const QColor& background = QColor());
+
+class QFrame;
+// A raised panel over the form, hidden until it is shown: the frame of every panel and message.
+QFrame* makeRaisedPanel(QWidget* parent, const QString& name, const QRect& geometry,
+                        const QColor& background = QColor());

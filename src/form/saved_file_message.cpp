@@ -53,12 +53,7 @@ bool openWithDesktopViewer(const QString& path) {
 SavedFileMessage::SavedFileMessage(QWidget* form, FocusTable& focus, HelpArea& help, TimedMessages& messages)
     : QObject(form), form_(form), focus_(focus), help_(help), messages_(messages) {
     using namespace form_colors;
-    panel_ = new QFrame(form);
-    panel_->setObjectName("Panel_SavedFile");
-    panel_->setFrameShape(QFrame::Panel);
-    panel_->setFrameShadow(QFrame::Raised);
-    setWidgetColours(panel_, QColor(), kWhite);
-    panel_->hide();
+    panel_ = makeRaisedPanel(form, QStringLiteral("Panel_SavedFile"), QRect(), kWhite);
     headline_ = makeLabel(panel_, QString(), QRect(), LabelStyle{15, Qt::AlignCenter, kRed, QColor(), true},
                           "Label_SavedFileMessage");
     files_ = makeLabel(panel_, QString(), QRect(), LabelStyle{14, Qt::AlignCenter, kBlack}, "Label_SavedFileNames");

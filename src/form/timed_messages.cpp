@@ -28,13 +28,9 @@ int readingTime(const QString& text) {
 }
 
 QFrame* messagePanel(QWidget* form, const char* name, int width, const QString& text, QLabel** label = nullptr) {
-    QFrame* panel = new QFrame(form);
-    panel->setObjectName(name);
-    panel->setGeometry(QRect(form_layout::kMessagePanel, QSize(width, kMessageHeight)));
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Raised);
-    setWidgetColours(panel, QColor(), form_colors::kWhite);
-    panel->hide();
+    QFrame* panel =
+        makeRaisedPanel(form, QString::fromLatin1(name),
+                        QRect(form_layout::kMessagePanel, QSize(width, kMessageHeight)), form_colors::kWhite);
     QLabel* l = makeLabel(panel, text, panel->rect(),
                           LabelStyle{15, Qt::AlignCenter, form_colors::kRed, QColor(), true, QString()},
                           QString(name) + "_Text");

@@ -39,14 +39,7 @@ void YesNoPanel::build(QWidget* parent, const QRect& geometry) {
     shield_ = new QWidget(parent);
     shield_->setGeometry(parent->rect());
     shield_->hide();
-    panel_ = new QFrame(parent);
-    panel_->setObjectName(QStringLiteral("Panel_") + stem_);
-    panel_->setGeometry(geometry);
-    panel_->setFrameShape(QFrame::Panel);
-    panel_->setFrameShadow(QFrame::Raised);
-    panel_->setAutoFillBackground(true);
-    setWidgetColours(panel_, QColor(), form_colors::kPanelYellow);
-    panel_->hide();
+    panel_ = makeRaisedPanel(parent, QStringLiteral("Panel_") + stem_, geometry, form_colors::kPanelYellow);
 
     const QString label = QStringLiteral("Label_") + stem_;
     question_ = makeLabel(panel_, QString(), QRect(), LabelStyle{14, Qt::AlignLeft | Qt::AlignTop}, label);

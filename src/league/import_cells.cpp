@@ -7,7 +7,6 @@
 #include "store/record_layout.h"
 #include "store/sjis.h"
 #include "store/text_ops.h"
-#include "store/utf8.h"
 
 namespace {
 
