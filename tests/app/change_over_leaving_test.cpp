@@ -6,38 +6,23 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "change_over_fixture.h"
 #include "form/timed_messages.h"
-#include "store/sjis.h"
-#include "support/form_fixture.h"
-#include "support/league_folder.h"
 
 namespace {
 
-QString teamName(int n) {
-    return QString::fromStdString(sjis::toUnicode(leagueTeamName(n))).trimmed();
-}
-
-class ChangeOverLeaving : public FormTest {
+class ChangeOverLeaving : public ChangeOverFixture {
 protected:
     void prepareFiles() override { layLeague(folder_, LeagueShape{3, 10, 2, 3, 0}); }
 
-    QFrame* screen() const { return child<QFrame>("Panel_Kousin"); }
     bool asked() const {
         QFrame* question = child<QFrame>("Panel_KousinChuusi");
         return question && question->isVisible();
     }
-    QString text(const QString& name) const { return child<QLabel>(name)->text(); }
-    QString revisedCell(int column, int row) const {
-        return text(QString::asprintf("Label_NextTeamName_%d_%02d", column, row));
-    }
+    // F2 on the command panel, which is open.
     void open() {
         key(Qt::Key_F2);
         ASSERT_TRUE(screen()->isVisible());
-    }
-    void move(int fromColumn, int fromRow, int toColumn, int toRow) {
-        click(child(QString::asprintf("Label_PreTeamName_%d_%02d", fromColumn, fromRow)));
-        click(child(QString::asprintf("Label_NextTeamName_%d_%02d", toColumn, toRow)));
-        click(child("Label_KousinExec"));
     }
     // How often each team of the draft stands in the revised line-up's group rows.
     std::vector<int> timesPlaced() const {

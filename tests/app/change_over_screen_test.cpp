@@ -8,54 +8,20 @@
 #include <QTest>
 #include <QTimer>
 
+#include "change_over_fixture.h"
 #include "form/timed_messages.h"
 #include "league/ui/arrow_picture.h"
 #include "store/file_io.h"
-#include "store/sjis.h"
-#include "support/form_fixture.h"
-#include "support/league_folder.h"
 #include "support/records.h"
 
 namespace {
 
-QString teamName(int n) {
-    return QString::fromStdString(sjis::toUnicode(leagueTeamName(n))).trimmed();
-}
-
-class ChangeOverTest : public FormTest {
+class ChangeOverTest : public ChangeOverFixture {
 protected:
     // Three groups of ten teams, ten stored terms, three suspended teams, no rules.
     void prepareFiles() override { layLeague(folder_, LeagueShape{3, 10, 10, 3, 0}); }
 
-    QFrame* screen() const { return child<QFrame>("Panel_Kousin"); }
-    QString text(const QString& name) const {
-        if (auto* e = child<QLineEdit>(name)) return e->text();
-        return child<QLabel>(name)->text();
-    }
-    void clickNamed(const QString& name) {
-        QWidget* w = child(name);
-        ASSERT_NE(w, nullptr) << name.toStdString();
-        click(w);
-    }
-    QString draftCell(int column, int row) const {
-        return text(QString::asprintf("Label_PreTeamName_%d_%02d", column, row));
-    }
-    QString revisedCell(int column, int row) const {
-        return text(QString::asprintf("Label_NextTeamName_%d_%02d", column, row));
-    }
-    // "変更する" from a draft cell to a revised cell.
-    void move(int fromColumn, int fromRow, int toColumn, int toRow) {
-        clickNamed(QString::asprintf("Label_PreTeamName_%d_%02d", fromColumn, fromRow));
-        clickNamed(QString::asprintf("Label_NextTeamName_%d_%02d", toColumn, toRow));
-        clickNamed("Label_KousinExec");
-    }
-    void openFromCommandPanel() {
-        key(Qt::Key_Escape);
-        key(Qt::Key_F2);
-        ASSERT_TRUE(screen()->isVisible());
-        ASSERT_EQ(focusName(), "Edit_KousinCommandChoose");
-    }
-    // The message of the program's style, once its timer has shown it.
+    // A value typed into an entry box in place of what it held.
     void typeInto(const QString& box, const QString& value) {
         clickNamed(box);
         child<QLineEdit>(box)->selectAll();

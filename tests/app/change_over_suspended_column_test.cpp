@@ -8,30 +8,23 @@
 #include <QTest>
 #include <QTimer>
 
+#include "change_over_fixture.h"
 #include "form/timed_messages.h"
 #include "league/ui/arrow_picture.h"
-#include "store/sjis.h"
-#include "support/form_fixture.h"
-#include "support/league_folder.h"
 
 namespace {
 
-class SuspendedColumn : public FormTest {
+class SuspendedColumn : public ChangeOverFixture {
 protected:
     void prepareFiles() override { layLeague(folder_, LeagueShape{3, 10, 2, suspended(), 0}); }
     virtual int suspended() const { return 17; }
 
     void SetUp() override {
         FormTest::SetUp();
-        key(Qt::Key_Escape);
-        key(Qt::Key_F2);
-        ASSERT_TRUE(child("Panel_Kousin")->isVisible());
+        openFromCommandPanel();
     }
-    QString text(const QString& name) const { return child<QLabel>(name)->text(); }
-    QString draftCell(int row) const { return text(QString::asprintf("Label_PreTeamName_5_%02d", row)); }
-    QString revisedCell(int column, int row) const {
-        return text(QString::asprintf("Label_NextTeamName_%d_%02d", column, row));
-    }
+    // The draft's suspended column, 休止中.
+    QString draftCell(int row) const { return ChangeOverFixture::draftCell(5, row); }
     ArrowPicture* arrow(const char* name) const { return child<ArrowPicture>(name); }
     // A press on the arrow, shown pressed only when it can scroll, then its release.
     bool scroll(const char* name) {
